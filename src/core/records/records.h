@@ -1,0 +1,95 @@
+#pragma once
+// The fixed-layout records shared by draw databases and ticket files.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/records/byte_io.h"
+
+namespace qv {
+
+// Games have at most 100 numbers and at most 10 numbers on a ticket.
+inline constexpr int kMaxLottoNumber = 100;
+inline constexpr int kMaxNumbersOnTicket = 10;
+inline constexpr int kMaxBonusNumbers = 3;
+
+struct Date {
+    std::int16_t month = 0;
+    std::int16_t day = 0;
+    std::int16_t year = 0;
+
+    bool isSet() const { return month != 0 || day != 0 || year != 0; }
+    // Dates order by (year, month, day), each compared as a signed number.
+    int key() const { return (int(year) * 16 + int(month)) * 64 + int(day); }
+    friend bool operator==(const Date&, const Date&) = default;
+};
+
+inline bool isLater(const Date& a, const Date& b) {
+    if (a.year != b.year) return a.year > b.year;
+    if (a.month != b.month) return a.month > b.month;
+    return a.day > b.day;
+}
+inline bool isEarlier(const Date& a, const Date& b) { return isLater(b, a); }
+
+// One draw or one ticket: 32 bytes, all fields 16-bit signed. A list of numbers is filled
+// from the front and ends at the first 0.
+struct TicketType {
+    static constexpr std::size_t kSize = 32;
+
+    std::array<std::int16_t, kMaxNumbersOnTicket> numbers{};
+    std::array<std::int16_t, kMaxBonusNumbers> bonus{};
+    std::int16_t month = 0;
+    std::int16_t day = 0;
+    std::int16_t year = 0;
+
+    Date date() const { return Date{month, day, year}; }
+    void setDate(const Date& d) {
+        month = d.month;
+        day = d.day;
+        year = d.year;
+    }
+    // Count of numbers before the first 0.
+    int numberCount() const;
+    int bonusCount() const;
+    // Puts the numbers before the first 0 in ascending order; bonus numbers stay as they are.
+    void sortNumbers();
+
+    void write(ByteWriter& w) const;
+    static TicketType read(ByteReader& r);
+
+    friend bool operator==(const TicketType&, const TicketType&) = default;
+};
+
+// The 41-byte head of a draw database.
+struct DataHeader {
+    static constexpr std::size_t kSize = 41;
+    static constexpr std::size_t kDescriptionBytes = 35;  // at most 34 characters
+
+    std::string description;  // UTF-8 in memory, Latin-1 in the file
+    std::uint16_t numbersInLotto = 49;
+    std::uint16_t numbersOnTicket = 6;
+    std::uint16_t entryCount = 0;
+
+    void write(ByteWriter& w) const;
+    static DataHeader read(ByteReader& r);
+
+    friend bool operator==(const DataHeader&, const DataHeader&) = default;
+};
+
+// The statistics options record stored in every database file (16 bytes).
+struct StatisticsSettings {
+    static constexpr std::size_t kSize = 16;
+
+    std::int16_t hotPickMode = 0;   // 0 most occurring numbers, 1 most occurring pairs
+    std::int16_t coldPickMode = 0;  // 0 least occurring numbers, 1 least occurring pairs
+    Date fromDate;                  // 0/0/0 = no bound
+    Date toDate;
+
+    void write(ByteWriter& w) const;
+    static StatisticsSettings read(ByteReader& r);
+
+    friend bool operator==(const StatisticsSettings&, const StatisticsSettings&) = default;
+};
+
+}  // namespace qv

@@ -1,0 +1,32 @@
+#pragma once
+// Whole-file reading and atomic saving.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// Reads a whole file; nullopt when it cannot be opened or read. `maxBytes` bounds what is
+// read so that a huge or endless file cannot exhaust memory.
+std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path,
+                                                       std::size_t maxBytes = 64u << 20);
+std::optional<std::string> readTextFile(const std::string& path, std::size_t maxBytes = 64u << 20);
+
+// Writes the bytes to a temporary file beside `path` and renames it over `path`, so a failed
+// or interrupted save leaves the old file as it was. Returns an empty string on success,
+// otherwise a message saying what failed.
+std::string writeFileAtomic(const std::string& path, const void* data, std::size_t size);
+inline std::string writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& b) {
+    return writeFileAtomic(path, b.data(), b.size());
+}
+inline std::string writeFileAtomic(const std::string& path, const std::string& s) {
+    return writeFileAtomic(path, s.data(), s.size());
+}
+
+// Accepts "\" and "/" as separators (stored paths may come from Windows) and gives a path
+// with "/" separators.
+std::string toNativeSeparators(const std::string& path);
+
+}  // namespace qv
