@@ -1,0 +1,272 @@
+#include "core/app/settings.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "core/util/file_io.h"
+#include "core/util/text.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::size_t kLineCount = 22;
+constexpr std::size_t kValueStart = 18;  // label text padded to 16, then ": "
+constexpr std::size_t kShortestLine = 17;
+// A real settings file is a few kilobytes; this only bounds what a damaged one can cost.
+constexpr std::size_t kMaxFileBytes = 1u << 20;
+
+constexpr std::string_view kLabels[kLineCount] = {
+    "Top, Left       : ", "Bottom, Right   : ", "Sound is        : ", "Wallpaper Orient: ",
+    "Wallpaper BMP   : ", "Wallpaper Fade  : ", "Statistics BMP  : ", "Statistics Fade : ",
+    "Statistics Font : ", "Statistics Pt Sz: ", "Statistics Wt   : ", "TicketX, TicketY: ",
+    "DBaseX, DBaseY  : ", "DBase BMP Fade  : ", "File BMP Fade   : ", "Wave File (0)   : ",
+    "Wave File (1)   : ", "Wave File (2)   : ", "Last DataBase   : ", "Last Ticket File: ",
+    "Using NumberList: ", "Last NumberList : ",
+};
+
+bool isScanBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+// Like scanf's %d: optional blanks, optional sign, at least one digit. Saturates at the
+// 32-bit limits instead of overflowing. Advances `pos` past what was taken.
+std::optional<int> scanInt(std::string_view s, std::size_t& pos) {
+    std::size_t i = pos;
+    while (i < s.size() && isScanBlank(s[i])) ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    std::size_t digitsStart = i;
+    long long v = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        if (v <= static_cast<long long>(INT_MAX) + 1) v = v * 10 + (s[i] - '0');
+    }
+    if (i == digitsStart) return std::nullopt;
+    pos = i;
+    if (negative) return v > static_cast<long long>(INT_MAX) + 1 ? INT_MIN : static_cast<int>(-v);
+    return v > INT_MAX ? INT_MAX : static_cast<int>(v);
+}
+
+// The label up to and including its ':' must match; the blank after it is part of the
+// blanks the number may start with, as in scanf.
+bool labelMatches(std::string_view line, std::size_t index) {
+    std::string_view label = kLabels[index].substr(0, kShortestLine);
+    return line.substr(0, label.size()) == label;
+}
+
+std::optional<int> scanNumberLine(std::string_view line, std::size_t index) {
+    if (!labelMatches(line, index)) return std::nullopt;
+    std::size_t pos = kShortestLine;
+    return scanInt(line, pos);
+}
+
+std::optional<Point> scanPairLine(std::string_view line, std::size_t index) {
+    if (!labelMatches(line, index)) return std::nullopt;
+    std::size_t pos = kShortestLine;
+    auto a = scanInt(line, pos);
+    if (!a || pos >= line.size() || line[pos] != ',') return std::nullopt;
+    ++pos;
+    auto b = scanInt(line, pos);
+    if (!b) return std::nullopt;
+    return Point{*a, *b};
+}
+
+std::string_view valueOf(std::string_view line) {
+    return line.size() > kValueStart ? line.substr(kValueStart) : std::string_view{};
+}
+
+std::string clipChars(std::string_view text, std::size_t maxChars) {
+    return utf8Left(text, maxChars);
+}
+
+std::int16_t clampFade(int v) {
+    return static_cast<std::int16_t>(std::clamp(v, 0, 100));
+}
+
+// "name number": split at the last blank. Trailing blanks are dropped first, as a number
+// never ends in one. Without a blank or a number after it, the line cannot be split with
+// any confidence, so nothing is taken.
+struct NameAndNumber {
+    std::string name;
+    int number = 0;
+};
+std::optional<NameAndNumber> splitNameAndNumber(std::string_view value) {
+    while (!value.empty() && isScanBlank(value.back())) value.remove_suffix(1);
+    std::size_t blank = value.rfind(' ');
+    if (blank == std::string_view::npos) return std::nullopt;
+    std::size_t pos = blank + 1;
+    auto number = scanInt(value, pos);
+    if (!number) return std::nullopt;
+    return NameAndNumber{clipChars(value.substr(0, blank), Settings::kPathChars), *number};
+}
+
+// Written text must not be able to start a new line of the file.
+std::string oneLine(std::string_view text, std::size_t maxChars) {
+    std::string s = clipChars(text, maxChars);
+    std::replace(s.begin(), s.end(), '\r', ' ');
+    std::replace(s.begin(), s.end(), '\n', ' ');
+    return s;
+}
+
+}  // namespace
+
+Settings parseSettings(std::string_view text) {
+    Settings s;
+    std::vector<std::string_view> lines;
+    lines.reserve(kLineCount);
+    forEachLine(text, [&](std::string_view line) {
+        if (lines.size() < kLineCount) lines.push_back(line);
+    });
+
+    std::optional<Point> topLeft;  // (top, left)
+    bool listInUse = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string_view line = lines[i];
+        if (line.size() < kShortestLine) break;
+        std::string_view value = valueOf(line);
+        const std::size_t n = i + 1;
+        switch (n) {
+            case 1:
+                topLeft = scanPairLine(line, i);
+                break;
+            case 2:
+                if (auto bottomRight = scanPairLine(line, i); bottomRight && topLeft) {
+                    s.mainRect = Rect{topLeft->y, topLeft->x, bottomRight->y, bottomRight->x};
+                    s.mainRectRead = true;
+                }
+                break;
+            case 3:
+                if (auto v = scanNumberLine(line, i)) s.sound.effectsOn = *v != 0;
+                break;
+            case 4:
+                if (auto v = scanNumberLine(line, i)) s.wallpaperOrientation = *v;
+                break;
+            case 5:
+                s.mainWallpaper.path = clipChars(value, Settings::kPathChars);
+                break;
+            case 6:
+                if (auto v = scanNumberLine(line, i)) s.mainWallpaper.fade = clampFade(*v);
+                break;
+            case 7:
+                s.statisticsWallpaper.path = clipChars(value, Settings::kPathChars);
+                break;
+            case 8:
+                if (auto v = scanNumberLine(line, i)) s.statisticsWallpaper.fade = clampFade(*v);
+                break;
+            case 9:
+                s.statisticsFont = clipChars(value, Settings::kFontChars);
+                break;
+            case 10:
+                if (auto v = scanNumberLine(line, i)) s.statisticsPointSize = *v;
+                break;
+            case 11:
+                if (auto v = scanNumberLine(line, i)) s.statisticsWeight = *v;
+                break;
+            case 12:
+                if (auto p = scanPairLine(line, i)) s.ticketWindowPos = *p;
+                break;
+            case 13:
+                if (auto p = scanPairLine(line, i)) s.databaseWindowPos = *p;
+                break;
+            case 14:
+            case 15:
+                if (auto nn = splitNameAndNumber(value)) {
+                    DeskTopType& d = n == 14 ? s.databaseBackground : s.ticketBackground;
+                    d.path = std::move(nn->name);
+                    d.fade = clampFade(nn->number);
+                }
+                break;
+            case 16:
+            case 17:
+            case 18:
+                if (auto nn = splitNameAndNumber(value)) {
+                    WaveFileSetting& w = s.sound.waveFiles[n - 16];
+                    w.path = std::move(nn->name);
+                    w.enabled = nn->number != 0;
+                }
+                break;
+            case 19:
+            case 20: {
+                std::string name =
+                    utf8Length(value) < 2 ? std::string() : clipChars(value, Settings::kPathChars);
+                (n == 19 ? s.lastDatabase : s.lastTicketFile) = std::move(name);
+                break;
+            }
+            case 21:
+                if (auto v = scanNumberLine(line, i)) listInUse = *v != 0;
+                break;
+            case 22:
+                if (listInUse) s.lastNumberList = clipChars(value, Settings::kPathChars);
+                break;
+        }
+    }
+    // A list counts as in use only once its name has been read.
+    s.usingNumberList = listInUse && !s.lastNumberList.empty();
+    return s;
+}
+
+std::string formatSettings(const Settings& s) {
+    std::string out;
+    out.reserve(2048);
+    std::size_t index = 0;
+    auto line = [&](const std::string& value) {
+        out += kLabels[index++];
+        out += value;
+        out += '\n';
+    };
+    auto num = [](long long v) { return std::to_string(v); };
+    auto pair = [&](int a, int b) { return num(a) + "," + num(b); };
+    auto path = [](const std::string& p) { return oneLine(p, Settings::kPathChars); };
+
+    line(pair(s.mainRect.top, s.mainRect.left));
+    line(pair(s.mainRect.bottom, s.mainRect.right));
+    line(num(s.sound.effectsOn ? 1 : 0));
+    line(num(s.wallpaperOrientation));
+    line(path(s.mainWallpaper.path));
+    line(num(s.mainWallpaper.fade));
+    line(path(s.statisticsWallpaper.path));
+    line(num(s.statisticsWallpaper.fade));
+    line(oneLine(s.statisticsFont, Settings::kFontChars));
+    line(num(s.statisticsPointSize));
+    line(num(s.statisticsWeight));
+    line(pair(s.ticketWindowPos.x, s.ticketWindowPos.y));
+    line(pair(s.databaseWindowPos.x, s.databaseWindowPos.y));
+    line(path(s.databaseBackground.path) + " " + num(s.databaseBackground.fade));
+    line(path(s.ticketBackground.path) + " " + num(s.ticketBackground.fade));
+    for (const WaveFileSetting& w : s.sound.waveFiles) line(path(w.path) + " " + num(w.enabled));
+    line(path(s.lastDatabase));
+    line(path(s.lastTicketFile));
+    line(num(s.usingNumberList ? 1 : 0));
+    line(path(s.lastNumberList));
+    return out;
+}
+
+Settings readSettingsFile(const std::string& path) {
+    auto text = readTextFile(path, kMaxFileBytes);
+    return text ? parseSettings(*text) : Settings{};
+}
+
+std::string writeSettingsFile(const std::string& path, const Settings& settings) {
+    return writeFileAtomic(path, formatSettings(settings));
+}
+
+std::string settingsFilePath(const std::string& programDir, const std::string& userConfigDir) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!programDir.empty() && fs::is_directory(programDir, ec) &&
+        ::access(programDir.c_str(), W_OK | X_OK) == 0) {
+        return (fs::path(programDir) / Settings::kFileName).string();
+    }
+    if (userConfigDir.empty()) return Settings::kFileName;
+    // A failure shows up later, when the file cannot be written.
+    fs::create_directories(userConfigDir, ec);
+    return (fs::path(userConfigDir) / Settings::kFileName).string();
+}
+
+}  // namespace qv

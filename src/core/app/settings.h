@@ -1,0 +1,95 @@
+#pragma once
+// The program's settings file "quorvan.ini": 22 lines in a fixed order, each an 18-character
+// label followed by its value, read by position at start-up and written at exit.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// A wallpaper: the picture's path and how much it is lightened (0..100 percent).
+struct DeskTopType {
+    static constexpr std::size_t kPathChars = 259;
+    std::string path;
+    std::int16_t fade = 0;
+    friend bool operator==(const DeskTopType&, const DeskTopType&) = default;
+};
+
+struct WaveFileSetting {
+    std::string path;
+    bool enabled = true;
+    friend bool operator==(const WaveFileSetting&, const WaveFileSetting&) = default;
+};
+
+// Sound effects on or off and the three score wave files: 0 for great scores (5 or more),
+// 1 for medium scores (4), 2 for lower scores (3).
+struct SoundSettings {
+    bool effectsOn = true;
+    std::array<WaveFileSetting, 3> waveFiles{
+        WaveFileSetting{".\\great.wav", true}, WaveFileSetting{".\\good.wav", true},
+        WaveFileSetting{".\\good.wav", true}};
+    friend bool operator==(const SoundSettings&, const SoundSettings&) = default;
+};
+
+struct Settings {
+    static constexpr const char* kFileName = "quorvan.ini";
+    static constexpr std::size_t kPathChars = 259;  // file names hold at most 259 characters
+    static constexpr std::size_t kFontChars = 254;
+
+    // Lines 1 and 2. When no settings file gave them, the caller centres 602 x 476 on the
+    // desktop; `mainRectRead` tells whether they were read.
+    Rect mainRect;
+    bool mainRectRead = false;
+    SoundSettings sound;                                  // lines 3, 16..18
+    int wallpaperOrientation = 0;                         // line 4: 0 stretch, 1 tile, 2 centre
+    DeskTopType mainWallpaper{"\".\\qvtbg.bmp\"", 0};     // lines 5, 6
+    DeskTopType statisticsWallpaper{".\\ticket.bmp", 40}; // lines 7, 8
+    std::string statisticsFont = "Arial";                 // line 9
+    int statisticsPointSize = 12;                         // line 10
+    int statisticsWeight = 0;                             // line 11
+    Point ticketWindowPos{0, 40};                         // line 12
+    Point databaseWindowPos{320, 40};                     // line 13
+    DeskTopType databaseBackground{".\\qvtbg.bmp", 0};    // line 14
+    DeskTopType ticketBackground{".\\qvtbg.bmp", 0};      // line 15
+    std::string lastDatabase;                             // line 19
+    std::string lastTicketFile;                           // line 20
+    bool usingNumberList = false;                         // line 21
+    std::string lastNumberList;                           // line 22, only taken when line 21 is set
+
+    friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+// Reads settings text over the defaults in `settings`; lines are read by position and a
+// missing or short line keeps the defaults from there on.
+Settings parseSettings(std::string_view text);
+// The 22 lines exactly as written at exit.
+std::string formatSettings(const Settings& settings);
+
+// Reads the file at `path`; a missing file gives the defaults.
+Settings readSettingsFile(const std::string& path);
+// Writes atomically; returns an empty string on success, otherwise what failed.
+std::string writeSettingsFile(const std::string& path, const Settings& settings);
+
+// Where the settings file lives: the program directory when it is writable (a portable copy),
+// otherwise the user's configuration directory. Both reading and writing use this place.
+std::string settingsFilePath(const std::string& programDir, const std::string& userConfigDir);
+
+}  // namespace qv
