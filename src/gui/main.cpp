@@ -1,5 +1,8 @@
-#include <QApplication>
+#include "gui/app/my_app.h"
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    qv::gui::TMyApp app(argc, argv);
+    app.initMainWindow();
+    app.initInstance();
+    return app.exec();
 }

@@ -1,0 +1,491 @@
+#include "gui/app/my_mdi_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "gui/app/app_paths.h"
+#include "gui/app/button_menu_gadget.h"
+#include "gui/app/my_mdi_client.h"
+#include "gui/options/sound_options_dialog.h"
+#include "gui/options/sound_player.h"
+
+namespace qv::gui {
+
+namespace {
+
+QIcon glyph(int id) {
+    return QIcon(QStringLiteral(":/app/images/glyph_%1.png").arg(id));
+}
+
+qv::Rect toRect(const QRect& r) {
+    return qv::Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// A fixed gap of the tool bar.
+QWidget* gap(int width, QWidget* parent) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(QStringLiteral("gap"));
+    w->setFixedWidth(width);
+    return w;
+}
+
+}  // namespace
+
+FrameEnvironment FrameEnvironment::fromApplication() {
+    FrameEnvironment env;
+    env.programDir = programDirectory();
+    env.settingsPath = settingsPathFor(env.programDir);
+    env.dataDir = dataDirectoryFor(env.programDir);
+    return env;
+}
+
+TMyMDIFrame::TMyMDIFrame(const FrameEnvironment& environment, QWidget* parent)
+    : QMainWindow(parent), environment_(environment) {
+    initAppResources();
+    client_ = new TMyMDIClient(this);
+    setCentralWidget(client_);
+    setWindowTitle(tr("Quorvantile"));
+
+    if (!environment_.settingsPath.isEmpty()) {
+        settings_ = qv::readSettingsFile(environment_.settingsPath.toStdString());
+    }
+    placeFrame();
+    setWindowIcon(applicationIcon());
+
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    statusBar();
+
+    setWallpaperOrientation(settings_.wallpaperOrientation);
+    // The list itself is loaded by the number-list window from the settings' name.
+    state_.numberListInUse = settings_.usingNumberList && !settings_.lastNumberList.empty();
+
+    askYesNo_ = [this](const QString& text, const QString& caption) {
+        return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    };
+
+    soundPlayer_ = new SoundPlayer(settings_.sound, this);
+    updateCommandEnabling();
+}
+
+TMyMDIFrame::~TMyMDIFrame() = default;
+
+void TMyMDIFrame::placeFrame() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Kept as "the rectangle last read or computed" for an exit while maximized.
+    settings_.mainRect = qv::initialMainRect(settings_, toRect(desktop));
+    const qv::Rect& r = settings_.mainRect;
+    move(r.left, r.top);
+    resize(r.width(), r.height());
+}
+
+QAction* TMyMDIFrame::makeAction(int id, const char* text, const char* tip) {
+    auto* action = new QAction(tr(text), this);
+    action->setData(id);
+    action->setStatusTip(tr(tip));
+    connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+    actions_.insert(id, action);
+    return action;
+}
+
+void TMyMDIFrame::buildActions() {
+    using namespace qv::cmd;
+    makeAction(kUseWheelingTable, QT_TR_NOOP("Use &Wheeling Table..."),
+               QT_TR_NOOP("Create a ticket file by applying a wheeling table to your numbers"));
+    makeAction(kEnterTicketsManually, QT_TR_NOOP("Enter Tickets &Manually..."),
+               QT_TR_NOOP("Create a ticket file by entering its tickets one by one"));
+    makeAction(kOpenTicketFile, QT_TR_NOOP("&Open Ticket File..."),
+               QT_TR_NOOP("Open an existing ticket file"));
+    makeAction(kImportWheelingTable, QT_TR_NOOP("&Import Wheeling Table..."),
+               QT_TR_NOOP("Import a wheeling table from text"));
+    makeAction(kExit, QT_TR_NOOP("E&xit"), QT_TR_NOOP("Quit Quorvantile"));
+
+    makeAction(kEnterNewWinners, QT_TR_NOOP("&Enter New..."),
+               QT_TR_NOOP("Enter new numbers into the opened database"));
+    makeAction(kFrequencyOfWinningNumbers, QT_TR_NOOP("&Frequency of Winning Numbers"),
+               QT_TR_NOOP("Chart how often each number was drawn"));
+    makeAction(kFrequencyOfBonusNumbers, QT_TR_NOOP("Frequency of &Bonus Numbers"),
+               QT_TR_NOOP("Chart how often each bonus number was drawn"));
+    makeAction(kFrequencyOfPairs, QT_TR_NOOP("Frequency of &Pairs"),
+               QT_TR_NOOP("Count how often each pair of numbers was drawn together"));
+    makeAction(kFrequencyOfTriples, QT_TR_NOOP("Frequency of &Triples"),
+               QT_TR_NOOP("Count how often each triple of numbers was drawn together"));
+    makeAction(kSkippingHabit, QT_TR_NOOP("&Skipping Habit"),
+               QT_TR_NOOP("Chart how many draws each number skips between hits"));
+    makeAction(kClusterAnalysis, QT_TR_NOOP("&Cluster Analysis"),
+               QT_TR_NOOP("Chart the draws by date and number"));
+
+    makeAction(kCreateDatabase, QT_TR_NOOP("&Create DataBase..."),
+               QT_TR_NOOP("Create a new game database"));
+    makeAction(kOpenDatabase, QT_TR_NOOP("&Open DataBase..."),
+               QT_TR_NOOP("Open an existing game database"));
+
+    makeAction(kCreateList, QT_TR_NOOP("&Create a List..."),
+               QT_TR_NOOP("Make a new list of your favorite numbers"));
+    makeAction(kSelectList, QT_TR_NOOP("&Select a List..."),
+               QT_TR_NOOP("Choose a saved list of your favorite numbers"));
+    makeAction(kEditCurrentList, QT_TR_NOOP("&Edit Current List..."),
+               QT_TR_NOOP("Change the list of favorite numbers in use"));
+
+    makeAction(kStatisticsOptions, QT_TR_NOOP("&Statistics..."),
+               QT_TR_NOOP("Modify statistics options for the opened database"));
+    makeAction(kSoundEffects, QT_TR_NOOP("Sound &Effects ..."),
+               QT_TR_NOOP("Choose the sound effects and the score sounds"));
+    // Check marks rather than radio bullets; setWallpaperOrientation keeps exactly one set.
+    for (QAction* a : {makeAction(kWallpaperStretched, QT_TR_NOOP("&Stretched"),
+                                  QT_TR_NOOP("Stretch the desktop picture over the whole desktop")),
+                       makeAction(kWallpaperTiled, QT_TR_NOOP("&Tiled"),
+                                  QT_TR_NOOP("Repeat the desktop picture over the desktop")),
+                       makeAction(kWallpaperCentered, QT_TR_NOOP("&Centered"),
+                                  QT_TR_NOOP("Show the desktop picture once, in the middle"))}) {
+        a->setCheckable(true);
+    }
+
+    makeAction(kHelpIndex, QT_TR_NOOP("&Index"), QT_TR_NOOP("Open the help"));
+    makeAction(kOnlineManual, QT_TR_NOOP("&Online Manual"),
+               QT_TR_NOOP("Open the manual in your web browser"));
+    makeAction(kAbout, QT_TR_NOOP("&About..."), QT_TR_NOOP("Show the program's name and version"));
+
+    // Tool-bar buttons carry their own ids and hints.
+    struct Tool {
+        int id;
+        int glyph;
+        const char* hint;
+    };
+    static const Tool tools[] = {
+        {kToolCreateTicketFile, 7, QT_TR_NOOP("Create a new ticket file")},
+        {kToolOpenTicketFile, 9, QT_TR_NOOP("Open an existing ticket file")},
+        {kToolImportWheelingTable, 14, QT_TR_NOOP("Import wheeling table")},
+        {kToolOpenDatabase, 8, QT_TR_NOOP("Open an existing game database")},
+        {kToolCreateDatabase, 6, QT_TR_NOOP("Create a new game database")},
+        {kToolEnterNewWinners, 10, QT_TR_NOOP("Enter new numbers into the opened database")},
+        {kToolStatistics, 11, QT_TR_NOOP("Statistics on the opened database")},
+        {kToolStatisticsOptions, 13,
+         QT_TR_NOOP("Modify statistics options for the opened database")},
+        {kToolNumberLists, 12, QT_TR_NOOP("Maintain a list of your favorite numbers")},
+        {kToolHelp, 15, QT_TR_NOOP("Help")},
+    };
+    for (const Tool& t : tools) {
+        QAction* a = makeAction(t.id, t.hint, t.hint);
+        a->setIcon(glyph(t.glyph));
+        a->setToolTip(tr(t.hint));
+    }
+}
+
+QMenu* TMyMDIFrame::makeMenu(const QString& title, QWidget* parent) {
+    auto* menu = new QMenu(title, parent);
+    connect(menu, &QMenu::aboutToShow, this, &TMyMDIFrame::updateCommandEnabling);
+    return menu;
+}
+
+void TMyMDIFrame::buildMenus() {
+    using namespace qv::cmd;
+    auto add = [this](QMenu* menu, std::initializer_list<int> ids) {
+        for (int id : ids) {
+            if (id == 0) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(actions_.value(id));
+            }
+        }
+    };
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = makeMenu(tr("&File"), bar);
+    QMenu* create = makeMenu(tr("&Create Ticket File"), file);
+    add(create, {kUseWheelingTable, kEnterTicketsManually});
+    file->addMenu(create);
+    add(file, {kOpenTicketFile, 0, kImportWheelingTable, 0, kExit});
+    bar->addMenu(file);
+
+    QMenu* winning = makeMenu(tr("&Winning Numbers"), bar);
+    add(winning, {kEnterNewWinners});
+    QMenu* statistics = makeMenu(tr("&Statistics"), winning);
+    add(statistics, {kFrequencyOfWinningNumbers, kFrequencyOfBonusNumbers, kFrequencyOfPairs,
+                     kFrequencyOfTriples, kSkippingHabit, kClusterAnalysis});
+    winning->addMenu(statistics);
+    bar->addMenu(winning);
+
+    QMenu* database = makeMenu(tr("&Database"), bar);
+    add(database, {kCreateDatabase, kOpenDatabase});
+    bar->addMenu(database);
+
+    QMenu* numbers = makeMenu(tr("&My Numbers"), bar);
+    add(numbers, {kCreateList, kSelectList, kEditCurrentList});
+    bar->addMenu(numbers);
+
+    QMenu* options = makeMenu(tr("&Options"), bar);
+    add(options, {kStatisticsOptions, kSoundEffects, 0});
+    QMenu* wallpaper = makeMenu(tr("&Wallpaper"), options);
+    add(wallpaper, {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered});
+    options->addMenu(wallpaper);
+    bar->addMenu(options);
+
+    QMenu* help = makeMenu(tr("&Help"), bar);
+    add(help, {kHelpIndex, kOnlineManual, 0, kAbout});
+    bar->addMenu(help);
+
+    // The same orientation choice on a right click on the desktop.
+    desktopMenu_ = makeMenu(tr("&Wallpaper"), this);
+    add(desktopMenu_, {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered});
+    client_->setDesktopMenu(desktopMenu_);
+}
+
+void TMyMDIFrame::buildToolBar() {
+    using namespace qv::cmd;
+    toolBar_ = new QToolBar(tr("Tool Bar"), this);
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_->setIconSize(QSize(55, 49));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Gadgets sit side by side; the dividers make the gaps.
+    toolBar_->layout()->setSpacing(0);
+    QFont gadgetFont = toolBar_->font();
+    gadgetFont.setPointSize(10);
+    toolBar_->setFont(gadgetFont);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+
+    const QPixmap dividerBitmap(QStringLiteral(":/app/images/divider_1.png"));
+    auto divider = [&] {
+        toolBar_->addWidget(gap(6, toolBar_));
+        auto* label = new QLabel(toolBar_);
+        label->setObjectName(QStringLiteral("divider"));
+        label->setPixmap(dividerBitmap);
+        label->setFixedSize(dividerBitmap.size());
+        toolBar_->addWidget(label);
+        toolBar_->addWidget(gap(6, toolBar_));
+    };
+    auto menuButton = [&](int id, std::initializer_list<int> items) {
+        QMenu* popup = makeMenu(QString(), this);
+        for (int item : items) {
+            if (item == 0) {
+                popup->addSeparator();
+            } else {
+                popup->addAction(actions_.value(item));
+            }
+        }
+        auto* gadget = new TButtonMenuGadget(id, actions_.value(id), popup, toolBar_);
+        menuGadgets_.insert(id, gadget);
+        toolBar_->addWidget(gadget);
+    };
+
+    menuButton(kToolCreateTicketFile, {kUseWheelingTable, kEnterTicketsManually});
+    toolBar_->addAction(actions_.value(kToolOpenTicketFile));
+    toolBar_->addAction(actions_.value(kToolImportWheelingTable));
+    divider();
+    toolBar_->addAction(actions_.value(kToolOpenDatabase));
+    toolBar_->addAction(actions_.value(kToolCreateDatabase));
+    toolBar_->addAction(actions_.value(kToolEnterNewWinners));
+    menuButton(kToolStatistics,
+               {kFrequencyOfWinningNumbers, kFrequencyOfBonusNumbers, kFrequencyOfPairs,
+                kFrequencyOfTriples, kSkippingHabit, kClusterAnalysis});
+    toolBar_->addAction(actions_.value(kToolStatisticsOptions));
+    divider();
+    menuButton(kToolNumberLists, {kCreateList, kSelectList, kEditCurrentList});
+    divider();
+    menuButton(kToolHelp, {kHelpIndex, kOnlineManual, 0, kAbout});
+}
+
+TButtonMenuGadget* TMyMDIFrame::menuGadget(int commandId) const {
+    return menuGadgets_.value(commandId);
+}
+
+QString TMyMDIFrame::dataFile(const std::string& stored) const {
+    return resolveDataFile(stored, environment_.dataDir);
+}
+
+void TMyMDIFrame::setAppState(const qv::AppState& state) {
+    state_ = state;
+    updateCommandEnabling();
+}
+
+void TMyMDIFrame::setStatisticsOpen(qv::StatisticsKind kind, bool open) {
+    state_.setStatisticsOpen(kind, open);
+    updateCommandEnabling();
+}
+
+void TMyMDIFrame::setNumberListState(bool inUse, bool dialogOpen) {
+    state_.numberListInUse = inUse;
+    state_.numberListDialogOpen = dialogOpen;
+    updateCommandEnabling();
+}
+
+void TMyMDIFrame::setOpenDocument(DocumentSlot slot, OpenDocument* document) {
+    documents_[static_cast<std::size_t>(slot)] = document;
+    switch (slot) {
+        case DocumentSlot::Database:
+            state_.databaseOpen = document != nullptr;
+            break;
+        case DocumentSlot::WheelTicketFile:
+            state_.wheelTicketFileOpen = document != nullptr;
+            break;
+        case DocumentSlot::ManualTicketFile:
+            state_.manualTicketFileOpen = document != nullptr;
+            break;
+    }
+    updateCommandEnabling();
+}
+
+OpenDocument* TMyMDIFrame::openDocument(DocumentSlot slot) const {
+    return documents_[static_cast<std::size_t>(slot)];
+}
+
+void TMyMDIFrame::updateCommandEnabling() {
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+        it.value()->setEnabled(qv::isCommandEnabled(it.key(), state_));
+    }
+}
+
+bool TMyMDIFrame::openDatabaseByName(const QString& path) {
+    requestedDatabase_ = path;
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool TMyMDIFrame::openTicketFileByName(const QString& path) {
+    requestedTicketFile_ = path;
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+void TMyMDIFrame::setupWindow(const QStringList& commandLineFiles) {
+    QString database;
+    QString ticketFile;
+    for (const QString& name : commandLineFiles) {
+        switch (qv::fileKindForName(name.toStdString())) {
+            case qv::FileKind::Database:
+                if (database.isEmpty()) database = name;
+                break;
+            case qv::FileKind::TicketFile:
+                if (ticketFile.isEmpty()) ticketFile = name;
+                break;
+            case qv::FileKind::Other:
+                break;
+        }
+    }
+    // A file named on the command line takes the place of the one of the last session.
+    if (!database.isEmpty()) {
+        openDatabaseByName(database);
+    } else if (!settings_.lastDatabase.empty() &&
+               !openDatabaseByName(QString::fromStdString(settings_.lastDatabase))) {
+        settings_.lastDatabase.clear();
+    }
+    if (!ticketFile.isEmpty()) {
+        openTicketFileByName(ticketFile);
+    } else if (!settings_.lastTicketFile.empty() &&
+               !openTicketFileByName(QString::fromStdString(settings_.lastTicketFile))) {
+        settings_.lastTicketFile.clear();
+    }
+}
+
+void TMyMDIFrame::setCommandHandler(int commandId, std::function<void()> handler) {
+    handlers_.insert(commandId, std::move(handler));
+}
+
+void TMyMDIFrame::runCommand(int commandId) {
+    if (!qv::isCommandEnabled(commandId, state_)) return;
+    const int id = qv::menuCommandFor(commandId);
+    if (const auto handler = handlers_.value(id)) {
+        handler();
+        return;
+    }
+    switch (id) {
+        case qv::cmd::kExit:
+            close();
+            break;
+        case qv::cmd::kSoundEffects:
+            showSoundOptions();
+            break;
+        case qv::cmd::kWallpaperStretched:
+        case qv::cmd::kWallpaperTiled:
+        case qv::cmd::kWallpaperCentered:
+            setWallpaperOrientation(qv::wallpaperOrientationFor(id));
+            break;
+        case qv::cmd::kAbout:
+            showAbout();
+            break;
+        default:
+            // The windows and dialogs behind the other commands register their handlers.
+            break;
+    }
+}
+
+void TMyMDIFrame::setWallpaperOrientation(int orientation) {
+    settings_.wallpaperOrientation = orientation;
+    client_->setOrientation(orientation);
+    const int checkedId = qv::wallpaperCommand(orientation);
+    for (int id :
+         {qv::cmd::kWallpaperStretched, qv::cmd::kWallpaperTiled, qv::cmd::kWallpaperCentered}) {
+        actions_.value(id)->setChecked(id == checkedId);
+    }
+}
+
+void TMyMDIFrame::showSoundOptions() {
+    TSoundOptionsDialog dialog(settings_.sound, soundPlayer_, this);
+    dialog.exec();
+}
+
+void TMyMDIFrame::showAbout() {
+    // TODO(help): the about box with the splash picture replaces this.
+    QMessageBox::about(this, tr("About Quorvantile"),
+                       tr("Quorvantile\nLottery statistics, wheels and tickets."));
+}
+
+bool TMyMDIFrame::canClose() {
+    const QString caption = tr("Modifications made to file.");
+    auto offerSave = [&](OpenDocument* document, const QString& question) {
+        if (!document || !document->isModified()) return true;
+        if (!askYesNo_(question, caption)) return true;
+        return document->save();
+    };
+
+    if (OpenDocument* db = openDocument(DocumentSlot::Database)) {
+        // A failed save would lose the changes: stay open so the user can act.
+        if (!offerSave(db, tr("Save database file before exit ?"))) return false;
+        const QPoint at = db->windowPosition();
+        settings_.databaseWindowPos = qv::Point{at.x(), at.y()};
+    }
+    for (DocumentSlot slot : {DocumentSlot::WheelTicketFile, DocumentSlot::ManualTicketFile}) {
+        if (OpenDocument* tickets = openDocument(slot)) {
+            if (!offerSave(tickets, tr("Save ticket file before exit ?"))) return false;
+            const QPoint at = tickets->windowPosition();
+            settings_.ticketWindowPos = qv::Point{at.x(), at.y()};
+        }
+    }
+
+    // Placed with move() and resize(), so taken back the same way: the outer top-left
+    // corner and the inner size.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        settings_.mainRect = qv::Rect{x(), y(), x() + width(), y() + height()};
+    }
+    if (!environment_.settingsPath.isEmpty()) {
+        const std::string error =
+            qv::writeSettingsFile(environment_.settingsPath.toStdString(), settings_);
+        if (!error.empty()) qWarning("Settings not saved: %s", error.c_str());
+    }
+    return true;
+}
+
+void TMyMDIFrame::closeEvent(QCloseEvent* event) {
+    if (canClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace qv::gui

@@ -1,0 +1,39 @@
+#include "gui/app/splash.h"
+
+#include <QCoreApplication>
+#include <QPixmap>
+#include <QThread>
+
+#include "gui/app/app_paths.h"
+
+namespace qv::gui {
+
+namespace {
+QPixmap splashPicture() {
+    initAppResources();
+    return QPixmap(QStringLiteral(":/app/images/splash_997.png"));
+}
+}  // namespace
+
+TSplashWindow::TSplashWindow(QScreen* screen)
+    : QSplashScreen(screen, splashPicture(), Qt::WindowStaysOnTopHint) {
+    setWindowTitle(QString());
+}
+
+void TSplashWindow::showNow() {
+    show();
+    repaint();
+    QCoreApplication::processEvents();
+    shownSince_.start();
+}
+
+void TSplashWindow::waitShown(int milliseconds) {
+    if (qEnvironmentVariableIsSet("QV_NO_SPLASH_WAIT")) return;
+    if (!shownSince_.isValid()) shownSince_.start();
+    while (shownSince_.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
+    }
+}
+
+}  // namespace qv::gui
