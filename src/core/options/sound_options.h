@@ -1,0 +1,63 @@
+#pragma once
+// The rules of the sound options dialog, kept apart from the window so they can be tested:
+// the sound-effects switch acts on the application at once (and is put back on Cancel),
+// while the score sounds' paths and enable flags are edited on copies installed on OK.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/app/settings.h"
+
+namespace qv {
+
+class SoundOptionsModel {
+public:
+    static constexpr int kWaveFiles = 3;
+    static constexpr std::size_t kPathChars = 259;
+
+    explicit SoundOptionsModel(SoundSettings& settings);
+
+    // The text of score sound i's path field (0 great, 1 medium, 2 lower). Typing and
+    // browsing both set it; only OK installs it. Longer text is cut to kPathChars characters.
+    const std::string& path(int i) const;
+    void setPath(int i, std::string_view text);
+
+    bool enabled(int i) const;
+    void toggleEnabled(int i);
+
+    // The application's own flag, changed at once so the user hears the difference.
+    bool effectsOn() const { return settings_.effectsOn; }
+    // Returns the new state; the caller plays the click when it became true.
+    bool toggleEffects();
+
+    void accept();
+    void cancel();
+
+private:
+    static bool valid(int i) { return i >= 0 && i < kWaveFiles; }
+
+    SoundSettings& settings_;
+    bool effectsKept_;
+    std::array<WaveFileSetting, kWaveFiles> copies_;
+};
+
+// What the header of a wave file says, enough to decide whether to hand it to the player.
+struct WaveFormat {
+    std::uint16_t formatTag = 0;  // 1 PCM, 3 IEEE float, 0xFFFE extensible
+    std::uint16_t channels = 0;
+    std::uint32_t sampleRate = 0;
+    std::uint16_t bitsPerSample = 0;
+};
+
+// Reads the RIFF/WAVE header at the start of a file (pass at least its first few hundred
+// bytes). Returns false when it is not a wave file or its format chunk is missing or damaged.
+bool readWaveFormat(std::span<const std::uint8_t> head, WaveFormat& format);
+
+// True for the uncompressed formats the player can decode.
+bool isPlayableWave(const WaveFormat& format);
+
+}  // namespace qv

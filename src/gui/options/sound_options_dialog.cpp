@@ -1,0 +1,180 @@
+#include "gui/options/sound_options_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "gui/app/app_paths.h"
+#include "gui/options/sound_player.h"
+
+namespace qv::gui {
+
+namespace {
+
+QString idName(int id) {
+    return QString::number(id);
+}
+
+}  // namespace
+
+TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlayer* player,
+                                         QWidget* parent)
+    : QDialog(parent), model_(settings), player_(player) {
+    setWindowTitle(tr("Quorvantile (Sound Options)"));
+
+    const QString labels[] = {tr("On &Great Scores (>=5), use the wave file :"),
+                              tr("On &Medium Scores ( 4 ), use the wave file :"),
+                              tr("On &Lower Scores ( 3 ), use the wave file :")};
+
+    std::array<QPushButton*, qv::SoundOptionsModel::kWaveFiles> browseButtons{};
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+    auto* enabledHeader = new QLabel(tr("Enabled ?"));
+    grid->addWidget(enabledHeader, 0, 2, Qt::AlignHCenter | Qt::AlignBottom);
+
+    for (int i = 0; i < qv::SoundOptionsModel::kWaveFiles; ++i) {
+        auto* field = new QLineEdit;
+        field->setObjectName(idName(kFirstPathField + i));
+        field->setMaxLength(int(qv::SoundOptionsModel::kPathChars));
+        field->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
+        field->setText(QString::fromStdString(model_.path(i)));
+        connect(field, &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { model_.setPath(i, text.toStdString()); });
+
+        auto* label = new QLabel(labels[i]);
+        label->setBuddy(field);
+
+        auto* browseButton = new QPushButton(tr("&Browse ..."));
+        browseButton->setObjectName(idName(kFirstBrowseButton + i));
+        connect(browseButton, &QPushButton::clicked, this, [this, i] { browse(i); });
+
+        auto* enable = new QCheckBox;
+        enable->setObjectName(idName(kFirstEnableBox + i));
+        enable->setAccessibleName(QString(labels[i]).remove(QLatin1Char('&')) + tr(" Enabled ?"));
+        connect(enable, &QCheckBox::clicked, this, [this, i] {
+            model_.toggleEnabled(i);
+            showState();
+        });
+
+        const int row = 1 + 2 * i;
+        if (i > 0) grid->setRowMinimumHeight(row, fontMetrics().height() + 10);
+        grid->addWidget(label, row, 0, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+        grid->addWidget(field, row + 1, 0);
+        grid->addWidget(browseButton, row + 1, 1);
+        grid->addWidget(enable, row + 1, 2, Qt::AlignHCenter);
+
+        pathFields_[i] = field;
+        browseButtons[i] = browseButton;
+        enableBoxes_[i] = enable;
+    }
+    grid->setColumnStretch(0, 1);
+
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    effectsBox_ = new QCheckBox(tr("All other sound &effects"));
+    effectsBox_->setObjectName(idName(kEffectsBox));
+    connect(effectsBox_, &QCheckBox::clicked, this, [this] {
+        if (model_.toggleEffects() && player_) player_->playEvent(SoundPlayer::kClick);
+        showState();
+    });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    ok->setObjectName(idName(1));
+    cancel->setObjectName(idName(2));
+    // The picture buttons of the other dialogs: a tick and a cross.
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(buttons, &QDialogButtonBox::accepted, this, &TSoundOptionsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TSoundOptionsDialog::reject);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(effectsBox_);
+    bottom->addStretch(1);
+    bottom->addWidget(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addWidget(line);
+    layout->addLayout(bottom);
+
+    // Row by row, then the switch and the buttons.
+    QWidget* previous = nullptr;
+    for (int i = 0; i < qv::SoundOptionsModel::kWaveFiles; ++i) {
+        for (QWidget* next :
+             {static_cast<QWidget*>(pathFields_[i]), static_cast<QWidget*>(browseButtons[i]),
+              static_cast<QWidget*>(enableBoxes_[i])}) {
+            if (previous) setTabOrder(previous, next);
+            previous = next;
+        }
+    }
+    setTabOrder(previous, effectsBox_);
+    setTabOrder(effectsBox_, ok);
+    setTabOrder(ok, cancel);
+    // Only once the button belongs to the dialog does the dialog know its default.
+    ok->setDefault(true);
+
+    showState();
+    pathFields_[0]->setFocus();
+}
+
+void TSoundOptionsDialog::click() {
+    if (player_) player_->playEvent(SoundPlayer::kClick);
+}
+
+void TSoundOptionsDialog::showState() {
+    for (int i = 0; i < qv::SoundOptionsModel::kWaveFiles; ++i) {
+        const QString text = QString::fromStdString(model_.path(i));
+        if (pathFields_[i]->text() != text) pathFields_[i]->setText(text);
+        enableBoxes_[i]->setChecked(model_.enabled(i));
+    }
+    effectsBox_->setChecked(model_.effectsOn());
+}
+
+void TSoundOptionsDialog::browse(int i) {
+    click();
+    QString startDir;
+    const QString current = resolveDataFile(model_.path(i), dataDirectory());
+    if (!current.isEmpty() && QFileInfo(current).absoluteDir().exists())
+        startDir = QFileInfo(current).absolutePath();
+
+    QFileDialog dialog(this, tr("Select Sound File"), startDir, tr("Wave Files (*.wav)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("wav"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString chosen = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    model_.setPath(i, QDir::toNativeSeparators(chosen).toStdString());
+    showState();
+}
+
+void TSoundOptionsDialog::accept() {
+    click();
+    // What the fields show is what is kept, typed or browsed.
+    for (int i = 0; i < qv::SoundOptionsModel::kWaveFiles; ++i)
+        model_.setPath(i, pathFields_[i]->text().toStdString());
+    model_.accept();
+    QDialog::accept();
+}
+
+void TSoundOptionsDialog::reject() {
+    click();
+    model_.cancel();
+    QDialog::reject();
+}
+
+}  // namespace qv::gui
