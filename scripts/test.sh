@@ -12,7 +12,8 @@ export QV_NO_SPLASH_WAIT=1
 
 bash scripts/install-deps.sh
 
-stage() { printf '\n=== %s ===\n' "$*"; }
+started=$SECONDS
+stage() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 failures=0
 
 stage "Release build"
@@ -61,4 +62,4 @@ if [ "$failures" -ne 0 ]; then
     echo "Some stages failed."
     exit 1
 fi
-echo "All stages passed."
+echo "All stages passed in $((SECONDS - started)) s."

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,8 +35,11 @@ CliRun cli(const std::vector<std::string>& args, const std::string& stdinText = 
     std::string cmd = quote(QV_CLI_PATH);
     for (const auto& a : args) cmd += " " + quote(a);
     cmd += " 2>/dev/null";
-    static int counter = 0;
-    fs::path in = fs::temp_directory_path() / ("qv_cli_in_" + std::to_string(counter++));
+    // Test processes run in parallel: every standard-input file gets a name of its own.
+    std::string tmpl = (fs::temp_directory_path() / "qv_cli_in_XXXXXX").string();
+    int fd = mkstemp(tmpl.data());
+    if (fd >= 0) close(fd);
+    fs::path in = tmpl;
     std::ofstream(in) << stdinText;
     cmd += " <" + quote(in.string());
     CliRun r;
@@ -53,7 +57,8 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("qv_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("qv_cli_" + std::to_string(getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
         db = (dir / "game.dat").string();
