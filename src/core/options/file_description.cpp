@@ -1,0 +1,102 @@
+#include "core/options/file_description.h"
+
+#include <cctype>
+
+#include "core/records/records.h"
+#include "core/tickets/ticket_file.h"
+#include "core/util/file_io.h"
+
+namespace qv {
+
+namespace {
+
+// Enough for the longest header read: a ticket file's signature, kind and wheel record.
+constexpr std::size_t kHeaderBytes = TicketFile::kSignatureBytes + 2 + WheelInfo::kSize;
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::string manualText(long long tickets, long long numbers) {
+    return "This is a manually entered ticket file with\n" + std::to_string(tickets) +
+           " Tickets and " + std::to_string(numbers) + " Numbers on each Ticket";
+}
+
+std::string describeDatabase(ByteReader& r) {
+    DataHeader h = DataHeader::read(r);
+    return h.description + "\n" + std::to_string(h.entryCount) + " Entries, " +
+           std::to_string(h.numbersOnTicket) + " Numbers on a Ticket, " +
+           std::to_string(h.numbersInLotto) + " Numbers in Lotto";
+}
+
+std::string describeTicketFile(ByteReader& r) {
+    const bool older = r.fixedText(TicketFile::kSignatureBytes) == TicketFile::kOldSignature;
+    const bool wheel = older ? r.i16() != 0 : r.u8() != 0;
+    if (wheel) return describeWheel(WheelInfo::readRecord(r));
+    if (older) {
+        const int tickets = r.i16();
+        return manualText(tickets, r.i16());
+    }
+    const std::int32_t tickets = r.i32();
+    return manualText(tickets, r.i32());
+}
+
+}  // namespace
+
+DescribedKind describedKindForPattern(std::string_view pattern) {
+    if (equalsIgnoringCase(pattern, "*.dat")) return DescribedKind::Database;
+    if (equalsIgnoringCase(pattern, "*.qvt")) return DescribedKind::TicketFile;
+    return DescribedKind::WheelingTable;
+}
+
+DescribedKind describedKindForPath(std::string_view path) {
+    // Stored paths may use either separator.
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    std::string_view ext = dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
+    if (equalsIgnoringCase(ext, ".dat")) return DescribedKind::Database;
+    if (equalsIgnoringCase(ext, ".qvt")) return DescribedKind::TicketFile;
+    return DescribedKind::WheelingTable;
+}
+
+std::string describeWheel(const WheelInfo& wheel) {
+    return wheel.description + "\n" + std::to_string(wheel.numbersToWheel) + " Numbers, " +
+           std::to_string(wheel.ticketCount) + " Tickets, Guarantees " +
+           std::to_string(wheel.guarantee) + " of " + std::to_string(wheel.numbersPerTicket) +
+           " if " + std::to_string(wheel.guaranteeIf);
+}
+
+std::string describeFileBytes(const Bytes& data, DescribedKind kind) {
+    ByteReader r(data);
+    switch (kind) {
+        case DescribedKind::Database:
+            return describeDatabase(r);
+        case DescribedKind::TicketFile:
+            return describeTicketFile(r);
+        case DescribedKind::WheelingTable:
+            break;
+    }
+    return describeWheel(WheelInfo::readRecord(r));
+}
+
+std::optional<std::string> describeFile(const std::string& path, DescribedKind kind) {
+    auto data = readWholeFile(path, kHeaderBytes);
+    if (!data) return std::nullopt;
+    return describeFileBytes(*data, kind);
+}
+
+std::optional<std::string> describeFile(const std::string& path, std::string_view pattern) {
+    return describeFile(path, describedKindForPattern(pattern));
+}
+
+std::optional<std::string> describeFileByExtension(const std::string& path) {
+    return describeFile(path, describedKindForPath(path));
+}
+
+}  // namespace qv

@@ -1,0 +1,104 @@
+#include "core/tickets/wheel_info.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/util/file_io.h"
+#include "core/util/text.h"
+
+namespace qv {
+
+namespace {
+
+// The largest wheeling-table file whose every byte is used.
+constexpr std::size_t kMaxWheelFileBytes =
+    WheelInfo::kSize + WheelInfo::kMaxRows * kMaxNumbersOnTicket * 2;
+
+void makeEmpty(WheelInfo& wheel) {
+    wheel.numbersPerTicket = 0;
+    wheel.ticketCount = 0;
+    wheel.rows.clear();
+}
+
+}  // namespace
+
+void WheelInfo::writeRecord(ByteWriter& w) const {
+    w.fixedText(utf8ToLatin1(description), kDescriptionBytes);
+    w.i16(numbersToWheel);
+    w.i16(ticketCount);
+    w.i16(guarantee);
+    w.i16(numbersPerTicket);
+    w.i16(guaranteeIf);
+}
+
+WheelInfo WheelInfo::readRecord(ByteReader& r) {
+    WheelInfo wheel;
+    wheel.description =
+        utf8Left(latin1ToUtf8(r.fixedText(kDescriptionBytes)), kMaxDescriptionChars);
+    wheel.numbersToWheel = r.i16();
+    wheel.ticketCount = r.i16();
+    wheel.guarantee = r.i16();
+    wheel.numbersPerTicket = r.i16();
+    wheel.guaranteeIf = r.i16();
+    return wheel;
+}
+
+void WheelInfo::setRows(std::vector<TicketType> newRows) {
+    if (newRows.size() > kMaxRows) newRows.resize(kMaxRows);
+    rows = std::move(newRows);
+    ticketCount = static_cast<std::int16_t>(rows.size());
+}
+
+int WheelInfo::positionsPerRow() const {
+    return std::clamp<int>(numbersPerTicket, 0, kMaxNumbersOnTicket);
+}
+
+WheelInfo wheelFromBytes(const Bytes& data) {
+    ByteReader r(data);
+    WheelInfo wheel = WheelInfo::readRecord(r);
+    if (wheel.numbersPerTicket < 1 || wheel.numbersPerTicket > kMaxNumbersOnTicket ||
+        wheel.ticketCount < 0) {
+        makeEmpty(wheel);
+        return wheel;
+    }
+    // The count is at most 32767, so allocating it whole stays small even for a short file.
+    wheel.rows.resize(static_cast<std::size_t>(wheel.ticketCount));
+    for (TicketType& row : wheel.rows)
+        for (int j = 0; j < wheel.numbersPerTicket; ++j) row.numbers[j] = r.i16();
+    return wheel;
+}
+
+bool loadWheelFile(const std::string& path, WheelInfo& wheel) {
+    auto data = readWholeFile(path, kMaxWheelFileBytes);
+    if (data) {
+        wheel = wheelFromBytes(*data);
+    } else {
+        wheel = WheelInfo{};
+        makeEmpty(wheel);
+    }
+    wheel.path = path;
+    return data.has_value();
+}
+
+Bytes wheelFileBytes(const WheelInfo& wheel) {
+    const std::size_t count = std::min(wheel.rows.size(), WheelInfo::kMaxRows);
+    // A record whose row width no reader accepts carries no positions.
+    const int per = wheel.numbersPerTicket >= 1 && wheel.numbersPerTicket <= kMaxNumbersOnTicket
+                        ? wheel.numbersPerTicket
+                        : 0;
+    Bytes out;
+    out.reserve(WheelInfo::kSize + count * static_cast<std::size_t>(per) * 2);
+    ByteWriter w(out);
+    WheelInfo head = wheel;
+    head.ticketCount = static_cast<std::int16_t>(count);
+    head.writeRecord(w);
+    for (std::size_t k = 0; k < count; ++k)
+        for (int j = 0; j < per; ++j) w.i16(wheel.rows[k].numbers[j]);
+    return out;
+}
+
+std::string saveWheelFile(const std::string& path, const WheelInfo& wheel) {
+    return writeFileAtomic(path, wheelFileBytes(wheel));
+}
+
+}  // namespace qv
