@@ -12,6 +12,8 @@
 
 #include "core/database/draw_database.h"
 #include "core/database/draw_parser.h"
+#include "core/options/file_description.h"
+#include "core/tickets/ticket_file.h"
 #include "core/progress.h"
 #include "core/util/file_io.h"
 #include "core/util/text.h"
@@ -32,7 +34,12 @@ const char* const kUsage =
     "  quorvantile-cli db add FILE M/D/YYYY N1 [N2 ...] [+ B1 [B2 [B3]]]\n"
     "  quorvantile-cli db sort FILE\n"
     "  quorvantile-cli db import FILE TEXTFILE\n"
-    "  quorvantile-cli db paste FILE [TEXTFILE | -]\n";
+    "  quorvantile-cli db paste FILE [TEXTFILE | -]\n"
+    "  quorvantile-cli db list FILE.dat --tickets FILE.qvt\n"
+    "  quorvantile-cli describe FILE\n"
+    "  quorvantile-cli tickets list FILE.qvt\n"
+    "  quorvantile-cli tickets convert IN.qvt OUT.qvt\n"
+    "  quorvantile-cli tickets match FILE.qvt N1 N2 ... [+ B1 [B2 [B3]]]\n";
 
 struct UsageError {
     std::string message;
@@ -154,23 +161,68 @@ int dbInfo(const std::vector<std::string>& a) {
     return kExitOk;
 }
 
+TicketFile loadTicketsOrFail(const std::string& path) {
+    TicketFileReadResult r = loadTicketFile(path);
+    if (r.status == TicketReadStatus::CannotOpen) throw FileError{"Error opening file: " + path};
+    if (!r.ok()) throw FileError{path + ": " + r.message};
+    return std::move(r.file);
+}
+
+// " <n>" for every non-zero number, then " +" and the bonus numbers when there are any.
+std::string numbersText(const TicketType& t) {
+    std::string out;
+    for (auto n : t.numbers)
+        if (n != 0) out += " " + std::to_string(n);
+    bool anyBonus = false;
+    for (auto b : t.bonus) anyBonus = anyBonus || b != 0;
+    if (anyBonus) {
+        out += " +";
+        for (auto b : t.bonus)
+            if (b != 0) out += " " + std::to_string(b);
+    }
+    return out;
+}
+
+// How the ticket file scored on one draw, as the database window's result columns show it.
+std::string tallyText(const TicketFile& tickets, const TicketType& draw, int k) {
+    bool drawHasBonus = draw.bonus[0] != 0;
+    bool wantBonus = drawHasBonus;
+    TallyCounts counts = TallyResults(tickets.tickets, draw, wantBonus);
+    std::string out = "  |";
+    for (int m = 3; m <= k; ++m) {
+        out += " " + std::to_string(m) + "/" + std::to_string(k) + ":" +
+               std::to_string(counts.hits[m - 2]);
+        if (drawHasBonus) out += "+" + std::to_string(counts.bonusHits[m - 2]);
+    }
+    if (tickets.isWheel() && WheelConditionMet(tickets, draw)) out += " *";
+    return out;
+}
+
 int dbList(const std::vector<std::string>& a) {
-    if (a.size() != 1) throw UsageError{"db list takes one FILE"};
+    std::string file;
+    std::string ticketPath;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--tickets") {
+            if (i + 1 >= a.size()) throw UsageError{"--tickets needs a FILE.qvt"};
+            ticketPath = a[++i];
+        } else if (file.empty()) {
+            file = a[i];
+        } else {
+            throw UsageError{"unexpected argument: " + a[i]};
+        }
+    }
+    if (file.empty()) throw UsageError{"db list takes one FILE"};
     OpenDatabase open;
-    loadOrFail(a[0], open);
+    loadOrFail(file, open);
+    std::optional<TicketFile> tickets;
+    if (!ticketPath.empty()) tickets = loadTicketsOrFail(ticketPath);
+    // The result columns run up to the number of winning numbers of the newest draw.
+    int k = open.db.entryCount() > 0 ? open.db.entry(0).numberCount() : 0;
     std::string out;
     for (std::size_t i = 0; i < open.db.entryCount(); ++i) {
         const TicketType& t = open.db.entry(i);
-        out += formatDate(t);
-        for (auto n : t.numbers)
-            if (n != 0) out += " " + std::to_string(n);
-        bool anyBonus = false;
-        for (auto b : t.bonus) anyBonus = anyBonus || b != 0;
-        if (anyBonus) {
-            out += " +";
-            for (auto b : t.bonus)
-                if (b != 0) out += " " + std::to_string(b);
-        }
+        out += formatDate(t) + numbersText(t);
+        if (tickets) out += tallyText(*tickets, t, k);
         out += "\n";
     }
     std::cout << out;
@@ -194,17 +246,15 @@ Date parseDateArg(const std::string& text) {
     return d;
 }
 
-int dbAdd(const std::vector<std::string>& a) {
-    if (a.size() < 3) throw UsageError{"db add needs FILE, a date and at least one number"};
-    TicketType draw;
-    draw.setDate(parseDateArg(a[1]));
-    std::size_t i = 2;
+// N1 [N2 ...] [+ B1 [B2 [B3]]] into the numbers and bonus numbers of `draw`.
+void parseNumberArgs(const std::vector<std::string>& a, std::size_t from, TicketType& draw) {
+    std::size_t i = from;
     int count = 0;
     for (; i < a.size() && a[i] != "+"; ++i) {
         if (count == kMaxNumbersOnTicket) throw UsageError{"a draw has at most 10 numbers"};
         draw.numbers[count++] = static_cast<std::int16_t>(parseIntArg(a[i], 1, 100, "a number"));
     }
-    if (count == 0) throw UsageError{"db add needs at least one number"};
+    if (count == 0) throw UsageError{"at least one number is needed"};
     if (i < a.size()) {
         ++i;  // the "+"
         int bonus = 0;
@@ -215,6 +265,13 @@ int dbAdd(const std::vector<std::string>& a) {
         }
         if (bonus == 0) throw UsageError{"\"+\" must be followed by a bonus number"};
     }
+}
+
+int dbAdd(const std::vector<std::string>& a) {
+    if (a.size() < 3) throw UsageError{"db add needs FILE, a date and at least one number"};
+    TicketType draw;
+    draw.setDate(parseDateArg(a[1]));
+    parseNumberArgs(a, 2, draw);
     OpenDatabase open;
     loadOrFail(a[0], open);
     if (!open.db.insert(draw))
@@ -272,7 +329,73 @@ int dbPaste(const std::vector<std::string>& a) {
     return kExitOk;
 }
 
+int describe(const std::vector<std::string>& a) {
+    if (a.size() != 1) throw UsageError{"describe takes one FILE"};
+    std::optional<std::string> text = describeFileByExtension(a[0]);
+    if (!text) throw FileError{"Error opening file: " + a[0]};
+    std::cout << *text << "\n";
+    return kExitOk;
+}
+
+int ticketsList(const std::vector<std::string>& a) {
+    if (a.size() != 1) throw UsageError{"tickets list takes one FILE.qvt"};
+    TicketFile f = loadTicketsOrFail(a[0]);
+    std::string out;
+    out += std::string("Kind: ") + (f.isWheel() ? "wheel" : "manual") + "\n";
+    out += "Tickets: " + std::to_string(f.ticketCount()) + "\n";
+    out += "Numbers on a ticket: " + std::to_string(f.statedNumbersPerTicket()) + "\n";
+    if (f.isWheel()) {
+        const WheelInfo& w = f.wheel;
+        out += "Wheel: " + w.description + ", " + std::to_string(w.numbersToWheel) + " numbers, " +
+               std::to_string(w.ticketCount) + " tickets, guarantees " +
+               std::to_string(w.guarantee) + " of " + std::to_string(w.numbersPerTicket) +
+               " if " + std::to_string(w.guaranteeIf) + "\n";
+        out += "Numbers used:";
+        for (auto n : f.chosenNumbers()) out += " " + std::to_string(n);
+        out += "\n";
+    } else {
+        out += "Numbers in lotto: " + std::to_string(f.numbersInLotto) + "\n";
+    }
+    for (const TicketType& t : f.tickets) {
+        std::string line = numbersText(t);
+        out += (line.empty() ? line : line.substr(1)) + "\n";
+    }
+    std::cout << out;
+    return kExitOk;
+}
+
+int ticketsConvert(const std::vector<std::string>& a) {
+    if (a.size() != 2) throw UsageError{"tickets convert takes IN.qvt and OUT.qvt"};
+    TicketFile f = loadTicketsOrFail(a[0]);
+    std::string err = f.saveAs(a[1]);
+    if (!err.empty()) throw FileError{err};
+    return kExitOk;
+}
+
+int ticketsMatch(const std::vector<std::string>& a) {
+    if (a.size() < 2) throw UsageError{"tickets match needs FILE.qvt and the winning numbers"};
+    TicketType winning;
+    parseNumberArgs(a, 1, winning);
+    TicketFile f = loadTicketsOrFail(a[0]);
+    const int mainNumbers = mainNumberCount(f.tickets);
+    const int bonusColumns = bonusColumnCount(f.tickets);
+    std::string out;
+    for (const TicketType& t : f.tickets)
+        out += resultText(MatchTicket(t, winning), mainNumbers, bonusColumns) + "\n";
+    std::cout << out;
+    return kExitOk;
+}
+
 int run(const std::vector<std::string>& args) {
+    if (args.size() == 2 && args[0] == "describe") return describe({args[1]});
+    if (args.size() >= 1 && args[0] == "describe") throw UsageError{"describe takes one FILE"};
+    if (args.size() >= 2 && args[0] == "tickets") {
+        std::vector<std::string> rest(args.begin() + 2, args.end());
+        if (args[1] == "list") return ticketsList(rest);
+        if (args[1] == "convert") return ticketsConvert(rest);
+        if (args[1] == "match") return ticketsMatch(rest);
+        throw UsageError{"unknown command: tickets " + args[1]};
+    }
     if (args.size() < 2 || args[0] != "db") throw UsageError{""};
     const std::string& cmd = args[1];
     std::vector<std::string> rest(args.begin() + 2, args.end());

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/database/draw_database.h"
+#include "core/tickets/ticket_file.h"
 #include "core/util/file_io.h"
 
 namespace fs = std::filesystem;
@@ -161,6 +162,113 @@ TEST_F(CliTest, ErrorsLeaveFilesUntouched) {
     EXPECT_EQ(cli({"db", "import", db, (dir / "nope.txt").string()}).status, 1);
     EXPECT_EQ(qv::readWholeFile(db), before);
     EXPECT_EQ(cli({"db", "create", (dir / "no/such/dir/x.dat").string()}).status, 1);
+}
+
+qv::TicketType ticket(std::initializer_list<int> numbers, std::initializer_list<int> bonus = {}) {
+    qv::TicketType t;
+    int i = 0;
+    for (int n : numbers) t.numbers[i++] = static_cast<std::int16_t>(n);
+    i = 0;
+    for (int b : bonus) t.bonus[i++] = static_cast<std::int16_t>(b);
+    return t;
+}
+
+// A 7-number wheel of three rows over the chosen numbers 3 7 12 19 25 33 41.
+qv::TicketFile sampleWheel() {
+    qv::WheelInfo w;
+    w.description = "Seven in three";
+    w.numbersToWheel = 7;
+    w.guarantee = 3;
+    w.numbersPerTicket = 6;
+    w.guaranteeIf = 4;
+    w.setRows({ticket({1, 2, 3, 4, 5, 6}), ticket({2, 3, 4, 5, 6, 7}), ticket({1, 3, 4, 5, 6, 7})});
+    qv::NumbersUsed used{};
+    int chosen[] = {3, 7, 12, 19, 25, 33, 41};
+    for (int i = 0; i < 7; ++i) used[i] = static_cast<std::int16_t>(chosen[i]);
+    return qv::newWheelTicketFile(w, used);
+}
+
+TEST_F(CliTest, TicketsListConvertAndMatch) {
+    qv::TicketFile manual = qv::newManualTicketFile(6, 49);
+    std::string empty = (dir / "empty.qvt").string();
+    ASSERT_EQ(manual.saveAs(empty), "");
+    EXPECT_EQ(fs::file_size(empty), 113u);
+    EXPECT_EQ(cli({"tickets", "list", empty}).out,
+              "Kind: manual\nTickets: 0\nNumbers on a ticket: 6\nNumbers in lotto: 49\n");
+
+    manual.tickets = {ticket({3, 7, 12, 19, 25, 41}, {33}), ticket({1, 2, 3, 4, 5, 6})};
+    std::string two = (dir / "two.qvt").string();
+    ASSERT_EQ(manual.saveAs(two), "");
+    EXPECT_EQ(cli({"tickets", "list", two}).out,
+              "Kind: manual\nTickets: 2\nNumbers on a ticket: 6\nNumbers in lotto: 49\n"
+              "3 7 12 19 25 41 + 33\n1 2 3 4 5 6\n");
+    // 33 is a main number of a draw without bonus numbers, so it counts as the bonus hit.
+    EXPECT_EQ(cli({"tickets", "match", two, "7", "12", "19", "25", "33", "41"}).out,
+              "5/6 + 1B\n0/6 + 0B\n");
+    EXPECT_EQ(cli({"tickets", "match", two, "7", "12", "19", "25", "33", "41", "+", "9"}).out,
+              "5/6 + 0B\n0/6 + 0B\n");
+
+    std::string wheel = (dir / "wheel.qvt").string();
+    ASSERT_EQ(sampleWheel().saveAs(wheel), "");
+    EXPECT_EQ(fs::file_size(wheel), 536u + 64u * 3u);
+    EXPECT_EQ(cli({"tickets", "list", wheel}).out,
+              "Kind: wheel\nTickets: 3\nNumbers on a ticket: 6\n"
+              "Wheel: Seven in three, 7 numbers, 3 tickets, guarantees 3 of 6 if 4\n"
+              "Numbers used: 3 7 12 19 25 33 41\n"
+              "3 7 12 19 25 33\n7 12 19 25 33 41\n3 12 19 25 33 41\n");
+    EXPECT_EQ(cli({"tickets", "match", wheel, "3", "12", "19", "25", "33", "41"}).out,
+              "5/6\n5/6\n6/6\n");
+}
+
+TEST_F(CliTest, OlderTicketLayoutConvertsToTheCurrentOne) {
+    // "Quorvantile V3.0", a 16-bit kind 0, 16-bit counts (1 ticket of 6, lotto 49), the ticket.
+    std::string old(100, '\0');
+    old.replace(0, 16, "Quorvantile V3.0");
+    for (int v : {0, 1, 6, 49}) old += {static_cast<char>(v), '\0'};
+    qv::Bytes rec;
+    qv::ByteWriter w(rec);
+    ticket({5, 6, 7, 8, 9, 10}).write(w);
+    old.append(rec.begin(), rec.end());
+    std::string in = write("old.qvt", old);
+    std::string out = (dir / "new.qvt").string();
+    ASSERT_EQ(cli({"tickets", "convert", in, out}).status, 0);
+    auto bytes = qv::readWholeFile(out);
+    ASSERT_TRUE(bytes);
+    ASSERT_EQ(bytes->size(), 113u + 32u);
+    EXPECT_EQ(std::string(bytes->begin(), bytes->begin() + 17), std::string("Quorvantile V3.4\0", 17));
+    EXPECT_EQ((*bytes)[100], 0);
+    EXPECT_EQ((*bytes)[101], 1);
+    EXPECT_EQ((*bytes)[105], 6);
+    EXPECT_EQ((*bytes)[109], 49);
+    EXPECT_EQ(cli({"tickets", "list", out}).out,
+              "Kind: manual\nTickets: 1\nNumbers on a ticket: 6\nNumbers in lotto: 49\n"
+              "5 6 7 8 9 10\n");
+    // A count no file can hold marks the file as damaged.
+    std::string bad = old;
+    bad[102] = '\xFF';
+    bad[103] = '\xFF';
+    EXPECT_EQ(cli({"tickets", "list", write("bad.qvt", bad)}).status, 1);
+}
+
+TEST_F(CliTest, DatabaseListWithTicketResultsAndDescriptions) {
+    cli({"db", "create", db, "--description", "Pick 6"});
+    cli({"db", "add", db, "1/3/2004", "3", "12", "19", "25", "33", "41", "+", "7"});
+    cli({"db", "add", db, "1/10/2004", "1", "2", "3", "4", "5", "6"});
+    std::string wheel = (dir / "wheel.qvt").string();
+    ASSERT_EQ(sampleWheel().saveAs(wheel), "");
+    EXPECT_EQ(cli({"db", "list", db, "--tickets", wheel}).out,
+              "1-10-2004 1 2 3 4 5 6  | 3/6:0 4/6:0 5/6:0 6/6:0\n"
+              "1-3-2004 3 12 19 25 33 41 + 7  | 3/6:0+0 4/6:0+0 5/6:2+0 6/6:1+0 *\n");
+    EXPECT_EQ(cli({"describe", db}).out,
+              "Pick 6\n2 Entries, 6 Numbers on a Ticket, 49 Numbers in Lotto\n");
+    EXPECT_EQ(cli({"describe", wheel}).out,
+              "Seven in three\n7 Numbers, 3 Tickets, Guarantees 3 of 6 if 4\n");
+    std::string manual = (dir / "m.qvt").string();
+    ASSERT_EQ(qv::newManualTicketFile(5, 39).saveAs(manual), "");
+    EXPECT_EQ(cli({"describe", manual}).out,
+              "This is a manually entered ticket file with\n0 Tickets and 5 Numbers on each Ticket\n");
+    EXPECT_EQ(cli({"describe", (dir / "none.wl6").string()}).status, 1);
+    EXPECT_EQ(cli({"db", "list", db, "--tickets", (dir / "none.qvt").string()}).status, 1);
 }
 
 // The sample database is built from the CSV history by the paste parser at build time.
