@@ -1,0 +1,222 @@
+#include "gui/options/desktop_options.h"
+
+#include <QAbstractScrollArea>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/options/fade.h"
+#include "core/util/text.h"
+#include "gui/app/app_paths.h"
+#include "gui/app/my_mdi_client.h"
+#include "gui/app/my_mdi_frame.h"
+#include "gui/options/faded_bitmap.h"
+#include "gui/options/sound_player.h"
+
+namespace qv::gui {
+
+namespace {
+
+QString idName(int id) {
+    return QString::number(id);
+}
+
+}  // namespace
+
+// --- TWallPaperStatic -------------------------------------------------------------------
+
+TWallPaperStatic::TWallPaperStatic(const qv::DeskTopType* record, const QString& dataDir,
+                                   QWidget* parent)
+    : QFrame(parent), record_(record), dataDir_(dataDir.isEmpty() ? dataDirectory() : dataDir) {
+    setObjectName(idName(DeskTopOptions::kPreview));
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    reload();
+}
+
+QString TWallPaperStatic::picturePath() const {
+    return record_ ? resolveDataFile(record_->path, dataDir_) : QString();
+}
+
+void TWallPaperStatic::reload() {
+    picture_ = record_ ? loadFadedBitmap(picturePath(), record_->fade) : QImage();
+    update();
+}
+
+QSize TWallPaperStatic::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return QSize(kPreviewWidth + frame, kPreviewHeight + frame);
+}
+
+void TWallPaperStatic::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The whole picture, whatever its size, scaled to the control.
+    painter.drawImage(contentsRect(), picture_);
+}
+
+// --- DeskTopOptions ---------------------------------------------------------------------
+
+DeskTopOptions::DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const QString& dataDir)
+    : DeskTopOptions(parent, record, dataDir, NoLayout{}) {
+    QDialogButtonBox* buttons = makeOkCancelButtons();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(panel_);
+    layout->addWidget(buttons);
+
+    setTabOrder(fadeBox_, newLogo_);
+    setTabOrder(newLogo_, buttons->button(QDialogButtonBox::Ok));
+    setTabOrder(buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel));
+}
+
+DeskTopOptions::DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const QString& dataDir,
+                               NoLayout)
+    : QDialog(parent), record_(record) {
+    Q_ASSERT(record_);
+    setWindowTitle(tr("DeskTop Settings"));
+    buildWallpaperPanel(dataDir);
+    fadeBox_->setFocus();
+}
+
+void DeskTopOptions::buildWallpaperPanel(const QString& dataDir) {
+    panel_ = new QWidget(this);
+
+    auto* frame = new QGroupBox(tr("Preview:"), panel_);
+    preview_ = new TWallPaperStatic(record_, dataDir, frame);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(preview_, 0, Qt::AlignCenter);
+
+    fadeBox_ = new QSpinBox(panel_);
+    fadeBox_->setObjectName(idName(kFadeField));
+    fadeBox_->setRange(qv::kMinFade, qv::kMaxFade);
+    fadeBox_->setSingleStep(1);
+    fadeBox_->setAlignment(Qt::AlignRight);
+    // Set before listening: a level outside the range (102 from "Increase Fade") is shown at
+    // the nearest end but kept until the user changes it.
+    fadeBox_->setValue(std::clamp<int>(record_->fade, qv::kMinFade, qv::kMaxFade));
+    connect(fadeBox_, &QSpinBox::valueChanged, this, &DeskTopOptions::setFade);
+
+    auto* fadeLabel = new QLabel(tr("Fade :"), panel_);
+    fadeLabel->setBuddy(fadeBox_);
+    fadeBox_->setAccessibleName(tr("Fade :"));
+
+    newLogo_ = new QPushButton(tr("&New Logo"), panel_);
+    newLogo_->setObjectName(idName(kNewLogo));
+    newLogo_->setAutoDefault(false);
+    connect(newLogo_, &QPushButton::clicked, this, &DeskTopOptions::chooseNewLogo);
+
+    auto* fadeRow = new QHBoxLayout;
+    fadeRow->addWidget(fadeLabel);
+    fadeRow->addWidget(fadeBox_, 1);
+
+    auto* controls = new QVBoxLayout;
+    controls->addSpacing(fontMetrics().height());
+    controls->addLayout(fadeRow);
+    controls->addSpacing(6);
+    controls->addWidget(newLogo_);
+    controls->addStretch(1);
+
+    auto* layout = new QHBoxLayout(panel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame);
+    layout->addSpacing(6);
+    layout->addLayout(controls);
+}
+
+QDialogButtonBox* DeskTopOptions::makeOkCancelButtons() {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    ok->setText(tr("&OK"));
+    cancel->setText(tr("&Cancel"));
+    ok->setObjectName(idName(1));
+    cancel->setObjectName(idName(2));
+    // The picture buttons of the other dialogs: a tick and a cross.
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(buttons, &QDialogButtonBox::accepted, this, &DeskTopOptions::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &DeskTopOptions::reject);
+    ok->setDefault(true);
+    return buttons;
+}
+
+void DeskTopOptions::click() {
+    if (SoundPlayer* player = SoundPlayer::instance()) player->playEvent(SoundPlayer::kClick);
+}
+
+void DeskTopOptions::setFade(int level) {
+    record_->fade = static_cast<std::int16_t>(level);
+    // Always from the file: the new level replaces the old one rather than adding to it.
+    preview_->reload();
+}
+
+void DeskTopOptions::chooseNewLogo() {
+    click();
+    const QString chosen = chooseBitmapFile(this, preview_->picturePath());
+    if (chosen.isEmpty()) return;
+    record_->path = chosen.toStdString();
+    preview_->reload();
+}
+
+void DeskTopOptions::accept() {
+    click();
+    QDialog::accept();
+}
+
+void DeskTopOptions::reject() {
+    click();
+    QDialog::reject();
+}
+
+// --- Shared helpers ---------------------------------------------------------------------
+
+QString chooseBitmapFile(QWidget* parent, const QString& current) {
+    QString startDir;
+    if (!current.isEmpty() && QFileInfo(current).absoluteDir().exists())
+        startDir = QFileInfo(current).absolutePath();
+
+    QFileDialog dialog(parent, DeskTopOptions::tr("Select Bitmap File"), startDir,
+                       DeskTopOptions::tr("Bitmap (*.bmp)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+
+    const QString chosen =
+        QDir::toNativeSeparators(QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath());
+    if (qv::utf8Length(chosen.toStdString()) > qv::DeskTopType::kPathChars) {
+        QMessageBox::warning(
+            parent, DeskTopOptions::tr("Select Bitmap File"),
+            DeskTopOptions::tr("The name of this file is too long to be kept in the "
+                               "settings. Choose a file with a shorter path."));
+        return {};
+    }
+    return chosen;
+}
+
+void runDeskTopOptionsCommand(TMyMDIFrame* frame) {
+    if (!frame) return;
+    qv::DeskTopType copy = frame->settings().mainWallpaper;
+    DeskTopOptions dialog(frame, &copy, frame->environment().dataDir);
+    if (dialog.exec() != QDialog::Accepted) return;
+    frame->settings().mainWallpaper = copy;
+    // The desktop shows its built-in picture; repaint it as the new record asks.
+    if (TMyMDIClient* client = frame->client()) client->viewport()->update();
+}
+
+}  // namespace qv::gui
