@@ -1,0 +1,77 @@
+#pragma once
+// The attributes of a database (description, numbers on a ticket, numbers in the lotto,
+// update link), edited for a new database file or for the open one; and the create command.
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "core/database/database_view.h"
+#include "core/records/records.h"
+
+class QLineEdit;
+class QSpinBox;
+
+namespace qv::gui {
+
+class TMyMDIFrame;
+
+class CreateDataBaseDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Control ids, also the controls' object names.
+    static constexpr int kNumbersOnTicket = 120;
+    static constexpr int kNumbersInLotto = 121;
+    static constexpr int kDescription = 103;
+    static constexpr int kLink = 110;
+    static constexpr int kOk = 1;
+    static constexpr int kCancel = 2;
+
+    // Edits `header` (description and the two counts) and `link` in place, on OK only.
+    CreateDataBaseDialog(QWidget* parent, qv::DataHeader& header, std::string& link);
+
+    void accept() override;
+    void reject() override;
+
+private:
+    void click();
+
+    qv::DataHeader& header_;
+    std::string& link_;
+    QSpinBox* numbersOnTicket_ = nullptr;
+    QSpinBox* numbersInLotto_ = nullptr;
+    QLineEdit* description_ = nullptr;
+    QLineEdit* linkEdit_ = nullptr;
+};
+
+// Commands 105 and 16666: the attributes of a new database, then its file name; the file is
+// written but not opened.
+void createDatabaseCommand(TMyMDIFrame* frame);
+
+// --- File choices and messages of the database windows, replaceable for tests ------------
+
+struct FileRequest {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QString selected;  // the name filled in, or the file whose directory to start in
+};
+
+// The chosen file's full path, or an empty string when the user cancelled.
+using FileChooser = std::function<QString(QWidget* parent, const FileRequest& request)>;
+QString chooseFile(QWidget* parent, const FileRequest& request);
+// Replaces the file dialog; an empty function restores it.
+void setFileChooser(FileChooser chooser);
+
+// A failure the user must know of.
+using MessageSink =
+    std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
+void showProblem(QWidget* parent, const QString& caption, const QString& text);
+// Replaces the message box; an empty function restores it.
+void setMessageSink(MessageSink sink);
+
+}  // namespace qv::gui

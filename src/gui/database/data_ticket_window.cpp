@@ -1,0 +1,235 @@
+#include "gui/database/data_ticket_window.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "core/database/draw_database.h"
+#include "core/tickets/ticket_file.h"
+#include "gui/options/faded_bitmap.h"
+
+namespace qv::gui {
+
+namespace {
+
+QRect toRect(const qv::Box& b) {
+    return QRect(b.x, b.y, std::max(0, b.width), std::max(0, b.height));
+}
+
+}  // namespace
+
+TMyScrollBar::TMyScrollBar(int id, Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent) {
+    setObjectName(QString::number(id));
+    connect(this, &QAbstractSlider::valueChanged, this, [this] {
+        if (QWidget* p = parentWidget()) p->update(repaintRect_);
+    });
+}
+
+TMyDataTicketWindow::TMyDataTicketWindow(const qv::DrawDatabase* database, QWidget* parent)
+    : QWidget(parent), database_(database) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    vertical_ = new TMyScrollBar(kVerticalBarId, Qt::Vertical, this);
+    horizontal_ = new TMyScrollBar(kHorizontalBarId, Qt::Horizontal, this);
+    vertical_->setFocusPolicy(Qt::NoFocus);
+    horizontal_->setFocusPolicy(Qt::NoFocus);
+    horizontal_->setRange(0, qv::kHorizontalScrollMaximum);
+
+    menu_ = new QMenu(this);
+    auto add = [this](int id, const QString& text) {
+        QAction* a = menu_->addAction(text);
+        a->setObjectName(QString::number(id));
+        a->setData(id);
+        connect(a, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
+    };
+    add(kChangeBackground, tr("Change &Background..."));
+    add(kIncreaseFade, tr("&Increase Fade"));
+    add(kDecreaseFade, tr("&Decrease Fade"));
+    menu_->addSeparator();
+    add(kSortEntries, tr("&Sort Entries"));
+    menu_->addSeparator();
+    add(kChangeAttributes, tr("Change &Attributes..."));
+    menu_->addSeparator();
+    add(kImportAndInsert, tr("&Import and Insert ..."));
+
+    measure();
+}
+
+qv::DatabaseTexts TMyDataTicketWindow::texts() {
+    qv::DatabaseTexts t;
+    t.dateHeading = tr("Date").toStdString();
+    t.numbersHeading = tr("Numbers On Ticket").toStdString();
+    t.bonusHeading = tr("Bonus").toStdString();
+    t.levelHeading = tr("%d/%d  ").toStdString();
+    t.levelBonusMark = tr("+B ").toStdString();
+    t.rowDate = tr("%d-%d-%d").toStdString();
+    t.hitsCell = tr("%4d").toStdString();
+    t.bonusHitsCell = tr(", %2d").toStdString();
+    t.wheelNote = tr("Indicates the condition of the wheel was met for that draw.").toStdString();
+    t.doubleClickNote = tr("Double click any entry for past performance.").toStdString();
+    return t;
+}
+
+void TMyDataTicketWindow::measure() {
+    const QFontMetrics fm(font());
+    cw_ = std::max(1, fm.horizontalAdvance(QLatin1Char('W')));
+    lh_ = std::max(1, qv::listLineHeight(fm.height()));
+    layOutBars();
+}
+
+void TMyDataTicketWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) measure();
+    QWidget::changeEvent(event);
+}
+
+void TMyDataTicketWindow::setTicketFile(const qv::TicketFile* tickets) {
+    tickets_ = tickets;
+    update();
+}
+
+void TMyDataTicketWindow::loadBackground(const QString& path, int fade) {
+    background_ = path.isEmpty() ? QImage() : loadFadedBitmap(path, fade);
+    update();
+}
+
+int TMyDataTicketWindow::listHeight() const {
+    return std::max(0, height() - qv::kScrollBarThickness);
+}
+
+void TMyDataTicketWindow::layOutBars() {
+    const qv::ListScrollBars bars = qv::listScrollBars(width(), height(), lh_);
+    vertical_->setGeometry(toRect(bars.vertical));
+    vertical_->setRepaintRect(toRect(bars.verticalRepaint));
+    horizontal_->setGeometry(toRect(bars.horizontal));
+    horizontal_->setRepaintRect(toRect(bars.horizontalRepaint));
+    entriesChanged();
+}
+
+void TMyDataTicketWindow::entriesChanged() {
+    const std::size_t count = database_ ? database_->entryCount() : 0;
+    // Measured above the horizontal bar, so that the closing notes can be scrolled into view.
+    const int maximum = qv::verticalScrollMaximum(count, listHeight(), lh_);
+    vertical_->setRange(0, maximum);
+    vertical_->setPageStep(std::max(1, listHeight() / lh_ - 1));
+    update();
+}
+
+int TMyDataTicketWindow::firstEntry() const {
+    return vertical_->value();
+}
+
+void TMyDataTicketWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutBars();
+}
+
+void TMyDataTicketWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    paintTiled(painter, background_, rect());
+    if (!database_ || database_->entryCount() == 0) return;
+
+    const QFontMetrics fm(font());
+    const qv::TextWidth width = [&fm](std::string_view s) {
+        return fm.horizontalAdvance(QString::fromUtf8(s.data(), qsizetype(s.size())));
+    };
+    const qv::DatabaseTexts texts = TMyDataTicketWindow::texts();
+    const qv::ListColumns columns =
+        qv::listColumns(database_->entry(0), cw_, horizontal_->value(), texts, width);
+
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const QColor green = textColor();
+    const QColor red(255, 0, 0);
+    auto draw = [&](const std::vector<qv::TextItem>& items, int y) {
+        for (const qv::TextItem& item : items) {
+            painter.setPen(item.red ? red : green);
+            painter.drawText(item.x, y + fm.ascent(), QString::fromStdString(item.text));
+        }
+    };
+
+    const auto lines = qv::visibleLines(database_->entryCount(),
+                                        static_cast<std::size_t>(firstEntry()), height(), lh_);
+    for (const qv::ListLine& line : lines) {
+        switch (line.kind) {
+            case qv::ListLineKind::Header:
+                draw(qv::headerItems(columns, texts, width), line.y);
+                break;
+            case qv::ListLineKind::Entry:
+                draw(qv::rowItems(database_->entry(line.entry), columns, cw_, texts, width,
+                                  tickets_),
+                     line.y);
+                break;
+            case qv::ListLineKind::WheelNote:
+                draw(qv::wheelNoteItems(columns, texts), line.y);
+                break;
+            case qv::ListLineKind::DoubleClickNote:
+                draw(qv::doubleClickNoteItems(columns, texts), line.y);
+                break;
+        }
+    }
+}
+
+void TMyDataTicketWindow::keyPressEvent(QKeyEvent* event) {
+    TMyScrollBar* v = vertical_;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            v->setPosition(v->value() - 1);
+            break;
+        case Qt::Key_Down:
+            v->setPosition(v->value() + 1);
+            break;
+        case Qt::Key_PageUp:
+            v->setPosition(v->value() - v->pageStep());
+            break;
+        case Qt::Key_PageDown:
+            v->setPosition(v->value() + v->pageStep());
+            break;
+        case Qt::Key_Home:
+            v->setPosition(v->minimum());
+            break;
+        case Qt::Key_End:
+            v->setPosition(v->maximum());
+            break;
+        case Qt::Key_Left:
+            horizontal_->setPosition(horizontal_->value() - 1);
+            break;
+        case Qt::Key_Right:
+            horizontal_->setPosition(horizontal_->value() + 1);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void TMyDataTicketWindow::wheelEvent(QWheelEvent* event) {
+    // Three lines a notch, as list boxes scroll.
+    const QPoint steps = event->angleDelta() / 40;
+    if (steps.y() != 0 && !(event->modifiers() & Qt::ShiftModifier)) {
+        vertical_->setPosition(vertical_->value() - steps.y());
+    } else if (steps.x() != 0 || steps.y() != 0) {
+        horizontal_->setPosition(horizontal_->value() - (steps.x() ? steps.x() : steps.y()));
+    }
+    event->accept();
+}
+
+void TMyDataTicketWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !database_) return;
+    const auto entry = qv::entryAt(event->position().toPoint().y(), lh_,
+                                   static_cast<std::size_t>(firstEntry()), database_->entryCount());
+    if (entry) emit entryDoubleClicked(static_cast<int>(*entry));
+}
+
+void TMyDataTicketWindow::contextMenuEvent(QContextMenuEvent* event) {
+    menu_->exec(event->globalPos());
+}
+
+}  // namespace qv::gui

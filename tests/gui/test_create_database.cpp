@@ -1,0 +1,192 @@
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "core/database/draw_database.h"
+#include "gui/app/my_mdi_frame.h"
+#include "gui/database/create_database_dialog.h"
+
+using namespace qv::gui;
+
+namespace {
+
+FrameEnvironment environmentIn(const QTemporaryDir& dir) {
+    FrameEnvironment env;
+    env.programDir = dir.path();
+    env.settingsPath = dir.filePath(QStringLiteral("quorvan.ini"));
+    env.dataDir = dir.path();
+    return env;
+}
+
+// Acts on the next modal CreateDataBaseDialog once it is up.
+void whenDialog(std::function<void(CreateDataBaseDialog*)> act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* d = qobject_cast<CreateDataBaseDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(d);
+        }
+    });
+    timer->start(10);
+}
+
+template <typename T>
+T* control(QWidget* d, int id) {
+    return d->findChild<T*>(QString::number(id));
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestCreateDatabase : public QObject {
+    Q_OBJECT
+
+private:
+    struct Fixture {
+        QTemporaryDir dir;
+        TMyMDIFrame frame{environmentIn(dir)};
+        QString target;
+        QList<FileRequest> requests;
+        QStringList problems;
+
+        Fixture() {
+            target = dir.filePath(QStringLiteral("new.dat"));
+            setFileChooser([this](QWidget*, const FileRequest& r) {
+                requests << r;
+                return target;
+            });
+            setMessageSink(
+                [this](QWidget*, const QString&, const QString& text) { problems << text; });
+        }
+        ~Fixture() {
+            setFileChooser({});
+            setMessageSink({});
+        }
+    };
+
+private slots:
+    void createWithDefaults() {
+        Fixture f;
+        f.frame.statisticsSettings().hotPickMode = 1;
+        f.frame.statisticsSettings().toDate = qv::Date{12, 31, 2004};
+        QString caption;
+        QList<int> seen;  // start values, then the values after stepping past each end
+        QList<int> limits;
+        whenDialog([&](CreateDataBaseDialog* d) {
+            caption = d->windowTitle();
+            auto* ticket = control<QSpinBox>(d, 120);
+            auto* lotto = control<QSpinBox>(d, 121);
+            seen << ticket->value() << lotto->value();
+            ticket->setValue(10);
+            QTest::keyClick(ticket, Qt::Key_Up);
+            seen << ticket->value();
+            ticket->setValue(1);
+            QTest::keyClick(ticket, Qt::Key_Down);
+            seen << ticket->value();
+            lotto->setValue(100);
+            QTest::keyClick(lotto, Qt::Key_Up);
+            seen << lotto->value();
+            limits << control<QLineEdit>(d, 103)->maxLength()
+                   << control<QLineEdit>(d, 110)->maxLength();
+            ticket->setValue(6);
+            lotto->setValue(49);
+            QTest::mouseClick(control<QPushButton>(d, 1), Qt::LeftButton);
+        });
+        createDatabaseCommand(&f.frame);
+
+        QCOMPARE(caption, QStringLiteral("Attributes for new database"));
+        QCOMPARE(seen, (QList<int>{6, 49, 10, 1, 100}));
+        QCOMPARE(limits, (QList<int>{34, 199}));
+        QCOMPARE(f.requests.size(), 1);
+        QCOMPARE(f.requests[0].mode, FileRequest::Mode::Save);
+        QCOMPARE(f.requests[0].title, QStringLiteral("Select Database"));
+        QCOMPARE(f.requests[0].filter, QStringLiteral("DataBase Files (*.dat)"));
+        QCOMPARE(f.requests[0].defaultSuffix, QStringLiteral("dat"));
+
+        // Header: empty description, 49, 6, no entries; then the statistics options as they
+        // stand.
+        QByteArray expected(35, '\0');
+        expected += QByteArray("\x31\x00\x06\x00\x00\x00", 6);
+        expected +=
+            QByteArray("\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x0c\x00\x1f\x00\xd4\x07", 16);
+        QCOMPARE(readAll(f.target), expected);
+        // The new database is not opened.
+        QVERIFY(!f.frame.appState().databaseOpen);
+    }
+
+    void createWithALink() {
+        Fixture f;
+        whenDialog([](CreateDataBaseDialog* d) {
+            control<QLineEdit>(d, 103)->setText(QStringLiteral("Pick 3"));
+            control<QSpinBox>(d, 120)->setValue(3);
+            control<QSpinBox>(d, 121)->setValue(9);
+            QTest::keyClicks(control<QLineEdit>(d, 110), QStringLiteral("abc"));
+            control<QPushButton>(d, 1)->click();
+        });
+        createDatabaseCommand(&f.frame);
+        const QByteArray bytes = readAll(f.target);
+        QCOMPARE(bytes.size(), 60);
+        QVERIFY(bytes.endsWith("abc"));
+        QVERIFY(bytes.startsWith("Pick 3"));
+
+        qv::DrawDatabase db;
+        qv::StatisticsSettings stats;
+        QVERIFY(db.load(f.target.toStdString(), stats));
+        QCOMPARE(db.header().numbersOnTicket, 3);
+        QCOMPARE(db.header().numbersInLotto, 9);
+        QCOMPARE(db.entryCount(), std::size_t(0));
+        QCOMPARE(db.updateLink(), std::string("abc"));
+    }
+
+    void cancelLeavesNoFile() {
+        Fixture f;
+        whenDialog([](CreateDataBaseDialog* d) { control<QPushButton>(d, 2)->click(); });
+        createDatabaseCommand(&f.frame);
+        QVERIFY(f.requests.isEmpty());
+        QVERIFY(!QFile::exists(f.target));
+
+        // Cancel in the file dialog.
+        f.target.clear();
+        whenDialog([](CreateDataBaseDialog* d) { control<QPushButton>(d, 1)->click(); });
+        createDatabaseCommand(&f.frame);
+        QCOMPARE(f.requests.size(), 1);
+        QVERIFY(QDir(f.dir.path()).entryList({QStringLiteral("*.dat")}).isEmpty());
+        QVERIFY(f.problems.isEmpty());
+    }
+
+    void anUnwritableFileIsReported() {
+        Fixture f;
+        f.target = f.dir.filePath(QStringLiteral("missing/dir/new.dat"));
+        whenDialog([](CreateDataBaseDialog* d) { control<QPushButton>(d, 1)->click(); });
+        createDatabaseCommand(&f.frame);
+        QCOMPARE(f.problems.size(), 1);
+        QVERIFY(f.problems[0].contains(QLatin1String("new.dat")));
+    }
+
+    void screenshot() {
+        const QString dir = qEnvironmentVariable("QV_SHOT_DIR");
+        if (dir.isEmpty()) QSKIP("QV_SHOT_DIR not set");
+        qv::DataHeader header;
+        header.description = "Lotto 6/49";
+        std::string link = "https://example.org/lotto649";
+        CreateDataBaseDialog d(nullptr, header, link);
+        d.setWindowTitle(QStringLiteral("Attributes for new database"));
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.grab().save(dir + QStringLiteral("/create_database.png"));
+    }
+};
+
+QTEST_MAIN(TestCreateDatabase)
+#include "test_create_database.moc"
