@@ -1,7 +1,12 @@
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,11 +16,19 @@
 
 #include "core/app/commands.h"
 #include "core/app/settings.h"
+#include "core/database/draw_database.h"
+#include "core/tickets/ticket_file.h"
+#include "gui/app/about_dialog.h"
 #include "gui/app/button_menu_gadget.h"
 #include "gui/app/my_app.h"
 #include "gui/app/my_mdi_client.h"
 #include "gui/app/my_mdi_frame.h"
 #include "gui/app/splash.h"
+#include "gui/database/create_database_dialog.h"
+#include "gui/database/data_ticket_window.h"
+#include "gui/database/database_dialog.h"
+#include "gui/options/desktop_options.h"
+#include "gui/options/file_selection_dialog.h"
 #include "gui/options/sound_options_dialog.h"
 
 using namespace qv::gui;
@@ -68,6 +81,46 @@ void dumpMenu(const QMenu* menu, int depth, QStringList& out) {
     }
 }
 
+void writeDatabase(const QString& path, const char* description) {
+    qv::DataHeader header;
+    header.description = description;
+    QVERIFY(
+        qv::createDatabaseFile(path.toStdString(), header, qv::StatisticsSettings{}, "").empty());
+}
+
+void writeTicketFile(const QString& path, int tickets) {
+    qv::TicketFile file = qv::newManualTicketFile();
+    for (int i = 0; i < tickets; ++i) {
+        qv::TicketType t;
+        for (int j = 0; j < 6; ++j) t.numbers[j] = std::int16_t(1 + i + 7 * j);
+        file.tickets.push_back(t);
+    }
+    QVERIFY(file.saveAs(path.toStdString()).empty());
+}
+
+QString openDatabaseName(TMyMDIFrame& frame) {
+    DataBaseDialog* d = openDatabaseDialog(&frame);
+    return d ? QString::fromStdString(d->database().fileName()) : QString();
+}
+
+QStringList itemTexts(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; list && i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+// Acts on the next modal dialog of type D once it is up.
+template <typename D>
+void whenModal(std::function<void(D*)> act, int triesLeft = 200) {
+    QTimer::singleShot(10, qApp, [act, triesLeft] {
+        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            act(d);
+        } else if (triesLeft > 0) {
+            whenModal<D>(act, triesLeft - 1);
+        }
+    });
+}
+
 QList<int> ids(const QMenu* menu) {
     QList<int> result;
     for (QAction* a : menu->actions()) result << (a->isSeparator() ? 0 : a->data().toInt());
@@ -94,6 +147,10 @@ private slots:
     void saveQuestionsAtExit();
     void failedSaveKeepsTheProgramOpen();
     void reopeningAndCommandLine();
+    void openDatabaseFromTheMenu();
+    void ticketFileIsAttachedToTheDatabaseWindow();
+    void helpOpensTheManual();
+    void aboutAndOptionCommandsRunTheirDialogs();
 };
 
 void TestMainFrame::applicationAndSplash() {
@@ -161,6 +218,8 @@ void TestMainFrame::menuTextsAndIds() {
         "    &Stretched 114",
         "    &Tiled 115",
         "    &Centered 116",
+        "    -",
+        "    &Desktop Settings... 117",
         "&Help",
         "  &Index 160",
         "  &Online Manual 165",
@@ -372,7 +431,7 @@ void TestMainFrame::wallpaperOrientationCheckMark() {
     QCOMPARE(frame.client()->orientation(), 0);
     frame.commandAction(cmd::kWallpaperStretched)->trigger();  // choosing it again keeps it
     QCOMPARE(checked(), QList<int>{114});
-    QCOMPARE(ids(frame.desktopMenu()), (QList<int>{114, 115, 116}));
+    QCOMPARE(ids(frame.desktopMenu()), (QList<int>{114, 115, 116, 0, 117}));
     QVERIFY(!frame.client()->wallpaper().isNull());
 
     frame.close();
@@ -540,11 +599,11 @@ void TestMainFrame::reopeningAndCommandLine() {
     QTemporaryDir dir;
     const FrameEnvironment env = environmentIn(dir);
     const QString lotto = dir.filePath(QStringLiteral("lotto.dat"));
+    const QString other = dir.filePath(QStringLiteral("other.DAT"));
     const QString mine = dir.filePath(QStringLiteral("mine.QVT"));
-    for (const QString& name : {lotto, mine}) {
-        QFile f(name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
+    writeDatabase(lotto, "Lotto");
+    writeDatabase(other, "Other");
+    writeTicketFile(mine, 3);
     qv::Settings s;
     s.lastDatabase = lotto.toStdString();
     s.lastTicketFile = dir.filePath(QStringLiteral("gone.qvt")).toStdString();
@@ -553,8 +612,8 @@ void TestMainFrame::reopeningAndCommandLine() {
     {
         TMyMDIFrame frame(env);
         frame.setupWindow();
-        QCOMPARE(frame.requestedDatabase(), lotto);
-        QCOMPARE(frame.requestedTicketFile(), dir.filePath(QStringLiteral("gone.qvt")));
+        QCOMPARE(openDatabaseName(frame), lotto);
+        QVERIFY(!frame.attachedTicketFile());
         // A last file that no longer exists is forgotten; the one still there is kept.
         QVERIFY(frame.settings().lastTicketFile.empty());
         QCOMPARE(QString::fromStdString(frame.settings().lastDatabase), lotto);
@@ -563,12 +622,214 @@ void TestMainFrame::reopeningAndCommandLine() {
     QVERIFY(readSettings(env).lastTicketFile.empty());
 
     TMyMDIFrame frame(env);
-    const QString other = dir.filePath(QStringLiteral("other.DAT"));
     frame.setupWindow({QStringLiteral("notes.txt"), other, mine, dir.filePath("second.dat")});
-    QCOMPARE(frame.requestedDatabase(), other);
-    QCOMPARE(frame.requestedTicketFile(), mine);
-    // The settings' database was not opened in its place, so it is still remembered.
+    QCOMPARE(openDatabaseName(frame), other);
+    QVERIFY(frame.attachedTicketFile());
+    QCOMPARE(frame.attachedTicketFile()->ticketCount(), std::size_t(3));
+    QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), mine);
+    QCOMPARE(QString::fromStdString(frame.settings().lastDatabase), other);
+}
+
+void TestMainFrame::openDatabaseFromTheMenu() {
+    QTemporaryDir dir;
+    const FrameEnvironment env = environmentIn(dir);
+    const QString lotto = dir.filePath(QStringLiteral("lotto.dat"));
+    writeDatabase(lotto, "Pick 6");
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    FileSelection::setCurrentDirectory(dir.path());
+    TMyMDIFrame frame(env);
+    frame.show();
+    const qv::AppState before = frame.appState();
+
+    // Cancel, then OK on a directory: both leave everything as it was.
+    QString caption;
+    QStringList listed;
+    whenModal<FileSelection>([&](FileSelection* d) {
+        caption = d->windowTitle();
+        listed = itemTexts(d->findChild<QListWidget*>(QStringLiteral("182")));
+        d->findChild<QPushButton*>(QStringLiteral("2"))->click();
+    });
+    frame.commandAction(cmd::kOpenDatabase)->trigger();
+    QCOMPARE(caption, QStringLiteral("Select File"));
+    QCOMPARE(listed.mid(0, 3), (QStringList{"lotto.dat", "[..]", "[sub]"}));
+    whenModal<FileSelection>([&](FileSelection* d) {
+        auto* list = d->findChild<QListWidget*>(QStringLiteral("182"));
+        list->setCurrentRow(itemTexts(list).indexOf(QStringLiteral("[sub]")));
+        d->findChild<QPushButton*>(QStringLiteral("1"))->click();
+    });
+    frame.commandAction(cmd::kToolOpenDatabase)->trigger();
+    QCOMPARE(frame.appState(), before);
+    QVERIFY(!openDatabaseDialog(&frame));
+    QVERIFY(frame.settings().lastDatabase.empty());
+
+    whenModal<FileSelection>([&](FileSelection* d) {
+        QCOMPARE(d->description(),
+                 QStringLiteral("Pick 6\n0 Entries, 6 Numbers on a Ticket, 49 Numbers in Lotto"));
+        d->findChild<QPushButton*>(QStringLiteral("1"))->click();
+    });
+    frame.commandAction(cmd::kOpenDatabase)->trigger();
+    QCOMPARE(openDatabaseName(frame), lotto);
+    QVERIFY(frame.appState().databaseOpen);
+    QVERIFY(!frame.commandAction(cmd::kOpenDatabase)->isEnabled());
+    QVERIFY(!frame.commandAction(cmd::kToolOpenDatabase)->isEnabled());
     QCOMPARE(QString::fromStdString(frame.settings().lastDatabase), lotto);
+}
+
+void TestMainFrame::ticketFileIsAttachedToTheDatabaseWindow() {
+    QTemporaryDir dir;
+    const FrameEnvironment env = environmentIn(dir);
+    const QString lotto = dir.filePath(QStringLiteral("lotto.dat"));
+    const QString first = dir.filePath(QStringLiteral("first.qvt"));
+    const QString second = dir.filePath(QStringLiteral("second.qvt"));
+    const QString damaged = dir.filePath(QStringLiteral("damaged.qvt"));
+    writeDatabase(lotto, "Lotto");
+    writeTicketFile(first, 2);
+    writeTicketFile(second, 5);
+    {
+        // A manual ticket file claiming a negative count of tickets.
+        QByteArray bytes(100, '\0');
+        bytes.replace(0, 16, "Quorvantile V3.4");
+        bytes.append(char(0));
+        bytes.append(QByteArray::fromHex("fbffffff0600000031000000"));
+        QFile f(damaged);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    TMyMDIFrame frame(env);
+    QStringList notices;
+    frame.setNotice([&](const QString& text, const QString&) { notices << text; });
+
+    // Attached before the database opens: the window shows it from the start.
+    QVERIFY(frame.openTicketFileByName(first));
+    QVERIFY(frame.openDatabaseByName(lotto));
+    DataBaseDialog* database = openDatabaseDialog(&frame);
+    QVERIFY(database);
+    QCOMPARE(database->listWindow()->ticketFile(), frame.attachedTicketFile());
+    QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), first);
+    // No ticket window holds it, so opening another simply replaces it.
+    QVERIFY(frame.commandAction(cmd::kOpenTicketFile)->isEnabled());
+    QVERIFY(!frame.appState().ticketFileOpen());
+
+    QVERIFY(frame.openTicketFileByName(second));
+    QCOMPARE(frame.attachedTicketFile()->ticketCount(), std::size_t(5));
+    QCOMPARE(database->listWindow()->ticketFile(), frame.attachedTicketFile());
+    QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), second);
+
+    // A damaged file is reported and changes nothing.
+    QVERIFY(!frame.openTicketFileByName(damaged));
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(notices[0].contains(QStringLiteral("damaged.qvt")));
+    QCOMPARE(frame.attachedTicketFile()->ticketCount(), std::size_t(5));
+    QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), second);
+
+    // One that cannot be opened is passed over silently.
+    QVERIFY(!frame.openTicketFileByName(dir.filePath(QStringLiteral("gone.qvt"))));
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), second);
+
+    // The menu lists ticket files; OK on the first one replaces the attached file.
+    FileSelection::setCurrentDirectory(dir.path());
+    QString filter;
+    whenModal<FileSelection>([&](FileSelection* d) {
+        filter = d->findChild<QComboBox*>(QStringLiteral("102"))->currentText();
+        d->findChild<QPushButton*>(QStringLiteral("1"))->click();  // damaged.qvt comes first
+    });
+    frame.commandAction(cmd::kToolOpenTicketFile)->trigger();
+    QCOMPARE(filter, QStringLiteral("Quorvantile Ticket Files *.qvt"));
+    QCOMPARE(notices.size(), 2);
+    QCOMPARE(frame.attachedTicketFile()->ticketCount(), std::size_t(5));
+}
+
+void TestMainFrame::helpOpensTheManual() {
+    QTemporaryDir dir;
+    const FrameEnvironment env = environmentIn(dir);
+    TMyMDIFrame frame(env);
+    QList<QUrl> opened;
+    bool browserWorks = true;
+    frame.setUrlOpener([&](const QUrl& url) {
+        opened << url;
+        return browserWorks;
+    });
+    QStringList notices;
+    frame.setNotice([&](const QString& text, const QString&) { notices << text; });
+
+    // Without the manual's files: said so, no browser started.
+    frame.commandAction(cmd::kHelpIndex)->trigger();
+    QVERIFY(opened.isEmpty());
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(notices[0].contains(frame.manualIndexPath()));
+
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("manual")));
+    QFile page(dir.filePath(QStringLiteral("manual/index.html")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
+    const QUrl local = QUrl::fromLocalFile(dir.filePath(QStringLiteral("manual/index.html")));
+    frame.commandAction(cmd::kHelpIndex)->trigger();
+    frame.commandAction(cmd::kOnlineManual)->trigger();
+    QCOMPARE(opened, (QList<QUrl>{local, local}));
+
+    qputenv("QV_MANUAL_URL", "https://example.org/quorvantile/manual/");
+    frame.commandAction(cmd::kOnlineManual)->trigger();
+    frame.commandAction(cmd::kHelpIndex)->trigger();
+    qunsetenv("QV_MANUAL_URL");
+    QCOMPARE(opened.mid(2),
+             (QList<QUrl>{QUrl(QStringLiteral("https://example.org/quorvantile/manual/")), local}));
+
+    browserWorks = false;
+    notices.clear();
+    frame.commandAction(cmd::kHelpIndex)->trigger();
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(notices[0].contains(QDir::toNativeSeparators(local.toLocalFile())));
+
+    // The installed manual is there and its pages link to one another.
+    const QDir manual(QStringLiteral(QV_BUILD_DATA_DIR "/manual"));
+    if (manual.exists()) {
+        for (const QString& name : manual.entryList({QStringLiteral("*.html")})) {
+            QFile f(manual.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(f.readAll());
+            static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)"));
+            for (auto it = link.globalMatch(html); it.hasNext();) {
+                const QString target = it.next().captured(1);
+                QVERIFY2(manual.exists(target), qPrintable(name + " -> " + target));
+            }
+        }
+    }
+}
+
+void TestMainFrame::aboutAndOptionCommandsRunTheirDialogs() {
+    QTemporaryDir dir;
+    TMyMDIFrame frame(environmentIn(dir));
+    QSize picture;
+    QString caption;
+    whenModal<TMyAboutDialog>([&](TMyAboutDialog* d) {
+        caption = d->windowTitle();
+        auto* control = d->findChild<TStatic256*>(QStringLiteral("16"));
+        picture = control ? control->picture().size() : QSize();
+        QVERIFY(control && control->width() >= 400 && control->height() >= 139);
+        d->findChild<QPushButton*>(QStringLiteral("1"))->click();
+    });
+    frame.commandAction(cmd::kAbout)->trigger();
+    QCOMPARE(picture, QSize(400, 139));
+    QCOMPARE(caption, QStringLiteral("About Quorvantile"));
+
+    caption.clear();
+    const qv::DeskTopType before = frame.settings().mainWallpaper;
+    whenModal<DeskTopOptions>([&](DeskTopOptions* d) {
+        caption = d->windowTitle();
+        d->reject();
+    });
+    frame.desktopMenu()->actions().last()->trigger();
+    QCOMPARE(caption, QStringLiteral("DeskTop Settings"));
+    QCOMPARE(frame.settings().mainWallpaper, before);
+
+    caption.clear();
+    whenModal<CreateDataBaseDialog>([&](CreateDataBaseDialog* d) {
+        caption = d->windowTitle();
+        d->reject();
+    });
+    frame.commandAction(cmd::kToolCreateDatabase)->trigger();
+    QVERIFY(!caption.isEmpty());
 }
 
 int main(int argc, char** argv) {

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -14,11 +16,22 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "core/tickets/ticket_file.h"
+#include "gui/app/about_dialog.h"
 #include "gui/app/app_paths.h"
 #include "gui/app/button_menu_gadget.h"
 #include "gui/app/my_mdi_client.h"
+#include "gui/database/create_database_dialog.h"
+#include "gui/database/database_dialog.h"
+#include "gui/options/desktop_options.h"
+#include "gui/options/file_selection_dialog.h"
 #include "gui/options/sound_options_dialog.h"
 #include "gui/options/sound_player.h"
+
+// The manual's web edition; a build may name one. Empty: the installed manual serves.
+#ifndef QV_ONLINE_MANUAL_URL
+#define QV_ONLINE_MANUAL_URL ""
+#endif
 
 namespace qv::gui {
 
@@ -76,12 +89,19 @@ TMyMDIFrame::TMyMDIFrame(const FrameEnvironment& environment, QWidget* parent)
         return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes) == QMessageBox::Yes;
     };
+    notice_ = [this](const QString& text, const QString& caption) {
+        QMessageBox::warning(this, caption, text, QMessageBox::Ok);
+    };
+    openUrl_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
     soundPlayer_ = new SoundPlayer(settings_.sound, this);
     updateCommandEnabling();
 }
 
-TMyMDIFrame::~TMyMDIFrame() = default;
+TMyMDIFrame::~TMyMDIFrame() {
+    // The database window goes with the frame's children, after the attached file.
+    setOpenTicketFile(this, nullptr);
+}
 
 void TMyMDIFrame::placeFrame() {
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -154,8 +174,10 @@ void TMyMDIFrame::buildActions() {
                                   QT_TR_NOOP("Show the desktop picture once, in the middle"))}) {
         a->setCheckable(true);
     }
+    makeAction(kDeskTopSettings, QT_TR_NOOP("&Desktop Settings..."),
+               QT_TR_NOOP("Choose the desktop picture and its fade"));
 
-    makeAction(kHelpIndex, QT_TR_NOOP("&Index"), QT_TR_NOOP("Open the help"));
+    makeAction(kHelpIndex, QT_TR_NOOP("&Index"), QT_TR_NOOP("Open the manual"));
     makeAction(kOnlineManual, QT_TR_NOOP("&Online Manual"),
                QT_TR_NOOP("Open the manual in your web browser"));
     makeAction(kAbout, QT_TR_NOOP("&About..."), QT_TR_NOOP("Show the program's name and version"));
@@ -231,7 +253,7 @@ void TMyMDIFrame::buildMenus() {
     QMenu* options = makeMenu(tr("&Options"), bar);
     add(options, {kStatisticsOptions, kSoundEffects, 0});
     QMenu* wallpaper = makeMenu(tr("&Wallpaper"), options);
-    add(wallpaper, {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered});
+    add(wallpaper, {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered, 0, kDeskTopSettings});
     options->addMenu(wallpaper);
     bar->addMenu(options);
 
@@ -239,9 +261,10 @@ void TMyMDIFrame::buildMenus() {
     add(help, {kHelpIndex, kOnlineManual, 0, kAbout});
     bar->addMenu(help);
 
-    // The same orientation choice on a right click on the desktop.
+    // The same choices on a right click on the desktop.
     desktopMenu_ = makeMenu(tr("&Wallpaper"), this);
-    add(desktopMenu_, {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered});
+    add(desktopMenu_,
+        {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered, 0, kDeskTopSettings});
     client_->setDesktopMenu(desktopMenu_);
 }
 
@@ -353,13 +376,73 @@ void TMyMDIFrame::updateCommandEnabling() {
 }
 
 bool TMyMDIFrame::openDatabaseByName(const QString& path) {
-    requestedDatabase_ = path;
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    // The database window picks up the attached ticket file itself.
+    return openDatabaseWindow(this, path);
 }
 
 bool TMyMDIFrame::openTicketFileByName(const QString& path) {
-    requestedTicketFile_ = path;
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    qv::TicketFileReadResult read;
+    if (!path.isEmpty()) read = qv::loadTicketFile(QDir::toNativeSeparators(path).toStdString());
+    if (path.isEmpty() || read.status == qv::TicketReadStatus::CannotOpen) {
+        // Forgotten silently, unless another file is attached and stays remembered.
+        if (!ticketFile_) settings_.lastTicketFile.clear();
+        return false;
+    }
+    if (read.status == qv::TicketReadStatus::Damaged) {
+        if (!ticketFile_) settings_.lastTicketFile.clear();
+        notice_(tr("The ticket file %1 is damaged and cannot be opened.\n%2")
+                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)),
+                tr("Quorvantile"));
+        return false;
+    }
+    auto file = std::make_unique<qv::TicketFile>(std::move(read.file));
+    // Absolute, so that it is found again whatever the directory at the next start.
+    const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    file->path = absolute.toStdString();
+    // The database window switches to the new file before the old one goes.
+    setOpenTicketFile(this, file.get());
+    ticketFile_ = std::move(file);
+    settings_.lastTicketFile = absolute.toStdString();
+    return true;
+}
+
+QString TMyMDIFrame::manualIndexPath() const {
+    return QDir(environment_.dataDir).filePath(QStringLiteral("manual/index.html"));
+}
+
+QUrl TMyMDIFrame::onlineManualUrl() const {
+    QString address = qEnvironmentVariable("QV_MANUAL_URL").trimmed();
+    if (address.isEmpty()) address = QStringLiteral(QV_ONLINE_MANUAL_URL);
+    if (address.isEmpty()) return QUrl::fromLocalFile(manualIndexPath());
+    return QUrl::fromUserInput(address);
+}
+
+void TMyMDIFrame::showManual(const QUrl& url) {
+    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile()) {
+        notice_(tr("The manual cannot be found. It belongs in:\n%1")
+                    .arg(QDir::toNativeSeparators(url.toLocalFile())),
+                tr("Quorvantile"));
+        return;
+    }
+    if (!openUrl_(url)) {
+        notice_(tr("No web browser could be started to show the manual. You can open it "
+                   "yourself:\n%1")
+                    .arg(url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
+                                           : url.toString()),
+                tr("Quorvantile"));
+    }
+}
+
+void TMyMDIFrame::openDatabaseCommand() {
+    const QString path = FileSelection::getFile(
+        this, QStringLiteral("*.dat"), tr("Quorvantile Database Files *.dat"), tr("Select File"));
+    if (!path.isEmpty()) openDatabaseByName(path);
+}
+
+void TMyMDIFrame::openTicketFileCommand() {
+    const QString path = FileSelection::getFile(
+        this, QStringLiteral("*.qvt"), tr("Quorvantile Ticket Files *.qvt"), tr("Select File"));
+    if (!path.isEmpty()) openTicketFileByName(path);
 }
 
 void TMyMDIFrame::setupWindow(const QStringList& commandLineFiles) {
@@ -415,6 +498,24 @@ void TMyMDIFrame::runCommand(int commandId) {
         case qv::cmd::kWallpaperCentered:
             setWallpaperOrientation(qv::wallpaperOrientationFor(id));
             break;
+        case qv::cmd::kDeskTopSettings:
+            runDeskTopOptionsCommand(this);
+            break;
+        case qv::cmd::kOpenDatabase:
+            openDatabaseCommand();
+            break;
+        case qv::cmd::kOpenTicketFile:
+            openTicketFileCommand();
+            break;
+        case qv::cmd::kCreateDatabase:
+            createDatabaseCommand(this);
+            break;
+        case qv::cmd::kHelpIndex:
+            showManual(QUrl::fromLocalFile(manualIndexPath()));
+            break;
+        case qv::cmd::kOnlineManual:
+            showManual(onlineManualUrl());
+            break;
         case qv::cmd::kAbout:
             showAbout();
             break;
@@ -440,9 +541,8 @@ void TMyMDIFrame::showSoundOptions() {
 }
 
 void TMyMDIFrame::showAbout() {
-    // TODO(help): the about box with the splash picture replaces this.
-    QMessageBox::about(this, tr("About Quorvantile"),
-                       tr("Quorvantile\nLottery statistics, wheels and tickets."));
+    TMyAboutDialog dialog(this);
+    dialog.exec();
 }
 
 bool TMyMDIFrame::canClose() {

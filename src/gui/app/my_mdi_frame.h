@@ -6,8 +6,10 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "core/app/commands.h"
 #include "core/app/settings.h"
@@ -16,6 +18,10 @@
 
 class QMenu;
 class QToolBar;
+
+namespace qv {
+struct TicketFile;
+}
 
 namespace qv::gui {
 
@@ -74,13 +80,18 @@ public:
     void setOpenDocument(DocumentSlot slot, OpenDocument* document);
     OpenDocument* openDocument(DocumentSlot slot) const;
 
-    // Open a database or ticket file by name, as if chosen from the menu.
-    // TODO(database, tickets window): these only remember the name until the windows exist;
-    // they answer whether the file is there.
+    // Open a database or ticket file by name, as if chosen from the menu; false when nothing
+    // was opened. A file that cannot be opened is forgotten as the last one of its kind.
     bool openDatabaseByName(const QString& path);
+    // Until the ticket windows exist, the file is read and kept here, attached: the database
+    // window shows its results. Another one replaces it. A damaged file is reported.
     bool openTicketFileByName(const QString& path);
-    QString requestedDatabase() const { return requestedDatabase_; }
-    QString requestedTicketFile() const { return requestedTicketFile_; }
+    const qv::TicketFile* attachedTicketFile() const { return ticketFile_.get(); }
+
+    // The installed manual's first page, and the address "Online Manual" opens: the web
+    // edition when QV_MANUAL_URL (or the build) names one, otherwise the installed manual.
+    QString manualIndexPath() const;
+    QUrl onlineManualUrl() const;
 
     // Runs a command as the menu and tool bar do; a tool-bar id runs its menu command.
     void runCommand(int commandId);
@@ -93,6 +104,12 @@ public:
     // Asks a Yes/No question; replaceable so tests can answer.
     using YesNoQuestion = std::function<bool(const QString& text, const QString& caption)>;
     void setYesNoQuestion(YesNoQuestion question) { askYesNo_ = std::move(question); }
+    // Tells the user of a failure; replaceable so tests can listen.
+    using Notice = std::function<void(const QString& text, const QString& caption)>;
+    void setNotice(Notice notice) { notice_ = std::move(notice); }
+    // Opens an address in the desktop's browser; replaceable so tests start no browser.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
+    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +123,9 @@ private:
     void placeFrame();
     void showSoundOptions();
     void showAbout();
+    void openDatabaseCommand();
+    void openTicketFileCommand();
+    void showManual(const QUrl& url);
 
     FrameEnvironment environment_;
     qv::Settings settings_;
@@ -122,9 +142,10 @@ private:
     QHash<int, TButtonMenuGadget*> menuGadgets_;
     QHash<int, std::function<void()>> handlers_;
     YesNoQuestion askYesNo_;
+    Notice notice_;
+    UrlOpener openUrl_;
 
-    QString requestedDatabase_;
-    QString requestedTicketFile_;
+    std::unique_ptr<qv::TicketFile> ticketFile_;
 };
 
 }  // namespace qv::gui
