@@ -438,10 +438,6 @@ QImage splash() {
     p.setFont(font("DejaVu Sans", 12.5, false));
     p.drawText(QRectF(22, 88, 240, 18), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Lottery statistics, wheels and tickets"));
-    p.setPen(QColor(150, 170, 195));
-    p.setFont(font("DejaVu Sans", 10, false));
-    p.drawText(QRectF(22, 108, 240, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Loading..."));
     p.setPen(QPen(QColor(246, 196, 80, 90), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));

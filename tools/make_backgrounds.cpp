@@ -16,29 +16,17 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <map>
-#include <numbers>
 #include <vector>
+
+#include "generator_support.h"
 
 namespace {
 
+using namespace qv::tools;
+
 constexpr int kScale = 4;  // drawn this much larger, then averaged down, for soft edges
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-// A tiny linear congruential generator, so the output is the same on every machine.
-class Lcg {
-public:
-    explicit Lcg(std::uint32_t seed) : state_(seed) {}
-    double next() {  // 0..1
-        state_ = state_ * 1664525u + 1013904223u;
-        return double(state_ >> 8) / double(1u << 24);
-    }
-
-private:
-    std::uint32_t state_;
-};
 
 // Smooth noise that repeats every `cellsX` x `cellsY` cells, so a tile's edges meet.
 class TilingNoise {
@@ -268,16 +256,6 @@ std::vector<std::uint8_t> mapToPalette(const QImage& image, const std::vector<QR
 
 // --- 8-bit bitmap file -------------------------------------------------------------------
 
-void put16(std::vector<std::uint8_t>& out, unsigned v) {
-    out.push_back(std::uint8_t(v));
-    out.push_back(std::uint8_t(v >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xffffu);
-    put16(out, v >> 16);
-}
-
 // A bottom-up 8-bit bitmap with a full 256-entry colour table (unused entries white).
 bool writeIndexedBmp(const QString& path, int w, int h, const std::vector<QRgb>& palette,
                      const std::vector<std::uint8_t>& indices) {
@@ -314,9 +292,7 @@ bool writeIndexedBmp(const QString& path, int w, int h, const std::vector<QRgb>&
         for (int x = 0; x < w; ++x) out.push_back(indices[std::size_t(y) * w + x]);
         for (int x = w; x < stride; ++x) out.push_back(0);
     }
-    std::ofstream file(path.toStdString(), std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(out.data()), std::streamsize(out.size()));
-    return bool(file);
+    return writeBytes(path.toStdString(), out);
 }
 
 bool saveIndexed(const QImage& picture, const QDir& dir, const QString& name) {

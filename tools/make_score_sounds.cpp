@@ -8,28 +8,17 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <numbers>
 #include <string>
 #include <vector>
 
+#include "generator_support.h"
+
 namespace {
 
+using namespace qv::tools;
+
 constexpr int kRate = 22050;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-double noteFreq(int midi) {
-    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
-}
-
-// Rises over `attack`, holds, and falls over `release` before `len`; zero outside.
-double envelope(double t, double len, double attack, double release) {
-    if (t < 0.0 || t >= len) return 0.0;
-    const double a = attack > 0.0 ? std::min(1.0, t / attack) : 1.0;
-    const double r = release > 0.0 ? std::min(1.0, (len - t) / release) : 1.0;
-    return a * r;
-}
 
 // A brass-like tone: a stack of harmonics whose upper ones bloom in just after the attack,
 // with a gentle vibrato once the note has settled.
@@ -44,18 +33,11 @@ double brass(double t, double freq) {
     return v / 2.2;
 }
 
-// A struck bell: slightly inharmonic partials, the higher ones dying away faster.
+// A struck bell, silent before its strike.
 double bell(double t, double freq, double decay) {
     if (t < 0.0) return 0.0;
-    static const double ratios[] = {1.0, 2.0, 2.76, 4.07};
-    static const double gains[] = {1.0, 0.45, 0.22, 0.08};
-    double v = 0.0;
-    for (int k = 0; k < 4; ++k) {
-        v += gains[k] * std::exp(-t * decay * (1.0 + k * 0.8)) *
-             std::sin(kTwoPi * freq * ratios[k] * t);
-    }
     // A few milliseconds of onset so the strike does not click.
-    return v * std::min(1.0, t / 0.003) / 1.75;
+    return bellPartials(t, freq, decay) * std::min(1.0, t / 0.003) / 1.75;
 }
 
 std::vector<double> render(double seconds, const std::function<double(double)>& f) {
@@ -94,48 +76,12 @@ std::vector<double> chime() {
     });
 }
 
-void put16(std::vector<std::uint8_t>& out, unsigned v) {
-    out.push_back(std::uint8_t(v));
-    out.push_back(std::uint8_t(v >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xffffu);
-    put16(out, v >> 16);
-}
-
-void putTag(std::vector<std::uint8_t>& out, const char* tag) {
-    out.insert(out.end(), tag, tag + 4);
-}
-
-// Scales the peak to `peak` of full scale and writes a canonical 44-byte-header wave file.
-bool writeWave(const std::string& path, std::vector<double> samples, double peak) {
+// Scales the peak to `peak` of full scale and writes the wave file.
+bool writeWave(const std::string& path, const std::vector<double>& samples, double peak) {
     double loudest = 0.0;
     for (double s : samples) loudest = std::max(loudest, std::abs(s));
     const double gain = loudest > 0.0 ? peak / loudest : 0.0;
-
-    const std::uint32_t dataBytes = std::uint32_t(samples.size() * 2);
-    std::vector<std::uint8_t> out;
-    putTag(out, "RIFF");
-    put32(out, 36 + dataBytes);
-    putTag(out, "WAVE");
-    putTag(out, "fmt ");
-    put32(out, 16);
-    put16(out, 1);  // PCM
-    put16(out, 1);  // mono
-    put32(out, kRate);
-    put32(out, kRate * 2);
-    put16(out, 2);
-    put16(out, 16);
-    putTag(out, "data");
-    put32(out, dataBytes);
-    for (double s : samples) {
-        const long v = std::lround(std::clamp(s * gain, -1.0, 1.0) * 32767.0);
-        put16(out, unsigned(std::uint16_t(std::int16_t(v))));
-    }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(out.data()), std::streamsize(out.size()));
-    if (!file) {
+    if (!writeBytes(path, encodeWave(kRate, samples, gain))) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         return false;
     }

@@ -10,14 +10,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
-#include <numbers>
 #include <string>
 #include <vector>
 
+#include "generator_support.h"
+
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr int kHeaderBytes = 44;
+using namespace qv::tools;
 
 struct Signal {
     int rate;
@@ -25,41 +25,9 @@ struct Signal {
     double seconds() const { return double(samples.size()) / rate; }
 };
 
-// A tiny linear congruential generator, so the output is the same on every machine.
-class Lcg {
-public:
-    explicit Lcg(std::uint32_t seed) : state_(seed) {}
-    double next() {  // 0..1
-        state_ = state_ * 1664525u + 1013904223u;
-        return double(state_ >> 8) / double(1u << 24);
-    }
-
-private:
-    std::uint32_t state_;
-};
-
-// Short linear attack and release so no note starts or stops with a click.
-double edge(double t, double len, double attack, double release) {
-    if (t < 0.0 || t >= len) return 0.0;
-    double a = attack > 0.0 ? std::min(1.0, t / attack) : 1.0;
-    double r = release > 0.0 ? std::min(1.0, (len - t) / release) : 1.0;
-    return a * r;
-}
-
-double noteFreq(int midi) {
-    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
-}
-
-// A struck bell: slightly inharmonic partials, the higher ones dying away faster.
+// A struck bell at roughly full scale.
 double bell(double t, double freq, double decay) {
-    static const double ratios[] = {1.0, 2.0, 2.76, 4.07};
-    static const double gains[] = {1.0, 0.45, 0.22, 0.08};
-    double v = 0.0;
-    for (int k = 0; k < 4; ++k) {
-        v += gains[k] * std::exp(-t * decay * (1.0 + k * 0.8)) *
-             std::sin(kTwoPi * freq * ratios[k] * t);
-    }
-    return v / 1.75;
+    return bellPartials(t, freq, decay) / 1.75;
 }
 
 // A mellow plucked tone: fundamental and two soft harmonics.
@@ -81,16 +49,16 @@ Signal render(int rate, std::size_t count, const std::function<double(double)>& 
 }
 
 std::size_t samplesFor(int fileBytes) {
-    return std::size_t(fileBytes - kHeaderBytes) / 2;
+    return std::size_t(fileBytes - kWaveHeaderBytes) / 2;
 }
 
 // 500: a soft two-note chime (the number picker opens).
 Signal pickerChime() {
     const double len = 4200.0 / 11025;
     return render(11025, samplesFor(8444), [len](double t) {
-        double v = 0.38 * bell(t, noteFreq(79), 9.0) * edge(t, len, 0.004, 0.02);
+        double v = 0.38 * bell(t, noteFreq(79), 9.0) * envelope(t, len, 0.004, 0.02);
         double t2 = t - 0.09;
-        if (t2 > 0) v += 0.34 * bell(t2, noteFreq(84), 9.0) * edge(t2, len - 0.09, 0.004, 0.02);
+        if (t2 > 0) v += 0.34 * bell(t2, noteFreq(84), 9.0) * envelope(t2, len - 0.09, 0.004, 0.02);
         return v;
     });
 }
@@ -99,7 +67,7 @@ Signal pickerChime() {
 Signal wheelChime() {
     const double len = 2836.0 / 8000;
     return render(8000, samplesFor(5716), [len](double t) {
-        return 0.42 * bell(t, noteFreq(81), 8.0) * edge(t, len, 0.003, 0.02);
+        return 0.42 * bell(t, noteFreq(81), 8.0) * envelope(t, len, 0.003, 0.02);
     });
 }
 
@@ -114,12 +82,12 @@ Signal finishedArpeggio() {
             double tk = t - k * step;
             if (tk < 0) continue;
             double decay = k == 3 ? 2.4 : 4.0;
-            v += pluck(tk, noteFreq(notes[k]), decay) * edge(tk, len - k * step, 0.005, 0.15);
+            v += pluck(tk, noteFreq(notes[k]), decay) * envelope(tk, len - k * step, 0.005, 0.15);
         }
         // The chord under the last note.
         double tc = t - 4 * step;
         if (tc > 0) {
-            double env = std::exp(-tc * 2.2) * edge(tc, len - 4 * step, 0.02, 0.2);
+            double env = std::exp(-tc * 2.2) * envelope(tc, len - 4 * step, 0.02, 0.2);
             v += 0.5 * env *
                  (bell(tc, noteFreq(72), 1.5) + bell(tc, noteFreq(76), 1.5) +
                   bell(tc, noteFreq(79), 1.5));
@@ -133,7 +101,7 @@ Signal click() {
     const double len = 431.0 / 11025;
     Lcg rng(503);
     return render(11025, samplesFor(906), [len, &rng](double t) {
-        double env = std::exp(-t * 180.0) * edge(t, len, 0.0008, 0.004);
+        double env = std::exp(-t * 180.0) * envelope(t, len, 0.0008, 0.004);
         double tone = std::sin(kTwoPi * 1800.0 * t) + 0.4 * std::sin(kTwoPi * 3100.0 * t);
         double noise = (rng.next() * 2.0 - 1.0) * std::exp(-t * 600.0);
         return 0.35 * env * (0.7 * tone + 0.3 * noise);
@@ -151,7 +119,7 @@ Signal sweep(int rate, int fileBytes, double from, double to, double gain) {
         double freq = from * std::pow(to / from, x);
         phase += kTwoPi * freq * (t - last);
         last = t;
-        double env = edge(t, len, 0.01, 0.06) * (0.75 + 0.25 * std::cos(kTwoPi * 3.0 * x));
+        double env = envelope(t, len, 0.01, 0.06) * (0.75 + 0.25 * std::cos(kTwoPi * 3.0 * x));
         return gain * env * (std::sin(phase) + 0.25 * std::sin(2 * phase));
     });
 }
@@ -176,7 +144,7 @@ Signal printerTicks() {
         const double period = 0.035;
         int k = int(t / period);
         double tk = t - k * period;
-        double env = std::exp(-tk * 220.0) * edge(t, len, 0.001, 0.02);
+        double env = std::exp(-tk * 220.0) * envelope(t, len, 0.001, 0.02);
         double n = noise[std::min<std::size_t>(noise.size() - 1, std::size_t(t * 8000))];
         double pitch = (k % 2 == 0) ? 1150.0 : 950.0;
         return 0.4 * env * (0.55 * std::sin(kTwoPi * pitch * tk) + 0.45 * n);
@@ -193,7 +161,7 @@ Signal randomBlips() {
         const double period = len / pitches.size();
         int k = std::min<int>(int(pitches.size()) - 1, int(t / period));
         double tk = t - k * period;
-        double env = edge(tk, period * 0.8, 0.002, 0.01);
+        double env = envelope(tk, period * 0.8, 0.002, 0.01);
         return 0.3 * env *
                (std::sin(kTwoPi * pitches[k] * tk) + 0.2 * std::sin(kTwoPi * 2 * pitches[k] * tk));
     });
@@ -207,50 +175,12 @@ Signal failedBuzz() {
         bool second = t >= half;
         double tn = second ? t - half : t;
         double freq = second ? 98.0 : 123.5;
-        double env = edge(tn, half - 0.02, 0.01, 0.05);
+        double env = envelope(tn, half - 0.02, 0.01, 0.05);
         // A band-limited square: a few odd harmonics keep it buzzy without harshness.
         double v = 0.0;
         for (int h = 1; h <= 9; h += 2) v += std::sin(kTwoPi * freq * h * tn) / h;
         return 0.3 * env * v;
     });
-}
-
-void put16(std::vector<std::uint8_t>& out, unsigned v) {
-    out.push_back(std::uint8_t(v & 0xff));
-    out.push_back(std::uint8_t((v >> 8) & 0xff));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
-}
-
-void putTag(std::vector<std::uint8_t>& out, const char* tag) {
-    for (int i = 0; i < 4; ++i) out.push_back(std::uint8_t(tag[i]));
-}
-
-std::vector<std::uint8_t> encodeWave(const Signal& s) {
-    const std::uint32_t dataBytes = std::uint32_t(s.samples.size() * 2);
-    std::vector<std::uint8_t> out;
-    out.reserve(kHeaderBytes + dataBytes);
-    putTag(out, "RIFF");
-    put32(out, 36 + dataBytes);
-    putTag(out, "WAVE");
-    putTag(out, "fmt ");
-    put32(out, 16);
-    put16(out, 1);  // PCM
-    put16(out, 1);  // mono
-    put32(out, std::uint32_t(s.rate));
-    put32(out, std::uint32_t(s.rate) * 2);
-    put16(out, 2);
-    put16(out, 16);
-    putTag(out, "data");
-    put32(out, dataBytes);
-    for (double v : s.samples) {
-        long q = std::lround(std::clamp(v, -1.0, 1.0) * 32767.0);
-        put16(out, unsigned(std::uint16_t(std::int16_t(q))));
-    }
-    return out;
 }
 
 }  // namespace
@@ -273,7 +203,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const Item& item : items) {
         const Signal s = item.make();
-        const std::vector<std::uint8_t> bytes = encodeWave(s);
+        const std::vector<std::uint8_t> bytes = encodeWave(s.rate, s.samples);
         if (int(bytes.size()) != item.bytes) {
             std::fprintf(stderr, "%d: %zu bytes, expected %d\n", item.id, bytes.size(), item.bytes);
             ++failures;
@@ -282,14 +212,11 @@ int main(int argc, char** argv) {
         double peak = 0.0;
         for (double v : s.samples) peak = std::max(peak, std::abs(v));
         const std::string path = dir + "/" + std::to_string(item.id) + ".wav";
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+        if (!writeBytes(path, bytes)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            if (f) std::fclose(f);
             ++failures;
             continue;
         }
-        std::fclose(f);
         std::printf("%s: %zu bytes, %d Hz, %.3f s, peak %.2f\n", path.c_str(), bytes.size(), s.rate,
                     s.seconds(), peak);
     }

@@ -16,6 +16,7 @@
 #include "core/database/draw_database.h"
 #include "core/tickets/ticket_file.h"
 #include "core/util/file_io.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 
@@ -164,14 +165,7 @@ TEST_F(CliTest, ErrorsLeaveFilesUntouched) {
     EXPECT_EQ(cli({"db", "create", (dir / "no/such/dir/x.dat").string()}).status, 1);
 }
 
-qv::TicketType ticket(std::initializer_list<int> numbers, std::initializer_list<int> bonus = {}) {
-    qv::TicketType t;
-    int i = 0;
-    for (int n : numbers) t.numbers[i++] = static_cast<std::int16_t>(n);
-    i = 0;
-    for (int b : bonus) t.bonus[i++] = static_cast<std::int16_t>(b);
-    return t;
-}
+using qv::test::ticket;
 
 // A 7-number wheel of three rows over the chosen numbers 3 7 12 19 25 33 41.
 qv::TicketFile sampleWheel() {

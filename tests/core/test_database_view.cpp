@@ -5,29 +5,16 @@
 #include <vector>
 
 #include "core/database/database_view.h"
+#include "test_support.h"
 
 using namespace qv;
+using namespace qv::test;
 
 namespace {
 
 // Every character 7 pixels wide; "W" (cw) is 10.
 const TextWidth kWidth = [](std::string_view s) { return static_cast<int>(s.size()) * 7; };
 constexpr int kCw = 10;
-
-TicketType draw(int month, int day, int year, std::initializer_list<int> numbers,
-                std::initializer_list<int> bonus = {}) {
-    TicketType t;
-    std::size_t k = 0;
-    for (int n : numbers) t.numbers[k++] = static_cast<std::int16_t>(n);
-    k = 0;
-    for (int n : bonus) t.bonus[k++] = static_cast<std::int16_t>(n);
-    t.setDate(Date{std::int16_t(month), std::int16_t(day), std::int16_t(year)});
-    return t;
-}
-
-TicketType ticket(std::initializer_list<int> numbers, std::initializer_list<int> bonus = {}) {
-    return draw(0, 0, 0, numbers, bonus);
-}
 
 std::vector<std::string> textsOf(const std::vector<TextItem>& items) {
     std::vector<std::string> out;

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <initializer_list>
@@ -10,20 +9,14 @@
 #include "core/database/draw_database.h"
 #include "core/util/file_io.h"
 #include "reference_sort.h"
+#include "test_support.h"
 
 using namespace qv;
+using namespace qv::test;
 namespace fs = std::filesystem;
 
 namespace {
 
-// Fixtures are written byte by byte from the documented layout, not with the record writers.
-void put16(Bytes& b, int v) {
-    b.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    b.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
-}
-void putText(Bytes& b, const std::string& s, std::size_t width) {
-    for (std::size_t i = 0; i < width; ++i) b.push_back(i < s.size() ? std::uint8_t(s[i]) : 0);
-}
 void putEntry(Bytes& b, std::initializer_list<int> numbers, std::initializer_list<int> bonus,
               int month, int day, int year) {
     std::vector<int> n(numbers), bn(bonus);
@@ -46,40 +39,11 @@ Bytes head(const std::string& description, int lotto, int ticket, int count,
     return b;
 }
 
-TicketType draw(int month, int day, int year, std::initializer_list<int> numbers = {1, 2, 3},
-                std::initializer_list<int> bonus = {}) {
-    TicketType t;
-    std::size_t k = 0;
-    for (int n : numbers) t.numbers[k++] = static_cast<std::int16_t>(n);
-    k = 0;
-    for (int n : bonus) t.bonus[k++] = static_cast<std::int16_t>(n);
-    t.setDate(Date{std::int16_t(month), std::int16_t(day), std::int16_t(year)});
-    return t;
-}
-
 std::vector<Date> datesOf(const DrawDatabase& db) {
     std::vector<Date> d;
     for (const auto& t : db.entries()) d.push_back(t.date());
     return d;
 }
-
-class TempDir {
-public:
-    TempDir() {
-        path_ = fs::temp_directory_path() /
-                ("qv-db-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::size_t fileCount() const {
-        return std::distance(fs::directory_iterator(path_), fs::directory_iterator{});
-    }
-
-private:
-    static inline int counter_ = 0;
-    fs::path path_;
-};
 
 struct ScriptedReporter : ProgressReporter {
     long long cancelOnPoll = -1;  // the poll (counted from 1) that answers "cancelled"

@@ -1,45 +1,13 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 
 #include "core/options/file_description.h"
 #include "core/util/file_io.h"
+#include "test_support.h"
 
 using namespace qv;
-namespace fs = std::filesystem;
-
-namespace {
-
-void put8(Bytes& b, int v) {
-    b.push_back(static_cast<std::uint8_t>(v & 0xFF));
-}
-void put16(Bytes& b, int v) {
-    put8(b, v);
-    put8(b, v >> 8);
-}
-void put32(Bytes& b, long long v) {
-    put16(b, static_cast<int>(v & 0xFFFF));
-    put16(b, static_cast<int>((v >> 16) & 0xFFFF));
-}
-void putText(Bytes& b, const std::string& s, std::size_t width) {
-    for (std::size_t i = 0; i < width; ++i) b.push_back(i < s.size() ? std::uint8_t(s[i]) : 0);
-}
-Bytes wheelRecord(const std::string& description, int n, int count, int guarantee, int per,
-                  int guaranteeIf) {
-    Bytes b;
-    putText(b, description, 25);
-    for (int v : {n, count, guarantee, per, guaranteeIf}) put16(b, v);
-    return b;
-}
-Bytes ticketHead(const std::string& signature) {
-    Bytes b;
-    putText(b, signature, 100);
-    return b;
-}
-
-}  // namespace
+using namespace qv::test;
 
 TEST(FileDescription, DatabaseHeader) {
     Bytes db;
@@ -66,7 +34,7 @@ TEST(FileDescription, DatabaseHeader) {
 }
 
 TEST(FileDescription, TicketFilesOfBothLayoutsAndKinds) {
-    Bytes manual = ticketHead("Quorvantile V3.4");
+    Bytes manual = signature("Quorvantile V3.4");
     put8(manual, 0);
     put32(manual, 12);
     put32(manual, 6);
@@ -74,26 +42,26 @@ TEST(FileDescription, TicketFilesOfBothLayoutsAndKinds) {
         "This is a manually entered ticket file with\n12 Tickets and 6 Numbers on each Ticket";
     EXPECT_EQ(describeFileBytes(manual, DescribedKind::TicketFile), twelve);
 
-    Bytes older = ticketHead("Quorvantile V3.0");
+    Bytes older = signature("Quorvantile V3.0");
     put16(older, 0);
     put16(older, 12);
     put16(older, 6);
     EXPECT_EQ(describeFileBytes(older, DescribedKind::TicketFile), twelve);
 
     const std::string wheelText = "Big wheel\n10 Numbers, 20 Tickets, Guarantees 3 of 6 if 4";
-    Bytes wheel = ticketHead("Quorvantile V3.4");
+    Bytes wheel = signature("Quorvantile V3.4");
     put8(wheel, 1);
     Bytes rec = wheelRecord("Big wheel", 10, 20, 3, 6, 4);
     wheel.insert(wheel.end(), rec.begin(), rec.end());
     EXPECT_EQ(describeFileBytes(wheel, DescribedKind::TicketFile), wheelText);
 
-    Bytes olderWheel = ticketHead("Quorvantile V3.0");
+    Bytes olderWheel = signature("Quorvantile V3.0");
     put16(olderWheel, 1);
     olderWheel.insert(olderWheel.end(), rec.begin(), rec.end());
     EXPECT_EQ(describeFileBytes(olderWheel, DescribedKind::TicketFile), wheelText);
 
     // Counts are shown as stored, even ones a reader refuses.
-    Bytes negative = ticketHead("x");
+    Bytes negative = signature("x");
     put8(negative, 0);
     put32(negative, -4);
     EXPECT_EQ(
@@ -125,15 +93,13 @@ TEST(FileDescription, KindByPatternAndExtensionAndFiles) {
     EXPECT_EQ(describedKindForPath("/x.dat/wheel"), DescribedKind::WheelingTable);
     EXPECT_EQ(describedKindForPath("w.wl6"), DescribedKind::WheelingTable);
 
-    fs::path dir = fs::temp_directory_path() / ("qv-describe-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::string wl = (dir / "w.wl6").string();
+    TempDir dir;
+    std::string wl = dir.file("w.wl6");
     Bytes rec = wheelRecord("Six", 9, 12, 3, 6, 4);
     rec.resize(rec.size() + 12 * 12, 1);
     ASSERT_EQ(writeFileAtomic(wl, rec), "");
     EXPECT_EQ(describeFileByExtension(wl), "Six\n9 Numbers, 12 Tickets, Guarantees 3 of 6 if 4");
     EXPECT_EQ(describeFile(wl, "*.wl?"), describeFileByExtension(wl));
-    EXPECT_EQ(describeFileByExtension((dir / "missing.dat").string()), std::nullopt);
-    EXPECT_EQ(describeFile(dir.string(), "*.dat"), std::nullopt);  // a directory
-    fs::remove_all(dir);
+    EXPECT_EQ(describeFileByExtension(dir.file("missing.dat")), std::nullopt);
+    EXPECT_EQ(describeFile(dir.path().string(), "*.dat"), std::nullopt);  // a directory
 }

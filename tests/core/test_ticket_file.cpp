@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -9,38 +7,15 @@
 #include "core/tickets/ticket_file.h"
 #include "core/tickets/wheel_info.h"
 #include "core/util/file_io.h"
+#include "test_support.h"
 
 using namespace qv;
-namespace fs = std::filesystem;
+using namespace qv::test;
 
 namespace {
 
-// Fixtures are written byte by byte from the documented layouts, not with the writers.
-void put8(Bytes& b, int v) {
-    b.push_back(static_cast<std::uint8_t>(v & 0xFF));
-}
-void put16(Bytes& b, int v) {
-    put8(b, v);
-    put8(b, v >> 8);
-}
-void put32(Bytes& b, long long v) {
-    put16(b, static_cast<int>(v & 0xFFFF));
-    put16(b, static_cast<int>((v >> 16) & 0xFFFF));
-}
-void putText(Bytes& b, const std::string& s, std::size_t width) {
-    for (std::size_t i = 0; i < width; ++i) b.push_back(i < s.size() ? std::uint8_t(s[i]) : 0);
-}
 void putZeros(Bytes& b, std::size_t n) {
     b.insert(b.end(), n, 0);
-}
-
-TicketType ticket(std::initializer_list<int> numbers, std::initializer_list<int> bonus = {}) {
-    TicketType t;
-    std::size_t k = 0;
-    for (int n : numbers) t.numbers[k++] = static_cast<std::int16_t>(n);
-    k = 0;
-    for (int n : bonus) t.bonus[k++] = static_cast<std::int16_t>(n);
-    return t;
 }
 void putTicket(Bytes& b, const TicketType& t) {
     for (auto n : t.numbers) put16(b, n);
@@ -48,16 +23,6 @@ void putTicket(Bytes& b, const TicketType& t) {
     put16(b, t.month);
     put16(b, t.day);
     put16(b, t.year);
-}
-void putWheelRecord(Bytes& b, const std::string& description, int n, int count, int guarantee,
-                    int per, int guaranteeIf) {
-    putText(b, description, 25);
-    for (int v : {n, count, guarantee, per, guaranteeIf}) put16(b, v);
-}
-Bytes signature(const std::string& text) {
-    Bytes b;
-    putText(b, text, 100);
-    return b;
 }
 Bytes manualCurrent(long long count, int perTicket, int lotto, const std::vector<TicketType>& t) {
     Bytes b = signature("Quorvantile V3.4");
@@ -86,21 +51,6 @@ Bytes wheelFile(const std::string& sig, int kindBytes, const std::vector<TicketT
     putZeros(b, 200);
     return b;
 }
-
-class TempDir {
-public:
-    TempDir() {
-        path_ = fs::temp_directory_path() /
-                ("qv-ticket-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    static inline int counter_ = 0;
-    fs::path path_;
-};
 
 TicketFile decodeOk(const Bytes& b) {
     TicketFileReadResult r = ticketFileFromBytes(b);

@@ -1,6 +1,8 @@
 #include "gui/app/splash.h"
 
+#include <QColor>
 #include <QCoreApplication>
+#include <QFont>
 #include <QPixmap>
 #include <QThread>
 
@@ -18,6 +20,11 @@ QPixmap splashPicture() {
 TSplashWindow::TSplashWindow(QScreen* screen)
     : QSplashScreen(screen, splashPicture(), Qt::WindowStaysOnTopHint) {
     setWindowTitle(QString());
+    // The same picture serves the about box, so the start-up note is drawn over it here.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    showMessage(tr("Loading..."), Qt::AlignLeft | Qt::AlignBottom, QColor(150, 170, 195));
 }
 
 void TSplashWindow::showNow() {

@@ -134,6 +134,10 @@ void TMyDataTicketWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     paintTiled(painter, background_, rect());
+    // The square where the two scroll bars meet belongs to the frame, not to the list.
+    const int t = qv::kScrollBarThickness;
+    painter.fillRect(QRect(width() - t, height() - t, t, t), palette().window());
+    painter.setClipRect(QRect(0, 0, width() - t, height() - t));
     if (!database_ || database_->entryCount() == 0) return;
 
     const QFontMetrics fm(font());
