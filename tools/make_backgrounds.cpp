@@ -321,21 +321,22 @@ QImage canvas(int w, int h, QColor paper) {
 
 // --- The pictures ------------------------------------------------------------------------
 
-// The database and ticket windows (fade 0 by default): a pale blue play slip with coral
-// number boxes, a few of them marked with pastel balls, over faint security waves.
+// The database and ticket windows (fade 0 by default): a pale blue play slip with faint
+// coral number boxes over security waves. Rows of numbers are read over it at full strength,
+// so it stays quiet: no strong colour sits where text goes.
 QImage playSlip() {
     constexpr int w = 128, h = 128;
-    QImage big = canvas(w, h, QColor(198, 222, 246));
+    QImage big = canvas(w, h, QColor(222, 236, 251));
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(kScale, kScale);
 
-    drawGuilloche(p, w, h, 8, 2, 3.5, 0.9, QPen(QColor(176, 205, 236), 1.1));
-    drawGuilloche(p, w, h, 8, 3, 2.5, 2.1, QPen(QColor(186, 212, 240), 0.8));
+    drawGuilloche(p, w, h, 8, 2, 3.5, 0.9, QPen(QColor(204, 224, 246), 1.1));
+    drawGuilloche(p, w, h, 8, 3, 2.5, 2.1, QPen(QColor(210, 228, 248), 0.8));
 
     // Four rows of four boxes; odd rows shifted half a box like a printed slip.
-    const QColor boxLine(232, 158, 146);
-    const QColor boxFill(214, 232, 250);
+    const QColor boxLine(240, 196, 188);
+    const QColor boxFill(232, 242, 253);
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 4; ++col) {
             const qreal cx = col * 32 + 16 + (row % 2) * 16;
@@ -345,28 +346,13 @@ QImage playSlip() {
                 q.setBrush(boxFill);
                 q.drawRoundedRect(QRectF(cx - 10, cy - 12, 20, 24), 3, 3);
                 // The little corner brackets of a slip's box.
-                q.setPen(QPen(boxLine.lighter(112), 0.8));
+                q.setPen(QPen(boxLine.lighter(106), 0.8));
                 q.drawLine(QPointF(cx - 5, cy + 8), QPointF(cx + 5, cy + 8));
             });
         }
     }
-
-    struct Mark {
-        int row, col;
-        QColor colour;
-    };
-    // Real ball colours, kept small: a strong fade still leaves a trace of them.
-    const Mark marks[] = {{0, 1, QColor(236, 112, 92)},
-                          {1, 3, QColor(244, 196, 70)},
-                          {2, 0, QColor(110, 190, 96)},
-                          {3, 2, QColor(96, 144, 226)}};
-    for (const Mark& m : marks) {
-        const qreal cx = m.col * 32 + 16 + (m.row % 2) * 16;
-        const qreal cy = m.row * 32 + 16;
-        drawWrapped(p, w, h, [&](QPainter& q) { drawBall(q, QPointF(cx, cy - 1), 7.0, m.colour); });
-    }
     p.end();
-    return downsample(big, TilingNoise(16, 16, 0x5eed01u), 16, 3.0);
+    return downsample(big, TilingNoise(16, 16, 0x5eed01u), 16, 2.0);
 }
 
 // The statistics windows (fade 40 by default): a golden ticket with a perforated edge,
