@@ -1,3 +1,4 @@
+#include "gui_test_support.h"
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -26,15 +27,7 @@ FrameEnvironment environmentIn(const QTemporaryDir& dir) {
 
 // Acts on the next modal CreateDataBaseDialog once it is up.
 void whenDialog(std::function<void(CreateDataBaseDialog*)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* d = qobject_cast<CreateDataBaseDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(d);
-        }
-    });
-    timer->start(10);
+    qv::test::whenModal<CreateDataBaseDialog>(std::move(act));
 }
 
 template <typename T>

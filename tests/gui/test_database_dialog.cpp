@@ -1,3 +1,4 @@
+#include "gui_test_support.h"
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -51,19 +52,7 @@ qv::TicketType draw(int month, int day, int year, std::initializer_list<int> num
     return t;
 }
 
-// Answers the next modal dialog of type T once it is up.
-template <typename T>
-void whenModal(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start(10);
-}
+using qv::test::whenModal;
 
 // Text pixels of the red wheel mark, however the glyph was smoothed.
 int countReddish(const QImage& image) {

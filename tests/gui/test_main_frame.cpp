@@ -1,3 +1,4 @@
+#include "gui_test_support.h"
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -109,17 +110,7 @@ QStringList itemTexts(const QListWidget* list) {
     return out;
 }
 
-// Acts on the next modal dialog of type D once it is up.
-template <typename D>
-void whenModal(std::function<void(D*)> act, int triesLeft = 200) {
-    QTimer::singleShot(10, qApp, [act, triesLeft] {
-        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            act(d);
-        } else if (triesLeft > 0) {
-            whenModal<D>(act, triesLeft - 1);
-        }
-    });
-}
+using qv::test::whenModal;
 
 QList<int> ids(const QMenu* menu) {
     QList<int> result;
