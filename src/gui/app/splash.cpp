@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QFont>
+#include <QPainter>
 #include <QPixmap>
 #include <QThread>
 
@@ -21,10 +22,16 @@ TSplashWindow::TSplashWindow(QScreen* screen)
     : QSplashScreen(screen, splashPicture(), Qt::WindowStaysOnTopHint) {
     setWindowTitle(QString());
     // The same picture serves the about box, so the start-up note is drawn over it here.
+    showMessage(tr("Loading..."));
+}
+
+void TSplashWindow::drawContents(QPainter* painter) {
+    // Under the tag line, lined up with it.
     QFont small = font();
-    small.setPointSizeF(8);
-    setFont(small);
-    showMessage(tr("Loading..."), Qt::AlignLeft | Qt::AlignBottom, QColor(150, 170, 195));
+    small.setPointSizeF(7.5);
+    painter->setFont(small);
+    painter->setPen(QColor(150, 170, 195));
+    painter->drawText(QRect(22, 108, 240, 16), Qt::AlignLeft | Qt::AlignVCenter, message());
 }
 
 void TSplashWindow::showNow() {

@@ -20,6 +20,9 @@ public:
     // events meanwhile; returns at once when QV_NO_SPLASH_WAIT is set.
     void waitShown(int milliseconds = kShowMilliseconds);
 
+protected:
+    void drawContents(QPainter* painter) override;
+
 private:
     QElapsedTimer shownSince_;
 };
