@@ -19,12 +19,10 @@ struct Date {
     std::int16_t day = 0;
     std::int16_t year = 0;
 
-    bool isSet() const { return month != 0 || day != 0 || year != 0; }
-    // Dates order by (year, month, day), each compared as a signed number.
-    int key() const { return (int(year) * 16 + int(month)) * 64 + int(day); }
     friend bool operator==(const Date&, const Date&) = default;
 };
 
+// Dates order by (year, month, day), each compared as a signed number.
 inline bool isLater(const Date& a, const Date& b) {
     if (a.year != b.year) return a.year > b.year;
     if (a.month != b.month) return a.month > b.month;
