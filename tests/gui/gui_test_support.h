@@ -1,9 +1,27 @@
 #pragma once
 // Helpers shared by the window tests.
 
+// The controls the tests look up by id come with it.
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 #include <functional>
+
+#include "gui/app/my_mdi_frame.h"
+#include "gui/database/create_database_dialog.h"
 
 namespace qv::test {
 
@@ -18,6 +36,64 @@ void whenModal(std::function<void(D*)> act, int triesLeft = 200) {
             whenModal<D>(act, triesLeft - 1);
         }
     });
+}
+
+// Answers the next file dialog with `path`, or cancels it when `path` is empty, and notes its
+// caption and filters. The name is typed rather than selected: selectFile() leaves the name
+// field alone once it has the focus, and the list may not hold the file yet.
+inline void whenFileDialog(const QString& path, QString* title = nullptr,
+                           QStringList* filters = nullptr) {
+    whenModal<QFileDialog>([=](QFileDialog* chooser) {
+        if (title) *title = chooser->windowTitle();
+        if (filters) *filters = chooser->nameFilters();
+        auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (path.isEmpty() || !name) return chooser->reject();
+        name->setText(path);
+        static_cast<QDialog*>(chooser)->accept();  // QFileDialog::accept is protected
+    });
+}
+
+// A dialog's control by its numeric id (the object name); a missing one ends the run.
+template <typename T>
+T* control(const QObject* parent, int id) {
+    T* w = parent->findChild<T*>(QString::number(id));
+    if (!w) qFatal("control %d missing", id);
+    return w;
+}
+
+// A frame that reads and writes everything inside `dir`.
+inline qv::gui::FrameEnvironment environmentIn(const QTemporaryDir& dir) {
+    qv::gui::FrameEnvironment env;
+    env.programDir = dir.path();
+    env.settingsPath = dir.filePath(QStringLiteral("quorvan.ini"));
+    env.dataDir = dir.path();
+    return env;
+}
+
+// While it lives, stands in for the database windows' file chooser and message boxes: notes
+// each request and message, and answers every request with `answer`.
+struct DialogHooks {
+    QList<qv::gui::FileRequest> requests;
+    QString answer;
+    QStringList problems;
+    DialogHooks() {
+        qv::gui::setFileChooser([this](QWidget*, const qv::gui::FileRequest& r) {
+            requests << r;
+            return answer;
+        });
+        qv::gui::setMessageSink(
+            [this](QWidget*, const QString&, const QString& t) { problems << t; });
+    }
+    ~DialogHooks() {
+        qv::gui::setFileChooser({});
+        qv::gui::setMessageSink({});
+    }
+};
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+    f.write(bytes);
 }
 
 }  // namespace qv::test

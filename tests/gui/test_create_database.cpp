@@ -1,39 +1,11 @@
-#include "gui_test_support.h"
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-#include <functional>
-
 #include "core/database/draw_database.h"
-#include "gui/app/my_mdi_frame.h"
 #include "gui/database/create_database_dialog.h"
+#include "gui_test_support.h"
 
 using namespace qv::gui;
+using namespace qv::test;
 
 namespace {
-
-FrameEnvironment environmentIn(const QTemporaryDir& dir) {
-    FrameEnvironment env;
-    env.programDir = dir.path();
-    env.settingsPath = dir.filePath(QStringLiteral("quorvan.ini"));
-    env.dataDir = dir.path();
-    return env;
-}
-
-// Acts on the next modal CreateDataBaseDialog once it is up.
-void whenDialog(std::function<void(CreateDataBaseDialog*)> act) {
-    qv::test::whenModal<CreateDataBaseDialog>(std::move(act));
-}
-
-template <typename T>
-T* control(QWidget* d, int id) {
-    return d->findChild<T*>(QString::number(id));
-}
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -46,26 +18,11 @@ class TestCreateDatabase : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
+    // The chooser answers with the new file's name.
+    struct Fixture : DialogHooks {
         QTemporaryDir dir;
         TMyMDIFrame frame{environmentIn(dir)};
-        QString target;
-        QList<FileRequest> requests;
-        QStringList problems;
-
-        Fixture() {
-            target = dir.filePath(QStringLiteral("new.dat"));
-            setFileChooser([this](QWidget*, const FileRequest& r) {
-                requests << r;
-                return target;
-            });
-            setMessageSink(
-                [this](QWidget*, const QString&, const QString& text) { problems << text; });
-        }
-        ~Fixture() {
-            setFileChooser({});
-            setMessageSink({});
-        }
+        Fixture() { answer = dir.filePath(QStringLiteral("new.dat")); }
     };
 
 private slots:
@@ -76,7 +33,7 @@ private slots:
         QString caption;
         QList<int> seen;  // start values, then the values after stepping past each end
         QList<int> limits;
-        whenDialog([&](CreateDataBaseDialog* d) {
+        whenModal<CreateDataBaseDialog>([&](CreateDataBaseDialog* d) {
             caption = d->windowTitle();
             auto* ticket = control<QSpinBox>(d, 120);
             auto* lotto = control<QSpinBox>(d, 121);
@@ -113,14 +70,14 @@ private slots:
         expected += QByteArray("\x31\x00\x06\x00\x00\x00", 6);
         expected +=
             QByteArray("\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x0c\x00\x1f\x00\xd4\x07", 16);
-        QCOMPARE(readAll(f.target), expected);
+        QCOMPARE(readAll(f.answer), expected);
         // The new database is not opened.
         QVERIFY(!f.frame.appState().databaseOpen);
     }
 
     void createWithALink() {
         Fixture f;
-        whenDialog([](CreateDataBaseDialog* d) {
+        whenModal<CreateDataBaseDialog>([](CreateDataBaseDialog* d) {
             control<QLineEdit>(d, 103)->setText(QStringLiteral("Pick 3"));
             control<QSpinBox>(d, 120)->setValue(3);
             control<QSpinBox>(d, 121)->setValue(9);
@@ -128,56 +85,43 @@ private slots:
             control<QPushButton>(d, 1)->click();
         });
         createDatabaseCommand(&f.frame);
-        const QByteArray bytes = readAll(f.target);
+        const QByteArray bytes = readAll(f.answer);
         QCOMPARE(bytes.size(), 60);
         QVERIFY(bytes.endsWith("abc"));
         QVERIFY(bytes.startsWith("Pick 3"));
 
         qv::DrawDatabase db;
         qv::StatisticsSettings stats;
-        QVERIFY(db.load(f.target.toStdString(), stats));
+        QVERIFY(db.load(f.answer.toStdString(), stats));
         QCOMPARE(db.header().numbersOnTicket, 3);
         QCOMPARE(db.header().numbersInLotto, 9);
         QCOMPARE(db.entryCount(), std::size_t(0));
         QCOMPARE(db.updateLink(), std::string("abc"));
     }
 
-    void cancelLeavesNoFile() {
+    // Cancel in either dialog leaves no file; one that cannot be written is reported.
+    void noFileWhenCancelledOrUnwritable() {
         Fixture f;
-        whenDialog([](CreateDataBaseDialog* d) { control<QPushButton>(d, 2)->click(); });
+        whenModal<CreateDataBaseDialog>(
+            [](CreateDataBaseDialog* d) { control<QPushButton>(d, 2)->click(); });
         createDatabaseCommand(&f.frame);
         QVERIFY(f.requests.isEmpty());
-        QVERIFY(!QFile::exists(f.target));
+        QVERIFY(!QFile::exists(f.answer));
 
-        // Cancel in the file dialog.
-        f.target.clear();
-        whenDialog([](CreateDataBaseDialog* d) { control<QPushButton>(d, 1)->click(); });
+        f.answer.clear();
+        whenModal<CreateDataBaseDialog>(
+            [](CreateDataBaseDialog* d) { control<QPushButton>(d, 1)->click(); });
         createDatabaseCommand(&f.frame);
         QCOMPARE(f.requests.size(), 1);
         QVERIFY(QDir(f.dir.path()).entryList({QStringLiteral("*.dat")}).isEmpty());
         QVERIFY(f.problems.isEmpty());
-    }
 
-    void anUnwritableFileIsReported() {
-        Fixture f;
-        f.target = f.dir.filePath(QStringLiteral("missing/dir/new.dat"));
-        whenDialog([](CreateDataBaseDialog* d) { control<QPushButton>(d, 1)->click(); });
+        f.answer = f.dir.filePath(QStringLiteral("missing/dir/new.dat"));
+        whenModal<CreateDataBaseDialog>(
+            [](CreateDataBaseDialog* d) { control<QPushButton>(d, 1)->click(); });
         createDatabaseCommand(&f.frame);
         QCOMPARE(f.problems.size(), 1);
         QVERIFY(f.problems[0].contains(QLatin1String("new.dat")));
-    }
-
-    void screenshot() {
-        const QString dir = qEnvironmentVariable("QV_SHOT_DIR");
-        if (dir.isEmpty()) QSKIP("QV_SHOT_DIR not set");
-        qv::DataHeader header;
-        header.description = "Lotto 6/49";
-        std::string link = "https://example.org/lotto649";
-        CreateDataBaseDialog d(nullptr, header, link);
-        d.setWindowTitle(QStringLiteral("Attributes for new database"));
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.grab().save(dir + QStringLiteral("/create_database.png"));
     }
 };
 

@@ -1,16 +1,11 @@
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
 #include <memory>
 
 #include "gui/options/file_selection_dialog.h"
+#include "gui_test_support.h"
 
 using qv::gui::FileSelection;
+using qv::test::control;
+using qv::test::writeFile;
 
 namespace {
 
@@ -23,21 +18,8 @@ QByteArray header(const char* text, int width, std::initializer_list<int> number
     return b;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-template <typename T>
-T* control(QWidget& dialog, int id) {
-    T* w = dialog.findChild<T*>(QString::number(id));
-    if (!w) qFatal("control %d missing", id);
-    return w;
-}
-
 QListWidget* fileList(FileSelection& d) {
-    return control<QListWidget>(d, FileSelection::kFileList);
+    return control<QListWidget>(&d, FileSelection::kFileList);
 }
 
 QStringList lines(FileSelection& d) {
@@ -100,14 +82,15 @@ private slots:
     void listsAndDescribesTheFiles() {
         Databases dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Select File"));
-        QCOMPARE(control<QLabel>(dialog, FileSelection::kPathLine)->text(), dir_.filePath("*.dat"));
+        QCOMPARE(control<QLabel>(&dialog, FileSelection::kPathLine)->text(),
+                 dir_.filePath("*.dat"));
         QCOMPARE(localLines(dialog),
                  (QStringList{"pick6.dat", "tiny.dat", "[..]", "[archive]", "[empty]"}));
         // The roots come last, the top of the tree first.
         QCOMPARE(lines(dialog).value(5), QStringLiteral("[-/-]"));
 
         // The first line is selected from the start, and described.
-        auto* description = control<QLabel>(dialog, FileSelection::kDescription);
+        auto* description = control<QLabel>(&dialog, FileSelection::kDescription);
         QCOMPARE(description->text(),
                  QStringLiteral("Pick 6\n312 Entries, 6 Numbers on a Ticket, 49 Numbers in Lotto"));
         QCOMPARE(dialog.path(), dir_.filePath("pick6.dat"));
@@ -129,11 +112,12 @@ private slots:
                  (QStringList{"five.wl5", "four.wl4", "[..]", "[archive]", "[empty]"}));
         QCOMPARE(dialog.description(),
                  QStringLiteral("Five in nine\n9 Numbers, 12 Tickets, Guarantees 3 of 5 if 4"));
-        auto* filter = control<QComboBox>(dialog, FileSelection::kFilterCombo);
+        auto* filter = control<QComboBox>(&dialog, FileSelection::kFilterCombo);
         QCOMPARE(filter->count(), 4);
         filter->setCurrentIndex(2);  // "Pick 5 Wheels *.wl5"
         QCOMPARE(localLines(dialog), (QStringList{"five.wl5", "[..]", "[archive]", "[empty]"}));
-        QCOMPARE(control<QLabel>(dialog, FileSelection::kPathLine)->text(), dir_.filePath("*.wl5"));
+        QCOMPARE(control<QLabel>(&dialog, FileSelection::kPathLine)->text(),
+                 dir_.filePath("*.wl5"));
         filter->setCurrentIndex(3);
         QCOMPARE(localLines(dialog), (QStringList{"[..]", "[archive]", "[empty]"}));
         QCOMPARE(dialog.description(), QString());
@@ -183,7 +167,7 @@ private slots:
         doubleClick(dialog, "[-/-]");
         QCOMPARE(dialog.directory(), QStringLiteral("/"));
         QVERIFY(!lines(dialog).contains(QStringLiteral("[..]")));
-        QCOMPARE(control<QLabel>(dialog, FileSelection::kPathLine)->text(),
+        QCOMPARE(control<QLabel>(&dialog, FileSelection::kPathLine)->text(),
                  QStringLiteral("/*.dat"));
         QTest::keyClick(list, Qt::Key_Backspace);  // nothing above the top
         QCOMPARE(dialog.directory(), QStringLiteral("/"));
@@ -191,7 +175,7 @@ private slots:
 
     void okAcceptsOnlyAnExistingFile() {
         auto press = [](FileSelection& d, int button) {
-            QTest::mouseClick(control<QPushButton>(d, button), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(&d, button), Qt::LeftButton);
             return d.result();
         };
         Databases onDirectory;

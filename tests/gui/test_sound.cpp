@@ -1,22 +1,13 @@
-#include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
 
 #include "core/options/sound_options.h"
 #include "gui/options/sound_options_dialog.h"
 #include "gui/options/sound_player.h"
+#include "gui_test_support.h"
 
 using qv::gui::SoundPlayer;
 using qv::gui::TSoundOptionsDialog;
+using qv::test::control;
 
 namespace {
 
@@ -36,11 +27,16 @@ qv::SoundSettings scoreSettings(const QString& dir) {
     return s;
 }
 
-template <typename T>
-T* child(QWidget& parent, int id) {
-    T* w = parent.findChild<T*>(QString::number(id));
-    if (!w) qFatal("control %d missing", id);
-    return w;
+// The file's size and format, or an unset format when it cannot be read.
+std::pair<qint64, qv::WaveFormat> waveFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    qv::WaveFormat format;
+    qv::readWaveFormat(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                 std::size_t(bytes.size())),
+                       format);
+    return {bytes.size(), format};
 }
 
 }  // namespace
@@ -52,56 +48,59 @@ private slots:
     void initTestCase() { g_previousHandler = qInstallMessageHandler(countingHandler); }
     void cleanupTestCase() { qInstallMessageHandler(g_previousHandler); }
 
-    void builtInSoundsAreResources() {
+    // The built-in event sounds are resources; the installed score sounds are short plain
+    // 16-bit mono waves.
+    void soundFilesArePlayableWaves() {
         qv::SoundSettings settings;
         SoundPlayer player(settings);  // registers the resources
         const int sizes[] = {8444, 5716, 36130, 906, 3376, 7014, 4546, 6886, 17544};
         for (int id = 500; id <= 508; ++id) {
-            QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            QCOMPARE(bytes.size(), sizes[id - 500]);
-            qv::WaveFormat format;
-            QVERIFY(qv::readWaveFormat(
-                std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()),
-                format));
+            const auto [size, format] = waveFile(QStringLiteral(":/sounds/%1.wav").arg(id));
+            QCOMPARE(size, sizes[id - 500]);
             QVERIFY(qv::isPlayableWave(format));
+        }
+        for (const char* name : {"great.wav", "good.wav"}) {
+            const auto [size, format] = waveFile(QStringLiteral(QV_BUILD_DATA_DIR "/") + name);
+            QCOMPARE(format.formatTag, std::uint16_t(1));
+            QCOMPARE(format.channels, std::uint16_t(1));
+            QCOMPARE(format.bitsPerSample, std::uint16_t(16));
+            const double seconds = double(size - 44) / (2.0 * format.sampleRate);
+            QVERIFY2(seconds >= 0.5 && seconds <= 1.2, name);
         }
     }
 
-    void eventSoundsFollowTheEffectsSwitch() {
+    // Only the nine event ids play, and only while effects are on; the first player alive is
+    // the one the windows use.
+    void soundsFollowTheEffectsSwitch() {
         qv::SoundSettings settings;
-        SoundPlayer player(settings);
-        QCOMPARE(SoundPlayer::instance(), &player);
-        QSignalSpy played(&player, &SoundPlayer::eventPlayed);
-        for (int id = 499; id <= 509; ++id) player.playEvent(id);
-        QCOMPARE(played.size(), 9);
-        QCOMPARE(played.first().first().toInt(), 500);
-        QCOMPARE(played.last().first().toInt(), 508);
+        {
+            SoundPlayer player(settings);
+            SoundPlayer second(settings);
+            QCOMPARE(SoundPlayer::instance(), &player);
+            QSignalSpy played(&player, &SoundPlayer::eventPlayed);
+            for (int id = 499; id <= 509; ++id) player.playEvent(id);
+            QCOMPARE(played.size(), 9);
+            QCOMPARE(played.first().first().toInt(), 500);
+            QCOMPARE(played.last().first().toInt(), 508);
 
-        settings.effectsOn = false;
-        played.clear();
-        player.playEvent(503);
-        QCOMPARE(played.size(), 0);
-    }
+            settings.effectsOn = false;
+            played.clear();
+            player.playEvent(503);
+            QCOMPARE(played.size(), 0);
+        }
+        QCOMPARE(SoundPlayer::instance(), nullptr);
 
-    void scoreSoundsIgnoreTheEffectsSwitchAndSkipBadFiles() {
+        // Score sounds play whatever the switch says, and only from readable wave files.
         QTemporaryDir dir;
         QVERIFY(QFile::copy(":/sounds/505.wav", dir.filePath("great.wav")));
-        QFile notWave(dir.filePath("fake.wav"));
-        QVERIFY(notWave.open(QIODevice::WriteOnly));
-        notWave.write("this is no wave file, only text pretending to be one");
-        notWave.close();
+        qv::test::writeFile(dir.filePath("fake.wav"),
+                            "no wave file, only text pretending to be one");
 
-        qv::SoundSettings settings;
-        settings.effectsOn = false;
         SoundPlayer player(settings);
         QSignalSpy played(&player, &SoundPlayer::waveFilePlayed);
-        player.playWaveFile(dir.filePath("great.wav"));
-        player.playWaveFile(dir.filePath("missing.wav"));
-        player.playWaveFile(dir.filePath("fake.wav"));
-        player.playWaveFile(dir.path());
-        player.playWaveFile(QString());
+        for (const QString& path : {dir.filePath("great.wav"), dir.filePath("missing.wav"),
+                                    dir.filePath("fake.wav"), dir.path(), QString()})
+            player.playWaveFile(path);
         QCOMPARE(played.size(), 1);
         QCOMPARE(played.first().first().toString(), dir.filePath("great.wav"));
     }
@@ -128,16 +127,6 @@ private slots:
         QVERIFY(g_warnings - before <= 1);
     }
 
-    void instanceIsTheFirstPlayerWhileItLives() {
-        qv::SoundSettings settings;
-        {
-            SoundPlayer first(settings);
-            SoundPlayer second(settings);
-            QCOMPARE(SoundPlayer::instance(), &first);
-        }
-        QCOMPARE(SoundPlayer::instance(), nullptr);
-    }
-
     void dialogControlsAndTexts() {
         qv::SoundSettings settings = scoreSettings("/tmp/w");
         TSoundOptionsDialog dialog(settings, nullptr);
@@ -151,44 +140,47 @@ private slots:
             QVERIFY2(labels.contains(QString::fromLatin1(text)), text);
         }
         for (int i = 0; i < 3; ++i) {
-            auto* field = child<QLineEdit>(dialog, 201 + i);
+            auto* field = control<QLineEdit>(&dialog, 201 + i);
             QCOMPARE(field->maxLength(), 259);
             QCOMPARE(field->text().toStdString(), settings.waveFiles[i].path);
-            QCOMPARE(child<QPushButton>(dialog, 301 + i)->text().remove('&'),
+            QCOMPARE(control<QPushButton>(&dialog, 301 + i)->text().remove('&'),
                      QStringLiteral("Browse ..."));
-            QCOMPARE(child<QCheckBox>(dialog, 102 + i)->isChecked(), settings.waveFiles[i].enabled);
+            QCOMPARE(control<QCheckBox>(&dialog, 102 + i)->isChecked(),
+                     settings.waveFiles[i].enabled);
         }
-        auto* effects = child<QCheckBox>(dialog, 101);
+        auto* effects = control<QCheckBox>(&dialog, 101);
         QCOMPARE(effects->text().remove('&'), QStringLiteral("All other sound effects"));
         QVERIFY(effects->isChecked());
-        QVERIFY(child<QPushButton>(dialog, 1)->isDefault());
+        QVERIFY(control<QPushButton>(&dialog, 1)->isDefault());
 
         // Tab walks each row, then the switch and the buttons.
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(dialog, 201));
-        const QList<QWidget*> order{child<QPushButton>(dialog, 301),
-                                    child<QCheckBox>(dialog, 102),
-                                    child<QLineEdit>(dialog, 202),
-                                    child<QPushButton>(dialog, 302),
-                                    child<QCheckBox>(dialog, 103),
-                                    child<QLineEdit>(dialog, 203),
-                                    child<QPushButton>(dialog, 303),
-                                    child<QCheckBox>(dialog, 104),
-                                    effects,
-                                    child<QPushButton>(dialog, 1),
-                                    child<QPushButton>(dialog, 2)};
-        for (QWidget* next : order) {
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(&dialog, 201));
+        for (int id : {301, 102, 202, 302, 103, 203, 303, 104, 101, 1, 2}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(QApplication::focusWidget(), control<QWidget>(&dialog, id));
         }
         // The mnemonic of the medium-score label reaches its field.
         QTest::keyClick(&dialog, Qt::Key_M, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(dialog, 202));
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(&dialog, 202));
     }
 
-    void cancelPutsTheEffectsSwitchBackAndDropsEdits() {
+    void closing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("OK") << "ok" << true;
+        QTest::newRow("Return") << "return" << true;
+        QTest::newRow("Cancel") << "cancel" << false;
+        QTest::newRow("Escape") << "escape" << false;
+    }
+
+    // The effects switch acts at once; OK keeps the typed path and the flags, Cancel puts the
+    // switch back and drops the edits.
+    void closing() {
+        QFETCH(QString, how);
+        QFETCH(bool, kept);
         const qv::SoundSettings before = scoreSettings("/tmp/w");
         qv::SoundSettings settings = before;
         SoundPlayer player(settings);
@@ -196,61 +188,35 @@ private slots:
         TSoundOptionsDialog dialog(settings, &player);
         dialog.show();
 
-        auto* effects = child<QCheckBox>(dialog, 101);
+        auto* effects = control<QCheckBox>(&dialog, 101);
         QTest::mouseClick(effects, Qt::LeftButton);
         QVERIFY(!settings.effectsOn);
-        QVERIFY(!effects->isChecked());
         QCOMPARE(played.size(), 0);  // silent once off
         QTest::mouseClick(effects, Qt::LeftButton);
         QVERIFY(settings.effectsOn);
         QCOMPARE(played.size(), 1);  // the click says it is on again
         QTest::mouseClick(effects, Qt::LeftButton);
 
-        auto* medium = child<QLineEdit>(dialog, 202);
+        auto* medium = control<QLineEdit>(&dialog, 202);
         medium->selectAll();
         QTest::keyClicks(medium, "/home/me/typed.wav");
-        QTest::mouseClick(child<QCheckBox>(dialog, 103), Qt::LeftButton);
-        QTest::mouseClick(child<QPushButton>(dialog, 2), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(&dialog, 103), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(&dialog, 104), Qt::LeftButton);
+        if (how == "ok" || how == "cancel")
+            QTest::mouseClick(control<QPushButton>(&dialog, how == "ok" ? 1 : 2), Qt::LeftButton);
+        else
+            QTest::keyClick(control<QLineEdit>(&dialog, 203),
+                            how == "return" ? Qt::Key_Return : Qt::Key_Escape);
 
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(settings, before);
-    }
-
-    void okKeepsTypedPathsAndEnableFlags() {
-        qv::SoundSettings settings = scoreSettings("/tmp/w");
-        TSoundOptionsDialog dialog(settings, nullptr);
-        dialog.show();
-        auto* medium = child<QLineEdit>(dialog, 202);
-        medium->selectAll();
-        QTest::keyClicks(medium, "/home/me/typed.wav");
-        QTest::mouseClick(child<QCheckBox>(dialog, 103), Qt::LeftButton);
-        QTest::mouseClick(child<QCheckBox>(dialog, 104), Qt::LeftButton);
-        QTest::mouseClick(child<QCheckBox>(dialog, 101), Qt::LeftButton);
-        QTest::mouseClick(child<QPushButton>(dialog, 1), Qt::LeftButton);
-
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.result(), int(kept ? QDialog::Accepted : QDialog::Rejected));
+        if (!kept) {
+            QCOMPARE(settings, before);
+            return;
+        }
+        QCOMPARE(settings.waveFiles[0], before.waveFiles[0]);
         QCOMPARE(settings.waveFiles[1], (qv::WaveFileSetting{"/home/me/typed.wav", true}));
         QCOMPARE(settings.waveFiles[2], (qv::WaveFileSetting{"low.wav", false}));
-        QCOMPARE(settings.waveFiles[0], scoreSettings("/tmp/w").waveFiles[0]);
         QVERIFY(!settings.effectsOn);
-    }
-
-    void keyboardEnterIsOkEscapeIsCancel() {
-        qv::SoundSettings settings = scoreSettings("/tmp/w");
-        {
-            TSoundOptionsDialog dialog(settings, nullptr);
-            dialog.show();
-            QTest::mouseClick(child<QCheckBox>(dialog, 101), Qt::LeftButton);
-            QTest::keyClick(child<QLineEdit>(dialog, 201), Qt::Key_Escape);
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QVERIFY(settings.effectsOn);
-        }
-        TSoundOptionsDialog dialog(settings, nullptr);
-        dialog.show();
-        QTest::mouseClick(child<QCheckBox>(dialog, 102), Qt::LeftButton);
-        QTest::keyClick(child<QLineEdit>(dialog, 203), Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!settings.waveFiles[0].enabled);
     }
 
     // Browsing fills its own field; what was typed in another field stays.
@@ -262,22 +228,16 @@ private slots:
         QSignalSpy played(&player, &SoundPlayer::eventPlayed);
         TSoundOptionsDialog dialog(settings, &player);
         dialog.show();
-        auto* medium = child<QLineEdit>(dialog, 202);
+        auto* medium = control<QLineEdit>(&dialog, 202);
         medium->selectAll();
         QTest::keyClicks(medium, "typed.wav");
 
         QString title;
-        QTimer::singleShot(0, this, [&] {
-            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!chooser) return;
-            title = chooser->windowTitle();
-            chooser->selectFile(dir.filePath("fanfare.wav"));
-            static_cast<QDialog*>(chooser)->accept();
-        });
-        QTest::mouseClick(child<QPushButton>(dialog, 301), Qt::LeftButton);
+        qv::test::whenFileDialog(dir.filePath("fanfare.wav"), &title);
+        QTest::mouseClick(control<QPushButton>(&dialog, 301), Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Select Sound File"));
         QCOMPARE(played.size(), 1);
-        QCOMPARE(QDir::fromNativeSeparators(child<QLineEdit>(dialog, 201)->text()),
+        QCOMPARE(QDir::fromNativeSeparators(control<QLineEdit>(&dialog, 201)->text()),
                  QFileInfo(dir.filePath("fanfare.wav")).absoluteFilePath());
         QCOMPARE(medium->text(), QStringLiteral("typed.wav"));
         dialog.accept();
