@@ -21,7 +21,7 @@
 #include <functional>
 
 #include "gui/app/my_mdi_frame.h"
-#include "gui/database/create_database_dialog.h"
+#include "gui/options/file_dialogs.h"
 
 namespace qv::test {
 

@@ -2,12 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
@@ -20,16 +17,6 @@
 namespace qv::gui {
 
 namespace {
-
-FileChooser& fileChooserHook() {
-    static FileChooser hook;
-    return hook;
-}
-
-MessageSink& messageSinkHook() {
-    static MessageSink hook;
-    return hook;
-}
 
 QSpinBox* makeSpin(int id, int maximum, int value) {
     auto* spin = new QSpinBox;
@@ -151,40 +138,6 @@ void createDatabaseCommand(TMyMDIFrame* frame) {
                     CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
                         .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
     }
-}
-
-// --- File choices and messages -----------------------------------------------------------
-
-QString chooseFile(QWidget* parent, const FileRequest& request) {
-    if (const FileChooser& hook = fileChooserHook()) return hook(parent, request);
-
-    QString startDir;
-    if (!request.selected.isEmpty()) startDir = QFileInfo(request.selected).absolutePath();
-    QFileDialog dialog(parent, request.title, startDir, request.filter);
-    const bool save = request.mode == FileRequest::Mode::Save;
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (save && !request.selected.isEmpty()) dialog.selectFile(request.selected);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return QDir::toNativeSeparators(
-        QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath());
-}
-
-void setFileChooser(FileChooser chooser) {
-    fileChooserHook() = std::move(chooser);
-}
-
-void showProblem(QWidget* parent, const QString& caption, const QString& text) {
-    if (const MessageSink& hook = messageSinkHook()) {
-        hook(parent, caption, text);
-        return;
-    }
-    QMessageBox::warning(parent, caption, text);
-}
-
-void setMessageSink(MessageSink sink) {
-    messageSinkHook() = std::move(sink);
 }
 
 }  // namespace qv::gui

@@ -9,6 +9,7 @@
 
 #include "core/database/database_view.h"
 #include "core/records/records.h"
+#include "gui/options/file_dialogs.h"
 
 class QLineEdit;
 class QSpinBox;
@@ -49,29 +50,5 @@ private:
 // Commands 105 and 16666: the attributes of a new database, then its file name; the file is
 // written but not opened.
 void createDatabaseCommand(TMyMDIFrame* frame);
-
-// --- File choices and messages of the database windows, replaceable for tests ------------
-
-struct FileRequest {
-    enum class Mode { Open, Save };
-    Mode mode = Mode::Open;
-    QString title;
-    QString filter;
-    QString defaultSuffix;
-    QString selected;  // the name filled in, or the file whose directory to start in
-};
-
-// The chosen file's full path, or an empty string when the user cancelled.
-using FileChooser = std::function<QString(QWidget* parent, const FileRequest& request)>;
-QString chooseFile(QWidget* parent, const FileRequest& request);
-// Replaces the file dialog; an empty function restores it.
-void setFileChooser(FileChooser chooser);
-
-// A failure the user must know of.
-using MessageSink =
-    std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
-void showProblem(QWidget* parent, const QString& caption, const QString& text);
-// Replaces the message box; an empty function restores it.
-void setMessageSink(MessageSink sink);
 
 }  // namespace qv::gui

@@ -22,6 +22,7 @@
 #include "gui/database/busy_dialog.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/data_ticket_window.h"
+#include "gui/options/file_dialogs.h"
 #include "gui/options/sound_player.h"
 
 namespace qv::gui {
@@ -418,21 +419,9 @@ void DataBaseDialog::loadBackground() {
 
 void DataBaseDialog::chooseBackground() {
     qv::DeskTopType& background = frame_->settings().databaseBackground;
-    FileRequest request;
-    request.mode = FileRequest::Mode::Open;
-    request.title = tr("Select Bitmap File");
-    request.filter = tr("Bitmap (*.bmp)");
-    request.defaultSuffix = QStringLiteral("bmp");
-    request.selected = frame_->dataFile(background.path);
-    const QString chosen = chooseFile(this, request);
+    const QString chosen = chooseBitmapFile(this, frame_->dataFile(background.path));
     if (chosen.isEmpty()) return;
-    if (qv::utf8Length(chosen.toStdString()) > qv::DeskTopType::kPathChars) {
-        showProblem(this, tr("Select Bitmap File"),
-                    tr("The name of this file is too long to be kept in the settings. Choose a "
-                       "file with a shorter path."));
-        return;
-    }
-    background.path = QDir::toNativeSeparators(chosen).toStdString();
+    background.path = chosen.toStdString();
     loadBackground();
 }
 

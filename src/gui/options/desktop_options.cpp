@@ -2,13 +2,9 @@
 
 #include <QAbstractScrollArea>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -17,11 +13,11 @@
 #include <algorithm>
 
 #include "core/options/fade.h"
-#include "core/util/text.h"
 #include "gui/app/app_paths.h"
 #include "gui/app/my_mdi_client.h"
 #include "gui/app/my_mdi_frame.h"
 #include "gui/options/faded_bitmap.h"
+#include "gui/options/file_dialogs.h"
 #include "gui/options/sound_player.h"
 
 namespace qv::gui {
@@ -184,30 +180,6 @@ void DeskTopOptions::reject() {
 }
 
 // --- Shared helpers ---------------------------------------------------------------------
-
-QString chooseBitmapFile(QWidget* parent, const QString& current) {
-    QString startDir;
-    if (!current.isEmpty() && QFileInfo(current).absoluteDir().exists())
-        startDir = QFileInfo(current).absolutePath();
-
-    QFileDialog dialog(parent, DeskTopOptions::tr("Select Bitmap File"), startDir,
-                       DeskTopOptions::tr("Bitmap (*.bmp)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-
-    const QString chosen =
-        QDir::toNativeSeparators(QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath());
-    if (qv::utf8Length(chosen.toStdString()) > qv::DeskTopType::kPathChars) {
-        QMessageBox::warning(
-            parent, DeskTopOptions::tr("Select Bitmap File"),
-            DeskTopOptions::tr("The name of this file is too long to be kept in the "
-                               "settings. Choose a file with a shorter path."));
-        return {};
-    }
-    return chosen;
-}
 
 void runDeskTopOptionsCommand(TMyMDIFrame* frame) {
     if (!frame) return;

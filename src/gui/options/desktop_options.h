@@ -95,12 +95,6 @@ private:
     QPushButton* newLogo_ = nullptr;
 };
 
-// The file dialog of "&New Logo" and of the windows' "Change &Background...": an existing
-// bitmap file, starting beside `current` when that names a file. Returns the chosen file's
-// full native path, or an empty string when the user cancels. A path too long for the
-// settings file is refused with a message, as it would be cut short there.
-QString chooseBitmapFile(QWidget* parent, const QString& current = QString());
-
 // Main-frame command 117: edits a copy of the desktop wallpaper record and installs it on
 // OK. The desktop keeps showing its built-in picture; the record is saved with the settings.
 void runDeskTopOptionsCommand(TMyMDIFrame* frame);

@@ -1,0 +1,39 @@
+#pragma once
+// The program's file choices and failure messages, in one place so tests can answer them.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace qv::gui {
+
+struct FileRequest {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QString selected;  // the name filled in, or the file whose directory to start in
+};
+
+// The chosen file's full native path, or an empty string when the user cancelled. Opening
+// asks for an existing file.
+using FileChooser = std::function<QString(QWidget* parent, const FileRequest& request)>;
+QString chooseFile(QWidget* parent, const FileRequest& request);
+// Replaces the file dialog; an empty function restores it.
+void setFileChooser(FileChooser chooser);
+
+// A failure the user must know of.
+using MessageSink =
+    std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
+void showProblem(QWidget* parent, const QString& caption, const QString& text);
+// Replaces the message box; an empty function restores it.
+void setMessageSink(MessageSink sink);
+
+// "&New Logo" and the windows' "Change &Background...": an existing bitmap file, starting
+// beside `current`. A path too long for the settings file is refused with a message, as it
+// would be cut short there.
+QString chooseBitmapFile(QWidget* parent, const QString& current = QString());
+
+}  // namespace qv::gui
