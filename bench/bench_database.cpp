@@ -61,15 +61,14 @@ Bytes fullDatabaseBytes() {
     DrawDatabase db;
     db.replace(DataHeader{}, fullDatabase());
     db.setUpdateLink("https://example.org/draws");
-    return db.toBytes(StatisticsSettings{});
+    return db.toBytes();
 }
 
 void BM_LoadFromBytes(benchmark::State& state) {
     const Bytes bytes = fullDatabaseBytes();
-    StatisticsSettings stats;
     for (auto _ : state) {
         DrawDatabase db;
-        db.loadFromBytes(bytes, stats);
+        db.loadFromBytes(bytes);
         benchmark::DoNotOptimize(db.entries().data());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
@@ -86,14 +85,13 @@ void BM_LoadFile(benchmark::State& state) {
     const std::string path = benchFile();
     DrawDatabase source;
     source.replace(DataHeader{}, fullDatabase());
-    if (!source.saveAs(path, StatisticsSettings{}).empty()) {
+    if (!source.saveAs(path).ok()) {
         state.SkipWithError("cannot write the benchmark file");
         return;
     }
-    StatisticsSettings stats;
     for (auto _ : state) {
         DrawDatabase db;
-        db.load(path, stats);
+        if (!db.load(path)) state.SkipWithError("cannot read the benchmark file");
         benchmark::DoNotOptimize(db.entries().data());
     }
     std::filesystem::remove(path);
@@ -106,9 +104,8 @@ void BM_SaveFile(benchmark::State& state) {
     DrawDatabase db;
     db.replace(DataHeader{}, fullDatabase());
     db.setFileName(path);
-    StatisticsSettings stats;
     for (auto _ : state) {
-        if (!db.save(stats).empty()) {
+        if (!db.save().ok()) {
             state.SkipWithError("cannot write the benchmark file");
             break;
         }

@@ -10,8 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view text(reinterpret_cast<const char*>(data), size);
     qv::Settings first = qv::parseSettings(text);
     qv::Settings second = qv::parseSettings(qv::formatSettings(first));
-    // A written file always holds a main window rectangle.
+    // A written file always holds a main window rectangle and the window positions.
     first.mainRectRead = true;
+    first.databaseWindowPosRead = true;
     if (!(first == second)) std::abort();
     return 0;
 }

@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
-    libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    libgtest-dev libbenchmark-dev libboost-math-dev
+    clang libclang-rt-14-dev ccache
 )
 if [ "${1:-}" = "--with-test-tools" ]; then
     packages+=(xvfb xauth)

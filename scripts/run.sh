@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF
-cmake --build build/release -j"$(nproc)"
-exec build/release/bin/quorvantile build/release/share/quorvantile/lotto649.dat "$@"
+# A folder of its own: the test command builds build/release with the tests and benchmarks,
+# so neither run rebuilds what the other built.
+cmake -S . -B build/app -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF
+cmake --build build/app -j"$(nproc)"
+exec build/app/bin/quorvantile build/app/share/quorvantile/lotto649.dat "$@"

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/commands.h"
+#include "core/util/paths.h"
+#include "core/view/placement.h"
 
 using namespace qv;
 
@@ -155,4 +157,22 @@ TEST(CommandLine, FilesAreKnownByTheirExtension) {
     EXPECT_EQ(fileKindForName("wheel.wl6"), FileKind::Other);
     EXPECT_EQ(fileKindForName("dat"), FileKind::Other);
     EXPECT_EQ(fileKindForName(""), FileKind::Other);
+}
+
+TEST(Placement, TitleBarStaysWithinReach) {
+    const Rect desktop{0, 0, 1280, 1024};
+    // (position asked for, window width) -> where it goes
+    const struct {
+        Point at;
+        int width;
+        Point expected;
+    } cases[] = {
+        {{320, 40}, 712, {320, 40}},       // on screen: kept
+        {{5000, -3}, 712, {1180, 0}},      // right of and above the desktop
+        {{-700, 2000}, 712, {-612, 994}},  // only 100 pixels of the title bar left on screen
+        {{-700, 500}, 50, {0, 500}},       // a narrow window stays wholly on screen
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(keepTitleBarReachable(c.at, c.width, desktop), c.expected)
+            << c.at.x << "," << c.at.y;
 }

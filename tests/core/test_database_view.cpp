@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/database/database_view.h"
+#include "core/view/database_view.h"
 #include "test_support.h"
 
 using namespace qv;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 #include <random>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "core/database/draw_database.h"
+#include "core/database/draw_preview.h"
 #include "core/util/file_io.h"
 #include "reference_sort.h"
 #include "test_support.h"
@@ -78,7 +80,7 @@ TEST(DrawDatabase, NewFileIsHeaderAndStatisticsThenLink) {
     ASSERT_EQ(expected.size(), 57u);
 
     TempDir dir;
-    ASSERT_EQ(createDatabaseFile(dir.file("new.dat"), h, s, "abc"), "");
+    ASSERT_TRUE(createDatabaseFile(dir.file("new.dat"), h, s, "abc").ok());
     Bytes withLink = expected;
     withLink.insert(withLink.end(), {'a', 'b', 'c'});
     EXPECT_EQ(readWholeFile(dir.file("new.dat")), withLink);
@@ -86,6 +88,7 @@ TEST(DrawDatabase, NewFileIsHeaderAndStatisticsThenLink) {
     DrawDatabase db;
     StatisticsSettings loaded;
     db.loadFromBytes(expected, loaded);
+    loaded = db.statistics();
     EXPECT_EQ(db.entryCount(), 0u);
     EXPECT_EQ(db.updateLink(), "");
     EXPECT_EQ(loaded, s);
@@ -103,10 +106,11 @@ TEST(DrawDatabase, LoadsAndSavesTheSameBytes) {
 
     TempDir dir;
     std::string path = dir.file("db.dat");
-    ASSERT_EQ(writeFileAtomic(path, file), "");
+    ASSERT_TRUE(writeFileAtomic(path, file).ok());
     DrawDatabase db;
     StatisticsSettings stats;
     ASSERT_TRUE(db.load(path, stats));
+    stats = db.statistics();
     EXPECT_EQ(db.fileName(), path);
     EXPECT_EQ(db.header().description, "Lotto \xC3\xA9t\xC3\xA9");
     EXPECT_EQ(db.header().numbersInLotto, 49);
@@ -119,9 +123,9 @@ TEST(DrawDatabase, LoadsAndSavesTheSameBytes) {
     EXPECT_EQ(db.updateLink(), "abc");
     EXPECT_EQ(stats.toDate, (Date{12, 31, 2004}));
 
-    EXPECT_EQ(db.toBytes(stats), file);
+    EXPECT_EQ(db.toBytes(), file);
     db.setModified(true);
-    ASSERT_EQ(db.saveAs(dir.file("copy.dat"), stats), "");
+    ASSERT_TRUE(db.saveAs(dir.file("copy.dat")).ok());
     EXPECT_FALSE(db.isModified());
     EXPECT_EQ(db.fileName(), dir.file("copy.dat"));
     EXPECT_EQ(readWholeFile(dir.file("copy.dat")), file);
@@ -139,6 +143,7 @@ TEST(DrawDatabase, NormalisesTwoDigitYears) {
     DrawDatabase db;
     StatisticsSettings stats;
     db.loadFromBytes(file, stats);
+    stats = db.statistics();
     ASSERT_EQ(db.entryCount(), 8u);
     for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(db.entry(i).year, expected[i]) << years[i];
 }
@@ -154,6 +159,7 @@ TEST(DrawDatabase, TruncatedFilesGiveDefinedPartialResults) {
         DrawDatabase db;
         StatisticsSettings stats = before;
         db.loadFromBytes(Bytes(full.begin(), full.begin() + 5), stats);
+        stats = db.statistics();
         EXPECT_EQ(db.header().description, "Descr");
         EXPECT_EQ(db.header().numbersInLotto, 0);
         EXPECT_EQ(db.entryCount(), 0u);
@@ -164,6 +170,7 @@ TEST(DrawDatabase, TruncatedFilesGiveDefinedPartialResults) {
         DrawDatabase db;
         StatisticsSettings stats = before;
         db.loadFromBytes(Bytes(full.begin(), full.begin() + 41 + 3), stats);
+        stats = db.statistics();
         EXPECT_EQ(stats.hotPickMode, 0);
         EXPECT_EQ(stats.coldPickMode, 0x0104);
         EXPECT_EQ(stats.toDate, before.toDate);
@@ -176,6 +183,7 @@ TEST(DrawDatabase, TruncatedFilesGiveDefinedPartialResults) {
         DrawDatabase db;
         StatisticsSettings stats;
         db.loadFromBytes(file, stats);
+        stats = db.statistics();
         ASSERT_EQ(db.entryCount(), 3u);
         EXPECT_EQ(db.entry(0), draw(2, 5, 2004, {1, 2, 3, 4, 5, 6}, {7}));
         EXPECT_EQ(db.entry(1).numbers[6], 14);
@@ -183,7 +191,7 @@ TEST(DrawDatabase, TruncatedFilesGiveDefinedPartialResults) {
         EXPECT_EQ(db.entry(1).numbers[8], 0);
         EXPECT_EQ(db.entry(2), TicketType{});
         EXPECT_EQ(db.updateLink(), "");
-        EXPECT_EQ(db.toBytes(stats).size(), 57u + 96u);
+        EXPECT_EQ(db.toBytes().size(), 57u + 96u);
     }
 }
 
@@ -194,8 +202,9 @@ TEST(DrawDatabase, UpdateLinkIsClippedLatin1Text) {
     DrawDatabase db;
     StatisticsSettings stats;
     db.loadFromBytes(file, stats);
+    stats = db.statistics();
     EXPECT_EQ(db.updateLink(), "\xC3\xA9" + std::string(198, 'a'));
-    Bytes saved = db.toBytes(stats);
+    Bytes saved = db.toBytes();
     EXPECT_EQ(saved.size(), 57u + 199u);
     EXPECT_EQ(saved[57], 0xE9);
 
@@ -206,6 +215,7 @@ TEST(DrawDatabase, UpdateLinkIsClippedLatin1Text) {
     Bytes withNul = head("x", 49, 6, 0);
     withNul.insert(withNul.end(), {'h', 't', 0, 'z'});
     db.loadFromBytes(withNul, stats);
+    stats = db.statistics();
     EXPECT_EQ(db.updateLink(), "ht");
 }
 
@@ -250,6 +260,54 @@ TEST(DrawDatabase, InsertIsRefusedWhenFull) {
     EXPECT_EQ(db.entryCount(), DrawDatabase::kMaxEntries);
     EXPECT_EQ(db.header().numbersInLotto, 49);
     EXPECT_FALSE(db.isModified());
+}
+
+TEST(DrawDatabase, InsertAllStopsWhenFullAndItsDrawsCanBeTakenBackExactly) {
+    DrawDatabase db;
+    db.replace(db.header(), {draw(2, 5, 2004, {1}), draw(2, 3, 2004, {2}), draw(1, 31, 2004, {3})});
+    const std::vector<TicketType> before = db.entries();
+    // Interleaved with the entries, one equal to an existing draw, one newest, one oldest.
+    const std::vector<TicketType> added = {draw(2, 4, 2004, {4}), draw(2, 3, 2004, {2}),
+                                           draw(3, 1, 2004, {5}), draw(1, 1, 1999, {6})};
+    const InsertOutcome outcome = db.insertAll(added);
+    EXPECT_EQ(outcome.added, 4u);
+    EXPECT_FALSE(outcome.full());
+    ASSERT_EQ(outcome.positions, (std::vector<std::size_t>{0, 2, 4, 6}));
+    for (std::size_t i = 0; i < outcome.positions.size(); ++i)
+        EXPECT_NE(std::find(added.begin(), added.end(), db.entry(outcome.positions[i])),
+                  added.end());
+
+    db.removeEntries(outcome.positions);
+    EXPECT_EQ(db.entries(), before) << "the existing draw of the same date stays";
+    EXPECT_EQ(db.header().entryCount, 3);
+    db.removeEntries({7, 99});  // past the end: nothing
+    EXPECT_EQ(db.entryCount(), 3u);
+
+    DrawDatabase full;
+    full.replace(full.header(), std::vector<TicketType>(kMaxDatabaseEntries - 1));
+    const InsertOutcome partly =
+        full.insertAll({draw(1, 1, 2004), draw(1, 2, 2004), draw(1, 3, 2004)});
+    EXPECT_EQ(partly.added, 1u);
+    EXPECT_EQ(partly.refused, 2u);
+    EXPECT_TRUE(partly.full());
+    EXPECT_EQ(partly.positions.size(), 1u);
+}
+
+TEST(DrawDatabase, PreviewMarksShortAndRepeatedDraws) {
+    DrawDatabase db;
+    db.replace(db.header(), {draw(2, 5, 2004, {3, 12, 19, 27, 33, 41})});
+    const std::vector<PreviewRow> rows = previewDraws(
+        db, {draw(2, 5, 2004, {41, 33, 27, 19, 12, 3}, {7}),  // same draw, numbers reordered
+             draw(2, 6, 2004, {3, 12, 19, 27, 33, 41}),       // another date
+             draw(3, 9, 2017, {28, 40, 44, 12}),              // too few numbers
+             draw(2, 6, 2004, {3, 12, 19, 27, 33, 41})});     // repeated within the text
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_TRUE(rows[0].duplicate && !rows[0].incomplete);
+    EXPECT_TRUE(rows[1].tickedByDefault());
+    EXPECT_TRUE(rows[2].incomplete && !rows[2].duplicate);
+    EXPECT_TRUE(rows[3].duplicate);
+    EXPECT_EQ(tickedDraws(rows, {false, true, true}),
+              (std::vector<TicketType>{rows[1].draw, rows[2].draw}));
 }
 
 TEST(DrawDatabase, SortOrdersNewestFirstWithAscendingNumbers) {
@@ -313,24 +371,23 @@ TEST(DrawDatabase, FailedSaveKeepsOldFileAndModifiedFlag) {
     // name that temporary name exceeds the file-name limit, so the save fails even as root.
     std::string path = dir.file(std::string(250, 'n'));
     Bytes old = {'o', 'l', 'd'};
-    ASSERT_EQ(writeFileAtomic(dir.file("short"), old), "");
+    ASSERT_TRUE(writeFileAtomic(dir.file("short"), old).ok());
     fs::rename(dir.file("short"), path);
 
     DrawDatabase db;
     db.insert(draw(1, 1, 2004));
     db.setFileName(path);
-    StatisticsSettings stats;
-    EXPECT_NE(db.save(stats), "");
+    EXPECT_FALSE(db.save().ok());
     EXPECT_TRUE(db.isModified());
     EXPECT_EQ(readWholeFile(path), old);
 
     std::string elsewhere = dir.file("sub");  // a directory cannot be replaced by a file
     fs::create_directory(elsewhere);
-    EXPECT_NE(db.saveAs(elsewhere, stats), "");
+    EXPECT_FALSE(db.saveAs(elsewhere).ok());
     EXPECT_EQ(db.fileName(), path);
     EXPECT_TRUE(fs::is_directory(elsewhere));
     EXPECT_EQ(dir.fileCount(), 2u) << "no temporary file is left behind";
 
     DrawDatabase unnamed;
-    EXPECT_NE(unnamed.save(stats), "");
+    EXPECT_FALSE(unnamed.save().ok());
 }

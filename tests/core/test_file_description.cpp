@@ -97,7 +97,7 @@ TEST(FileDescription, KindByPatternAndExtensionAndFiles) {
     std::string wl = dir.file("w.wl6");
     Bytes rec = wheelRecord("Six", 9, 12, 3, 6, 4);
     rec.resize(rec.size() + 12 * 12, 1);
-    ASSERT_EQ(writeFileAtomic(wl, rec), "");
+    ASSERT_TRUE(writeFileAtomic(wl, rec).ok());
     EXPECT_EQ(describeFileByExtension(wl), "Six\n9 Numbers, 12 Tickets, Guarantees 3 of 6 if 4");
     EXPECT_EQ(describeFile(wl, "*.wl?"), describeFileByExtension(wl));
     EXPECT_EQ(describeFileByExtension(dir.file("missing.dat")), std::nullopt);

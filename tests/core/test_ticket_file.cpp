@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "core/tickets/matching.h"
 #include "core/tickets/ticket_file.h"
-#include "core/tickets/wheel_info.h"
 #include "core/util/file_io.h"
+#include "core/wheels/wheel_info.h"
 #include "test_support.h"
 
 using namespace qv;
@@ -52,9 +53,24 @@ Bytes wheelFile(const std::string& sig, int kindBytes, const std::vector<TicketT
     return b;
 }
 
+struct Decoded {
+    IoResult result;
+    TicketFile file;
+};
+Decoded decode(const Bytes& b) {
+    Decoded d;
+    d.result = ticketFileFromBytes(b, d.file);
+    return d;
+}
+Decoded load(const std::string& path) {
+    Decoded d;
+    d.result = loadTicketFile(path, d.file);
+    return d;
+}
+
 TicketFile decodeOk(const Bytes& b) {
-    TicketFileReadResult r = ticketFileFromBytes(b);
-    EXPECT_TRUE(r.ok()) << r.message;
+    Decoded r = decode(b);
+    EXPECT_TRUE(r.result.ok()) << r.result.message;
     return r.file;
 }
 
@@ -152,23 +168,23 @@ TEST(TicketFile, OlderLayoutIsReadAndSavedInTheCurrentOne) {
     put8(other, 7);
     EXPECT_EQ(probeTicketFileKind(other), TicketFileKind::Wheel);
     EXPECT_EQ(probeTicketFileKind(Bytes{}), TicketFileKind::Manual);
-    EXPECT_EQ(ticketFileFromBytes(Bytes{}).file.tickets.size(), 0u);
+    EXPECT_EQ(decode(Bytes{}).file.tickets.size(), 0u);
 }
 
 TEST(TicketFile, ImpossibleCountsAreDamagedAndShortFilesKeepEmptyTickets) {
     for (long long count : {-1LL, 1'000'001LL, 0x7FFFFFFFLL}) {
-        TicketFileReadResult r = ticketFileFromBytes(manualCurrent(count, 6, 49, {}));
-        EXPECT_EQ(r.status, TicketReadStatus::Damaged) << count;
-        EXPECT_FALSE(r.message.empty());
+        Decoded r = decode(manualCurrent(count, 6, 49, {}));
+        EXPECT_EQ(r.result.status, IoStatus::Damaged) << count;
+        EXPECT_FALSE(r.result.message.empty());
     }
     Bytes olderNegative = signature("Quorvantile V3.0");
     put16(olderNegative, 0);
     put16(olderNegative, -2);
-    EXPECT_EQ(ticketFileFromBytes(olderNegative).status, TicketReadStatus::Damaged);
+    EXPECT_EQ(decode(olderNegative).result.status, IoStatus::Damaged);
     Bytes wheelNegative = signature("Quorvantile V3.4");
     put8(wheelNegative, 1);
     putWheelRecord(wheelNegative, "x", 10, -3, 3, 6, 4);
-    EXPECT_EQ(ticketFileFromBytes(wheelNegative).status, TicketReadStatus::Damaged);
+    EXPECT_EQ(decode(wheelNegative).result.status, IoStatus::Damaged);
 
     // The largest count accepted, with no records present: all of them empty.
     TicketFile big = decodeOk(manualCurrent(1'000'000, 6, 49, {}));
@@ -195,23 +211,23 @@ TEST(TicketFile, SaveLoadAndProbeThroughFiles) {
     TempDir dir;
     TicketFile f = newManualTicketFile(6, 49);
     f.tickets = {ticket({5, 4, 3, 2, 1, 6}, {8})};
-    EXPECT_NE(f.save(), "");  // no path yet
+    EXPECT_FALSE(f.save().ok());  // no path yet
     EXPECT_TRUE(f.modified);
-    ASSERT_EQ(f.saveAs(dir.file("a.qvt")), "");
+    ASSERT_TRUE(f.saveAs(dir.file("a.qvt")).ok());
     EXPECT_EQ(f.path, dir.file("a.qvt"));
     EXPECT_FALSE(f.modified);
     EXPECT_EQ(probeTicketFileKind(dir.file("a.qvt")), TicketFileKind::Manual);
 
-    TicketFileReadResult r = loadTicketFile(dir.file("a.qvt"));
-    ASSERT_TRUE(r.ok());
+    Decoded r = load(dir.file("a.qvt"));
+    ASSERT_TRUE(r.result.ok());
     EXPECT_EQ(r.file, f);
 
-    EXPECT_EQ(loadTicketFile(dir.file("missing.qvt")).status, TicketReadStatus::CannotOpen);
+    EXPECT_EQ(load(dir.file("missing.qvt")).result.status, IoStatus::CannotOpen);
     EXPECT_EQ(probeTicketFileKind(dir.file("missing.qvt")), std::nullopt);
 
     // A failed save leaves the flag set and the path as it was.
     f.modified = true;
-    EXPECT_NE(f.saveAs(dir.file("no-such-dir/b.qvt")), "");
+    EXPECT_FALSE(f.saveAs(dir.file("no-such-dir/b.qvt")).ok());
     EXPECT_TRUE(f.modified);
     EXPECT_EQ(f.path, dir.file("a.qvt"));
 }
@@ -263,12 +279,12 @@ TEST(WheelFile, LayoutRoundTripAndDamagedRecords) {
     EXPECT_EQ(wheelFromBytes(negative).ticketCount, 0);
 
     TempDir dir;
-    ASSERT_EQ(saveWheelFile(dir.file("w.wl6"), w), "");
+    ASSERT_TRUE(saveWheelFile(dir.file("w.wl6"), w).ok());
     WheelInfo loaded;
-    ASSERT_TRUE(loadWheelFile(dir.file("w.wl6"), loaded));
+    ASSERT_TRUE(loadWheelFile(dir.file("w.wl6"), loaded).ok());
     EXPECT_EQ(loaded.path, dir.file("w.wl6"));
     EXPECT_EQ(loaded.rows, rows);
-    EXPECT_FALSE(loadWheelFile(dir.file("none.wl6"), loaded));
+    EXPECT_FALSE(loadWheelFile(dir.file("none.wl6"), loaded).ok());
     EXPECT_TRUE(loaded.rows.empty());
     EXPECT_EQ(loaded.ticketCount, 0);
 }

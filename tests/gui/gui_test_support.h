@@ -21,7 +21,7 @@
 #include <functional>
 
 #include "gui/app/my_mdi_frame.h"
-#include "gui/options/file_dialogs.h"
+#include "gui/common/file_dialogs.h"
 
 namespace qv::test {
 
@@ -61,14 +61,21 @@ T* control(const QObject* parent, int id) {
     return w;
 }
 
-// A frame that reads and writes everything inside `dir`.
-inline qv::gui::FrameEnvironment environmentIn(const QTemporaryDir& dir) {
-    qv::gui::FrameEnvironment env;
+// A program that reads and writes everything inside `dir`.
+inline qv::gui::AppEnvironment environmentIn(const QTemporaryDir& dir) {
+    qv::gui::AppEnvironment env;
     env.programDir = dir.path();
     env.settingsPath = dir.filePath(QStringLiteral("quorvan.ini"));
     env.dataDir = dir.path();
     return env;
 }
+
+// The shared state and a main frame over it, as the application makes them.
+struct FrameFixture {
+    qv::gui::ApplicationState state;
+    qv::gui::TMyMDIFrame frame;
+    explicit FrameFixture(const qv::gui::AppEnvironment& env) : state(env), frame(state) {}
+};
 
 // While it lives, stands in for the database windows' file chooser and message boxes: notes
 // each request and message, and answers every request with `answer`.

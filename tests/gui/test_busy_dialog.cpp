@@ -2,7 +2,7 @@
 #include <QProgressBar>
 
 #include "core/progress.h"
-#include "gui/database/busy_dialog.h"
+#include "gui/common/busy_dialog.h"
 #include "gui_test_support.h"
 
 using qv::gui::BusyDialog;

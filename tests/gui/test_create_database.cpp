@@ -21,15 +21,18 @@ private:
     // The chooser answers with the new file's name.
     struct Fixture : DialogHooks {
         QTemporaryDir dir;
-        TMyMDIFrame frame{environmentIn(dir)};
+        FrameFixture fixture{environmentIn(dir)};
+        TMyMDIFrame& frame = fixture.frame;
         Fixture() { answer = dir.filePath(QStringLiteral("new.dat")); }
     };
 
 private slots:
     void createWithDefaults() {
         Fixture f;
-        f.frame.statisticsSettings().hotPickMode = 1;
-        f.frame.statisticsSettings().toDate = qv::Date{12, 31, 2004};
+        qv::StatisticsSettings options;
+        options.hotPickMode = 1;
+        options.toDate = qv::Date{12, 31, 2004};
+        f.frame.state().setStatisticsSettings(options);
         QString caption;
         QList<int> seen;  // start values, then the values after stepping past each end
         QList<int> limits;
@@ -53,7 +56,7 @@ private slots:
             lotto->setValue(49);
             QTest::mouseClick(control<QPushButton>(d, 1), Qt::LeftButton);
         });
-        createDatabaseCommand(&f.frame);
+        createDatabaseCommand(f.frame.state(), &f.frame);
 
         QCOMPARE(caption, QStringLiteral("Attributes for new database"));
         QCOMPARE(seen, (QList<int>{6, 49, 10, 1, 100}));
@@ -72,7 +75,7 @@ private slots:
             QByteArray("\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x0c\x00\x1f\x00\xd4\x07", 16);
         QCOMPARE(readAll(f.answer), expected);
         // The new database is not opened.
-        QVERIFY(!f.frame.appState().databaseOpen);
+        QVERIFY(!f.frame.state().flags().databaseOpen);
     }
 
     void createWithALink() {
@@ -84,7 +87,7 @@ private slots:
             QTest::keyClicks(control<QLineEdit>(d, 110), QStringLiteral("abc"));
             control<QPushButton>(d, 1)->click();
         });
-        createDatabaseCommand(&f.frame);
+        createDatabaseCommand(f.frame.state(), &f.frame);
         const QByteArray bytes = readAll(f.answer);
         QCOMPARE(bytes.size(), 60);
         QVERIFY(bytes.endsWith("abc"));
@@ -104,14 +107,14 @@ private slots:
         Fixture f;
         whenModal<CreateDataBaseDialog>(
             [](CreateDataBaseDialog* d) { control<QPushButton>(d, 2)->click(); });
-        createDatabaseCommand(&f.frame);
+        createDatabaseCommand(f.frame.state(), &f.frame);
         QVERIFY(f.requests.isEmpty());
         QVERIFY(!QFile::exists(f.answer));
 
         f.answer.clear();
         whenModal<CreateDataBaseDialog>(
             [](CreateDataBaseDialog* d) { control<QPushButton>(d, 1)->click(); });
-        createDatabaseCommand(&f.frame);
+        createDatabaseCommand(f.frame.state(), &f.frame);
         QCOMPARE(f.requests.size(), 1);
         QVERIFY(QDir(f.dir.path()).entryList({QStringLiteral("*.dat")}).isEmpty());
         QVERIFY(f.problems.isEmpty());
@@ -119,7 +122,7 @@ private slots:
         f.answer = f.dir.filePath(QStringLiteral("missing/dir/new.dat"));
         whenModal<CreateDataBaseDialog>(
             [](CreateDataBaseDialog* d) { control<QPushButton>(d, 1)->click(); });
-        createDatabaseCommand(&f.frame);
+        createDatabaseCommand(f.frame.state(), &f.frame);
         QCOMPARE(f.problems.size(), 1);
         QVERIFY(f.problems[0].contains(QLatin1String("new.dat")));
     }

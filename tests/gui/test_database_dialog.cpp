@@ -1,16 +1,18 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QStatusBar>
+#include <QTableWidget>
 
-#include "core/database/database_view.h"
 #include "core/database/draw_database.h"
 #include "core/database/draw_parser.h"
 #include "core/tickets/ticket_file.h"
+#include "core/view/database_view.h"
+#include "gui/common/faded_bitmap.h"
+#include "gui/common/sound_player.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/data_ticket_window.h"
 #include "gui/database/database_dialog.h"
-#include "gui/options/faded_bitmap.h"
-#include "gui/options/sound_player.h"
+#include "gui/database/draw_preview_dialog.h"
 #include "gui_test_support.h"
 
 using namespace qv::gui;
@@ -74,17 +76,29 @@ class TestDatabaseDialog : public QObject {
 private:
     struct Fixture : DialogHooks {
         QTemporaryDir dir;
-        std::unique_ptr<TMyMDIFrame> frame;
+        std::unique_ptr<FrameFixture> fixture;
+        TMyMDIFrame* frame = nullptr;
         QString path;
 
         Fixture() {
-            frame = std::make_unique<TMyMDIFrame>(environmentIn(dir));
+            fixture = std::make_unique<FrameFixture>(environmentIn(dir));
+            frame = &fixture->frame;
             path = dir.filePath(QStringLiteral("lotto.dat"));
             QFile::copy(kSample, path);
         }
+        // What the preview was shown; every draw found is inserted.
+        std::vector<qv::PreviewRow> previewed;
         DataBaseDialog* open() {
-            if (!openDatabaseWindow(frame.get(), path)) return nullptr;
-            return openDatabaseDialog(frame.get());
+            DataBaseDialog* d = openDatabaseWindow(frame->state(), frame, path);
+            if (d) {
+                d->setDrawChooser([this](std::vector<qv::PreviewRow> rows, const QString&) {
+                    previewed = rows;
+                    std::vector<qv::TicketType> all;
+                    for (const qv::PreviewRow& row : rows) all.push_back(row.draw);
+                    return all;
+                });
+            }
+            return d;
         }
     };
 
@@ -99,20 +113,21 @@ private slots:
 
     void opensTheSampleDatabaseAndTakesInput() {
         Fixture f;
-        QVERIFY(!openDatabaseWindow(f.frame.get(), f.dir.filePath(QStringLiteral("gone.dat"))));
-        QVERIFY(f.frame->settings().lastDatabase.empty());
+        QVERIFY(!openDatabaseWindow(f.frame->state(), f.frame,
+                                    f.dir.filePath(QStringLiteral("gone.dat"))));
+        QVERIFY(f.frame->state().settings().lastDatabase.empty());
         QVERIFY(f.problems.isEmpty());  // forgotten silently
-        QVERIFY(!f.frame->appState().databaseOpen);
+        QVERIFY(!f.frame->state().flags().databaseOpen);
 
-        f.frame->settings().databaseWindowPos = qv::Point{30, 20};
+        f.frame->state().settings().databaseWindowPos = qv::Point{30, 20};
         DataBaseDialog* d = f.open();
         QVERIFY(d && d->isVisible());
-        QVERIFY(f.frame->appState().databaseOpen);
-        QVERIFY(!openDatabaseWindow(f.frame.get(), f.path));  // one at a time
+        QVERIFY(f.frame->state().flags().databaseOpen);
+        QVERIFY(!openDatabaseWindow(f.frame->state(), f.frame, f.path));  // one at a time
         QCOMPARE(d->windowTitle(), QDir::toNativeSeparators(f.path));
-        QCOMPARE(QString::fromStdString(f.frame->settings().lastDatabase),
+        QCOMPARE(QString::fromStdString(f.frame->state().settings().lastDatabase),
                  QDir::toNativeSeparators(f.path));
-        QCOMPARE(f.frame->currentWinningNumbers(), d->database().entry(0));
+        QCOMPARE(f.frame->state().winningNumbers(), d->database().entry(0));
         QCOMPARE(control<QLabel>(d, 201)->text(), QStringLiteral("Lotto 6/49"));
         QCOMPARE(infoLine(d),
                  QStringLiteral("3622 Entries, 6 Numbers on a Ticket, 49 Numbers in Lotto"));
@@ -155,7 +170,7 @@ private slots:
         QVERIFY(d->isVisible());
         d->close();
         QVERIFY(d->isVisible());
-        QCOMPARE(openDatabaseDialog(f.frame.get()), d);
+        QCOMPARE(openDatabaseDialog(f.frame->state()), d);
 
         // Keys and the wheel scroll the list.
         TMyScrollBar* v = list->verticalBar();
@@ -184,7 +199,7 @@ private slots:
         QCOMPARE(clicked.at(0).at(0).toInt(), v->value() + 1);
 
         // Print Options and Modify hand over to their windows, each with its sound.
-        QSignalSpy sounds(f.frame->soundPlayer(), &SoundPlayer::eventPlayed);
+        QSignalSpy sounds(f.frame->state().soundPlayer(), &SoundPlayer::eventPlayed);
         QSignalSpy print(d, &DataBaseDialog::printOptionsRequested);
         QSignalSpy modify(d, &DataBaseDialog::modifyNumbersRequested);
         button(d, 108)->click();
@@ -233,7 +248,7 @@ private slots:
         button(d, 106)->click();
         QCOMPARE(asked, (QStringList{"Save File Before Closing ?", "Quorvantile"}));
         QVERIFY(d->isVisible() && d->isModified());
-        QCOMPARE(openDatabaseDialog(f.frame.get()), d.data());
+        QCOMPARE(openDatabaseDialog(f.frame->state()), d.data());
 
         // A save that cannot be made (and no other name given) keeps the window open too.
         answer = QMessageBox::Yes;
@@ -250,10 +265,10 @@ private slots:
         button(d, 106)->click();
         QVERIFY(!d->isVisible());
         QCOMPARE(QFileInfo(other).size(), size + 96);
-        QVERIFY(!f.frame->appState().databaseOpen);
-        QVERIFY(!openDatabaseDialog(f.frame.get()));
-        QVERIFY(f.frame->settings().lastDatabase.empty());
-        QCOMPARE(f.frame->settings().databaseWindowPos, (qv::Point{44, 33}));
+        QVERIFY(!f.frame->state().flags().databaseOpen);
+        QVERIFY(!openDatabaseDialog(f.frame->state()));
+        QVERIFY(f.frame->state().settings().lastDatabase.empty());
+        QCOMPARE(f.frame->state().settings().databaseWindowPos, (qv::Point{44, 33}));
         QTRY_VERIFY(d.isNull());
 
         // An unmodified database closes without a question.
@@ -323,13 +338,65 @@ private slots:
         QCOMPARE(d->database().entryCount(), std::size_t(3626));
     }
 
+    void previewThenUndoTheLastImport() {
+        Fixture f;
+        DataBaseDialog* d = f.open();
+        QVERIFY(d);
+        d->setDrawChooser({});  // the real preview dialog
+        const qv::TicketType newest = d->database().entry(0);
+        // A results page: the date on one line, the numbers on the next. With six numbers on a
+        // ticket the paste rules read it as a short draw dated 3-9-2017.
+        QString text = QStringLiteral("Saturday, NOVEMBER 22, 2025\n3 9 17 28 40 44 Bonus 12\n");
+        text += QStringLiteral("%1/%2/%3 %4 %5 %6 %7 %8 %9\n")
+                    .arg(newest.month)
+                    .arg(newest.day)
+                    .arg(newest.year)
+                    .arg(newest.numbers[0])
+                    .arg(newest.numbers[1])
+                    .arg(newest.numbers[2])
+                    .arg(newest.numbers[3])
+                    .arg(newest.numbers[4])
+                    .arg(newest.numbers[5]);
+        text += QStringLiteral("1/5/2030 5 9 14 22 31 40 12\n");
+        QApplication::clipboard()->setText(text);
+
+        QStringList notes;
+        QList<bool> ticks;
+        whenModal<DrawPreviewDialog>([&](DrawPreviewDialog* preview) {
+            QTableWidget* table = preview->table();
+            for (int r = 0; r < table->rowCount(); ++r) {
+                notes << table->item(r, 3)->text();
+                ticks << (table->item(r, 0)->checkState() == Qt::Checked);
+            }
+            preview->insertButton()->click();
+        });
+        button(d, 505)->click();
+        QCOMPARE(notes, (QStringList{"too few numbers", "already in the database", ""}));
+        QCOMPARE(ticks, (QList<bool>{false, false, true}));
+        QCOMPARE(d->database().entryCount(), std::size_t(3623));
+        QCOMPARE(d->database().entry(0).year, 2030);
+
+        // Cancel inserts nothing.
+        whenModal<DrawPreviewDialog>([](DrawPreviewDialog* preview) { preview->reject(); });
+        button(d, 505)->click();
+        QCOMPARE(d->database().entryCount(), std::size_t(3623));
+
+        QAction* undo = control<QAction>(d->listWindow()->contextMenu(), 702);
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(d->database().entryCount(), std::size_t(3622));
+        QCOMPARE(d->database().entry(0), newest);
+        QVERIFY(!undo->isEnabled());
+        QApplication::clipboard()->clear();
+    }
+
     void aFullDatabaseStopsWithAMessage() {
         Fixture f;
         qv::DrawDatabase full;
         std::vector<qv::TicketType> entries(qv::DrawDatabase::kMaxEntries,
                                             draw(1, 1, 2000, {1, 2, 3, 4, 5, 6}));
         full.replace(qv::DataHeader{}, std::move(entries));
-        QVERIFY(full.saveAs(f.path.toStdString(), qv::StatisticsSettings{}).empty());
+        QVERIFY(full.saveAs(f.path.toStdString()).ok());
 
         DataBaseDialog* d = f.open();
         QVERIFY(d);
@@ -343,7 +410,7 @@ private slots:
     void contextMenuAndFade() {
         Fixture f;
         const QString back = writeBackground(f.dir);
-        f.frame->settings().databaseBackground = qv::DeskTopType{back.toStdString(), 100};
+        f.frame->state().settings().databaseBackground = qv::DeskTopType{back.toStdString(), 100};
         DataBaseDialog* d = f.open();
         QVERIFY(d);
         TMyDataTicketWindow* list = d->listWindow();
@@ -354,10 +421,10 @@ private slots:
             items << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(items, (QStringList{"Change &Background...", "&Increase Fade", "&Decrease Fade",
                                      "-", "&Sort Entries", "-", "Change &Attributes...", "-",
-                                     "&Import and Insert ..."}));
+                                     "&Import and Insert ...", "&Undo Last Import"}));
 
         auto trigger = [&](int id) { control<QAction>(menu, id)->trigger(); };
-        qint16& fade = f.frame->settings().databaseBackground.fade;
+        qint16& fade = f.frame->state().settings().databaseBackground.fade;
         QCOMPARE(list->background().pixelColor(10, 10), QColor(Qt::white));
         trigger(402);  // already 100
         QCOMPARE(fade, 100);
@@ -381,7 +448,7 @@ private slots:
         trigger(401);  // cancelled
         QCOMPARE(f.requests.value(0).title, QStringLiteral("Select Bitmap File"));
         QCOMPARE(f.requests.value(0).filter, QStringLiteral("Bitmap (*.bmp)"));
-        QCOMPARE(QString::fromStdString(f.frame->settings().databaseBackground.path), back);
+        QCOMPARE(QString::fromStdString(f.frame->state().settings().databaseBackground.path), back);
 
         // Sorting goes through the progress dialog and does not count as a change.
         trigger(501);
@@ -440,7 +507,7 @@ private slots:
     void ticketResultsPerDraw() {
         Fixture f;
         const QString back = writeBackground(f.dir);
-        f.frame->settings().databaseBackground = qv::DeskTopType{back.toStdString(), 60};
+        f.frame->state().settings().databaseBackground = qv::DeskTopType{back.toStdString(), 60};
         DataBaseDialog* d = f.open();
         QVERIFY(d);
         TMyDataTicketWindow* list = d->listWindow();
@@ -457,14 +524,13 @@ private slots:
             newest.numbers[0], newest.numbers[1], newest.numbers[2], newest.numbers[3], 3, 10, 19};
         tickets.tickets = {newest};
 
-        setOpenTicketFile(f.frame.get(), &tickets);
+        f.frame->state().setTicketFile(std::make_unique<qv::TicketFile>(tickets));
         const QImage after = list->grab().toImage();
         QVERIFY(after != before);
         QVERIFY(countReddish(after) > 0);  // the wheel mark
 
-        d->setTicketFile(nullptr);
+        f.frame->state().setTicketFile(nullptr);
         QCOMPARE(countReddish(list->grab().toImage()), 0);
-        setOpenTicketFile(f.frame.get(), nullptr);
     }
 };
 

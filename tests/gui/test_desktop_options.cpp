@@ -2,9 +2,9 @@
 #include <cmath>
 
 #include "core/app/settings.h"
+#include "gui/common/faded_bitmap.h"
+#include "gui/common/sound_player.h"
 #include "gui/options/desktop_options.h"
-#include "gui/options/faded_bitmap.h"
-#include "gui/options/sound_player.h"
 #include "gui_test_support.h"
 
 using namespace qv::gui;
@@ -176,7 +176,7 @@ private slots:
         QTest::mouseClick(control<QPushButton>(&dialog, 1), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(clicks.size(), 3);
-        for (const auto& args : clicks) QCOMPARE(args.at(0).toInt(), SoundPlayer::kClick);
+        for (const auto& args : clicks) QCOMPARE(args.at(0).toInt(), int(qv::EventSound::Click));
     }
 
     // Command 117 works on a copy: Cancel leaves the desktop record alone, OK installs it.
@@ -184,8 +184,9 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(!writeIndexedBmp(dir.filePath("qvtbg.bmp")).isEmpty());
         const QString other = writeIndexedBmp(dir.filePath("other.bmp"));
-        TMyMDIFrame frame(environmentIn(dir));
-        const qv::DeskTopType before = frame.settings().mainWallpaper;
+        FrameFixture fixture(environmentIn(dir));
+        TMyMDIFrame& frame = fixture.frame;
+        const qv::DeskTopType before = frame.state().settings().mainWallpaper;
         QCOMPARE(before.path, "\".\\qvtbg.bmp\"");
 
         auto edit = [&](int button) {
@@ -197,13 +198,13 @@ private slots:
                 QTest::mouseClick(dialog->newLogoButton(), Qt::LeftButton);
                 QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
             });
-            runDeskTopOptionsCommand(&frame);
+            frame.runCommand(qv::cmd::kDeskTopSettings);
         };
         edit(2);
-        QCOMPARE(frame.settings().mainWallpaper, before);
+        QCOMPARE(frame.state().settings().mainWallpaper, before);
         edit(1);
-        QCOMPARE(frame.settings().mainWallpaper.fade, qint16(35));
-        QCOMPARE(QString::fromStdString(frame.settings().mainWallpaper.path),
+        QCOMPARE(frame.state().settings().mainWallpaper.fade, qint16(35));
+        QCOMPARE(QString::fromStdString(frame.state().settings().mainWallpaper.path),
                  QDir::toNativeSeparators(QFileInfo(other).absoluteFilePath()));
     }
 

@@ -7,6 +7,8 @@
 #include "core/app/settings.h"
 #include "core/database/draw_database.h"
 #include "core/tickets/ticket_file.h"
+#include "core/util/paths.h"
+#include "core/view/placement.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/button_menu_gadget.h"
 #include "gui/app/my_app.h"
@@ -40,11 +42,11 @@ struct FakeDocument : OpenDocument {
     QPoint windowPosition() const override { return position; }
 };
 
-void writeSettings(const FrameEnvironment& env, const qv::Settings& s) {
-    QVERIFY(qv::writeSettingsFile(env.settingsPath.toStdString(), s).empty());
+void writeSettings(const AppEnvironment& env, const qv::Settings& s) {
+    QVERIFY(qv::writeSettingsFile(env.settingsPath.toStdString(), s).ok());
 }
 
-qv::Settings readSettings(const FrameEnvironment& env) {
+qv::Settings readSettings(const AppEnvironment& env) {
     return qv::readSettingsFile(env.settingsPath.toStdString());
 }
 
@@ -66,8 +68,7 @@ void dumpMenu(const QMenu* menu, int depth, QStringList& out) {
 void writeDatabase(const QString& path, const char* description) {
     qv::DataHeader header;
     header.description = description;
-    QVERIFY(
-        qv::createDatabaseFile(path.toStdString(), header, qv::StatisticsSettings{}, "").empty());
+    QVERIFY(qv::createDatabaseFile(path.toStdString(), header, qv::StatisticsSettings{}, "").ok());
 }
 
 void writeTicketFile(const QString& path, int tickets) {
@@ -77,11 +78,11 @@ void writeTicketFile(const QString& path, int tickets) {
         for (int j = 0; j < 6; ++j) t.numbers[j] = std::int16_t(1 + i + 7 * j);
         file.tickets.push_back(t);
     }
-    QVERIFY(file.saveAs(path.toStdString()).empty());
+    QVERIFY(file.saveAs(path.toStdString()).ok());
 }
 
 QString openDatabaseName(TMyMDIFrame& frame) {
-    DataBaseDialog* d = openDatabaseDialog(&frame);
+    DataBaseDialog* d = openDatabaseDialog(frame.state());
     return d ? QString::fromStdString(d->database().fileName()) : QString();
 }
 
@@ -133,7 +134,8 @@ private slots:
 
     void menuAndToolBarTextsAndIds() {
         QTemporaryDir dir;
-        TMyMDIFrame frame(environmentIn(dir));
+        FrameFixture fixture(environmentIn(dir));
+        TMyMDIFrame& frame = fixture.frame;
         QStringList got;
         for (QAction* top : frame.menuBar()->actions()) {
             got << top->text();
@@ -238,7 +240,8 @@ private slots:
 
     void menuButtonsPopUpBelowThemselves() {
         QTemporaryDir dir;
-        TMyMDIFrame frame(environmentIn(dir));
+        FrameFixture fixture(environmentIn(dir));
+        TMyMDIFrame& frame = fixture.frame;
         // Wide enough for every gadget to be on the bar, with room for the popups on screen.
         frame.move(0, 0);
         frame.resize(720, 500);
@@ -282,14 +285,15 @@ private slots:
     // as the state changes, and a disabled command does not run.
     void enablingFollowsStateAndDisabledCommandsDoNotRun() {
         QTemporaryDir dir;
-        TMyMDIFrame frame(environmentIn(dir));
+        FrameFixture fixture(environmentIn(dir));
+        TMyMDIFrame& frame = fixture.frame;
         // The first command whose enabling is not the rule's; 0 when all are, -1 when the
         // commands were not found.
         auto stray = [&] {
             int checked = 0;
             for (QAction* a : frame.findChildren<QAction*>()) {
                 const int id = a->data().toInt();
-                if (id != 0 && a->isEnabled() != qv::isCommandEnabled(id, frame.appState()))
+                if (id != 0 && a->isEnabled() != qv::isCommandEnabled(id, frame.state().flags()))
                     return id;
                 checked += id != 0;
             }
@@ -305,41 +309,42 @@ private slots:
         QCOMPARE(opened, 1);
 
         FakeDocument database;
-        frame.setOpenDocument(DocumentSlot::Database, &database);
-        QVERIFY(frame.appState().databaseOpen);
+        frame.state().setDocument(DocumentSlot::Database, &database);
+        QVERIFY(frame.state().flags().databaseOpen);
         QCOMPARE(stray(), 0);
         frame.runCommand(cmd::kOpenDatabase);
         frame.runCommand(cmd::kToolOpenDatabase);
         QCOMPARE(opened, 1);
-        frame.setStatisticsOpen(qv::StatisticsKind::Pairs, true);
-        QVERIFY(frame.appState().isStatisticsOpen(qv::StatisticsKind::Pairs));
+        frame.state().setStatisticsOpen(qv::StatisticsKind::Pairs, true);
+        QVERIFY(frame.state().flags().isStatisticsOpen(qv::StatisticsKind::Pairs));
         QCOMPARE(stray(), 0);
 
         FakeDocument tickets;
-        frame.setOpenDocument(DocumentSlot::ManualTicketFile, &tickets);
-        QVERIFY(frame.appState().manualTicketFileOpen);
+        frame.state().setDocument(DocumentSlot::ManualTicketFile, &tickets);
+        QVERIFY(frame.state().flags().manualTicketFileOpen);
         QCOMPARE(stray(), 0);
         QVERIFY(!frame.commandAction(cmd::kToolOpenTicketFile)->isEnabled());
         QVERIFY(frame.menuGadget(cmd::kToolCreateTicketFile)->isEnabled());
-        frame.setNumberListState(true, true);
-        QVERIFY(frame.appState().numberListDialogOpen);
+        frame.state().setNumberListState(true, true);
+        QVERIFY(frame.state().flags().numberListDialogOpen);
         QCOMPARE(stray(), 0);
 
-        frame.setOpenDocument(DocumentSlot::ManualTicketFile, nullptr);
-        frame.setOpenDocument(DocumentSlot::Database, nullptr);
-        frame.setStatisticsOpen(qv::StatisticsKind::Pairs, false);
-        frame.setNumberListState(true, false);
-        QVERIFY(frame.appState().numberListInUse && !frame.appState().databaseOpen);
+        frame.state().setDocument(DocumentSlot::ManualTicketFile, nullptr);
+        frame.state().setDocument(DocumentSlot::Database, nullptr);
+        frame.state().setStatisticsOpen(qv::StatisticsKind::Pairs, false);
+        frame.state().setNumberListState(true, false);
+        QVERIFY(frame.state().flags().numberListInUse && !frame.state().flags().databaseOpen);
         QCOMPARE(stray(), 0);
     }
 
     void wallpaperOrientationCheckMark() {
         QTemporaryDir dir;
-        const FrameEnvironment env = environmentIn(dir);
+        const AppEnvironment env = environmentIn(dir);
         qv::Settings s;
         s.wallpaperOrientation = 7;  // unknown values tile
         writeSettings(env, s);
-        TMyMDIFrame frame(env);
+        FrameFixture fixture(env);
+        TMyMDIFrame& frame = fixture.frame;
         auto checked = [&] {
             QList<int> on;
             for (int id : {114, 115, 116}) {
@@ -398,9 +403,10 @@ private slots:
     // the next start comes up there, and a frame maximized at exit keeps its previous rectangle.
     void windowRectangleAndSettingsWrittenAtExit() {
         QTemporaryDir dir;
-        const FrameEnvironment env = environmentIn(dir);
+        const AppEnvironment env = environmentIn(dir);
         {
-            TMyMDIFrame frame(env);
+            FrameFixture fixture(env);
+            TMyMDIFrame& frame = fixture.frame;
             const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
             const qv::Rect expected = qv::defaultMainRect(
                 qv::Rect{desktop.left(), desktop.top(), desktop.right() + 1, desktop.bottom() + 1});
@@ -408,7 +414,7 @@ private slots:
             QCOMPARE(frame.size(), QSize(602, 476));
             frame.show();
             QVERIFY(QTest::qWaitForWindowExposed(&frame));
-            frame.settings().sound.effectsOn = false;
+            frame.state().settings().sound.effectsOn = false;
             frame.move(60, 50);
             frame.resize(520, 410);
             QTRY_COMPARE(frame.pos(), QPoint(60, 50));
@@ -417,7 +423,8 @@ private slots:
             QCOMPARE(written.mainRect, (qv::Rect{60, 50, 580, 460}));
             QVERIFY(!written.sound.effectsOn);
         }
-        TMyMDIFrame again(env);
+        FrameFixture second(env);
+        TMyMDIFrame& again = second.frame;
         QCOMPARE(again.pos(), QPoint(60, 50));
         QCOMPARE(again.size(), QSize(520, 410));
         again.showMaximized();
@@ -429,8 +436,9 @@ private slots:
 
     void saveQuestionsAtExit() {
         QTemporaryDir dir;
-        const FrameEnvironment env = environmentIn(dir);
-        TMyMDIFrame frame(env);
+        const AppEnvironment env = environmentIn(dir);
+        FrameFixture fixture(env);
+        TMyMDIFrame& frame = fixture.frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QStringList asked;
@@ -446,8 +454,8 @@ private slots:
         FakeDocument tickets;
         tickets.modified = true;
         tickets.position = QPoint(7, 55);
-        frame.setOpenDocument(DocumentSlot::Database, &database);
-        frame.setOpenDocument(DocumentSlot::WheelTicketFile, &tickets);
+        frame.state().setDocument(DocumentSlot::Database, &database);
+        frame.state().setDocument(DocumentSlot::WheelTicketFile, &tickets);
 
         // Yes to a save that fails keeps the program open, and nothing is written.
         answers = {true};
@@ -473,19 +481,19 @@ private slots:
         asked.clear();
         FakeDocument unchanged;
         unchanged.position = QPoint(12, 13);
-        frame.setOpenDocument(DocumentSlot::WheelTicketFile, nullptr);
-        frame.setOpenDocument(DocumentSlot::ManualTicketFile, &unchanged);
+        frame.state().setDocument(DocumentSlot::WheelTicketFile, nullptr);
+        frame.state().setDocument(DocumentSlot::ManualTicketFile, &unchanged);
         frame.commandAction(cmd::kExit)->trigger();
         QVERIFY(!frame.isVisible());
         QVERIFY(asked.isEmpty());
         QCOMPARE(readSettings(env).ticketWindowPos, (qv::Point{12, 13}));
-        frame.setOpenDocument(DocumentSlot::Database, nullptr);
-        frame.setOpenDocument(DocumentSlot::ManualTicketFile, nullptr);
+        frame.state().setDocument(DocumentSlot::Database, nullptr);
+        frame.state().setDocument(DocumentSlot::ManualTicketFile, nullptr);
     }
 
     void reopeningAndCommandLine() {
         QTemporaryDir dir;
-        const FrameEnvironment env = environmentIn(dir);
+        const AppEnvironment env = environmentIn(dir);
         const QString lotto = dir.filePath(QStringLiteral("lotto.dat"));
         const QString other = dir.filePath(QStringLiteral("other.DAT"));
         const QString mine = dir.filePath(QStringLiteral("mine.QVT"));
@@ -498,29 +506,31 @@ private slots:
         writeSettings(env, s);
 
         {
-            TMyMDIFrame frame(env);
+            FrameFixture fixture(env);
+            TMyMDIFrame& frame = fixture.frame;
             frame.setupWindow();
             QCOMPARE(openDatabaseName(frame), lotto);
-            QVERIFY(!frame.attachedTicketFile());
+            QVERIFY(!frame.state().ticketFile());
             // A last file that no longer exists is forgotten; the one still there is kept.
-            QVERIFY(frame.settings().lastTicketFile.empty());
-            QCOMPARE(QString::fromStdString(frame.settings().lastDatabase), lotto);
+            QVERIFY(frame.state().settings().lastTicketFile.empty());
+            QCOMPARE(QString::fromStdString(frame.state().settings().lastDatabase), lotto);
             QVERIFY(frame.canClose());
         }
         QVERIFY(readSettings(env).lastTicketFile.empty());
 
-        TMyMDIFrame frame(env);
+        FrameFixture fixture(env);
+        TMyMDIFrame& frame = fixture.frame;
         frame.setupWindow({QStringLiteral("notes.txt"), other, mine, dir.filePath("second.dat")});
         QCOMPARE(openDatabaseName(frame), other);
-        QVERIFY(frame.attachedTicketFile());
-        QCOMPARE(frame.attachedTicketFile()->ticketCount(), std::size_t(3));
-        QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), mine);
-        QCOMPARE(QString::fromStdString(frame.settings().lastDatabase), other);
+        QVERIFY(frame.state().ticketFile());
+        QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(3));
+        QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), mine);
+        QCOMPARE(QString::fromStdString(frame.state().settings().lastDatabase), other);
     }
 
     void openingFilesFromTheMenus() {
         QTemporaryDir dir;
-        const FrameEnvironment env = environmentIn(dir);
+        const AppEnvironment env = environmentIn(dir);
         const QString lotto = dir.filePath(QStringLiteral("lotto.dat"));
         const QString first = dir.filePath(QStringLiteral("first.qvt"));
         const QString second = dir.filePath(QStringLiteral("second.qvt"));
@@ -534,11 +544,12 @@ private slots:
         writeFile(damaged, bytes + '\0' + QByteArray::fromHex("fbffffff0600000031000000"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
         FileSelection::setCurrentDirectory(dir.path());
-        TMyMDIFrame frame(env);
+        FrameFixture fixture(env);
+        TMyMDIFrame& frame = fixture.frame;
         frame.show();
         QStringList notices;
         frame.setNotice([&](const QString& text, const QString&) { notices << text; });
-        const qv::AppState before = frame.appState();
+        const qv::AppState before = frame.state().flags();
 
         // Cancel leaves everything as it was.
         QString caption;
@@ -551,9 +562,9 @@ private slots:
         frame.commandAction(cmd::kOpenDatabase)->trigger();
         QCOMPARE(caption, QStringLiteral("Select File"));
         QCOMPARE(listed.mid(0, 3), (QStringList{"lotto.dat", "[..]", "[sub]"}));
-        QCOMPARE(frame.appState(), before);
-        QVERIFY(!openDatabaseDialog(&frame));
-        QVERIFY(frame.settings().lastDatabase.empty());
+        QCOMPARE(frame.state().flags(), before);
+        QVERIFY(!openDatabaseDialog(frame.state()));
+        QVERIFY(frame.state().settings().lastDatabase.empty());
 
         // A ticket file attached before the database opens is shown by its window from the start.
         QVERIFY(frame.openTicketFileByName(first));
@@ -566,18 +577,18 @@ private slots:
         frame.commandAction(cmd::kOpenDatabase)->trigger();
         QCOMPARE(openDatabaseName(frame), lotto);
         QVERIFY(!frame.commandAction(cmd::kOpenDatabase)->isEnabled());
-        QCOMPARE(QString::fromStdString(frame.settings().lastDatabase), lotto);
-        DataBaseDialog* database = openDatabaseDialog(&frame);
-        QCOMPARE(database->listWindow()->ticketFile(), frame.attachedTicketFile());
-        QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), first);
+        QCOMPARE(QString::fromStdString(frame.state().settings().lastDatabase), lotto);
+        DataBaseDialog* database = openDatabaseDialog(frame.state());
+        QCOMPARE(database->listWindow()->ticketFile(), frame.state().ticketFile());
+        QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), first);
         // No ticket window holds it, so opening another simply replaces it.
         QVERIFY(frame.commandAction(cmd::kOpenTicketFile)->isEnabled());
-        QVERIFY(!frame.appState().ticketFileOpen());
+        QVERIFY(!frame.state().flags().ticketFileOpen());
 
         QVERIFY(frame.openTicketFileByName(second));
-        QCOMPARE(frame.attachedTicketFile()->ticketCount(), std::size_t(5));
-        QCOMPARE(database->listWindow()->ticketFile(), frame.attachedTicketFile());
-        QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), second);
+        QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(5));
+        QCOMPARE(database->listWindow()->ticketFile(), frame.state().ticketFile());
+        QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), second);
 
         // A damaged file is reported and changes nothing; a missing one is passed over silently.
         QVERIFY(!frame.openTicketFileByName(damaged));
@@ -585,8 +596,8 @@ private slots:
         QVERIFY(notices[0].contains(QStringLiteral("damaged.qvt")));
         QVERIFY(!frame.openTicketFileByName(dir.filePath(QStringLiteral("gone.qvt"))));
         QCOMPARE(notices.size(), 1);
-        QCOMPARE(frame.attachedTicketFile()->ticketCount(), std::size_t(5));
-        QCOMPARE(QString::fromStdString(frame.settings().lastTicketFile), second);
+        QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(5));
+        QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), second);
 
         // The menu lists ticket files; OK on the first one (the damaged file) is reported too.
         QString filter;
@@ -597,12 +608,13 @@ private slots:
         frame.commandAction(cmd::kToolOpenTicketFile)->trigger();
         QCOMPARE(filter, QStringLiteral("Quorvantile Ticket Files *.qvt"));
         QCOMPARE(notices.size(), 2);
-        QCOMPARE(frame.attachedTicketFile()->ticketCount(), std::size_t(5));
+        QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(5));
     }
 
     void helpOpensTheManual() {
         QTemporaryDir dir;
-        TMyMDIFrame frame(environmentIn(dir));
+        FrameFixture fixture(environmentIn(dir));
+        TMyMDIFrame& frame = fixture.frame;
         QList<QUrl> opened;
         bool browserWorks = true;
         frame.setUrlOpener([&](const QUrl& url) {
@@ -654,7 +666,8 @@ private slots:
 
     void commandsRunTheirDialogs() {
         QTemporaryDir dir;
-        TMyMDIFrame frame(environmentIn(dir));
+        FrameFixture fixture(environmentIn(dir));
+        TMyMDIFrame& frame = fixture.frame;
         QSize picture;
         QString caption;
         whenModal<TMyAboutDialog>([&](TMyAboutDialog* d) {

@@ -1,8 +1,8 @@
 #include <QElapsedTimer>
 
 #include "core/options/sound_options.h"
+#include "gui/common/sound_player.h"
 #include "gui/options/sound_options_dialog.h"
-#include "gui/options/sound_player.h"
 #include "gui_test_support.h"
 
 using qv::gui::SoundPlayer;
@@ -78,14 +78,14 @@ private slots:
             SoundPlayer second(settings);
             QCOMPARE(SoundPlayer::instance(), &player);
             QSignalSpy played(&player, &SoundPlayer::eventPlayed);
-            for (int id = 499; id <= 509; ++id) player.playEvent(id);
+            for (int id = 499; id <= 509; ++id) player.playEvent(static_cast<qv::EventSound>(id));
             QCOMPARE(played.size(), 9);
             QCOMPARE(played.first().first().toInt(), 500);
             QCOMPARE(played.last().first().toInt(), 508);
 
             settings.effectsOn = false;
             played.clear();
-            player.playEvent(503);
+            player.playEvent(qv::EventSound::Click);
             QCOMPARE(played.size(), 0);
         }
         QCOMPARE(SoundPlayer::instance(), nullptr);
@@ -112,13 +112,14 @@ private slots:
         QVERIFY(QFile::copy(":/sounds/502.wav", dir.filePath("long.wav")));
         qv::SoundSettings settings;
         SoundPlayer player(settings);
-        player.playEvent(503);  // the audio system may say once that it has no device
+        player.playEvent(
+            qv::EventSound::Click);  // the audio system may say once that it has no device
         QTest::qWait(50);
         const int before = g_warnings;
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < 20; ++i) {
-            player.playEvent(500 + i % 9);
+            player.playEvent(static_cast<qv::EventSound>(500 + i % 9));
             player.playWaveFile(dir.filePath("long.wav"));  // 1.6 s each
             player.playWaveFile(dir.filePath("nothing-here.wav"));
         }

@@ -1,5 +1,7 @@
 #include "core/app/commands.h"
 
+#include "core/view/placement.h"
+
 namespace qv {
 
 int menuCommandFor(int commandId) {
@@ -86,29 +88,6 @@ bool isCommandEnabled(int commandId, const AppState& state) {
     }
 }
 
-Rect defaultMainRect(const Rect& desktop) {
-    const int cx = desktop.left + desktop.width() / 2;
-    const int cy = desktop.top + desktop.height() / 2;
-    return Rect{cx - 301, cy - 238, cx + 301, cy + 238};
-}
-
-Rect initialMainRect(const Settings& settings, const Rect& desktop) {
-    const Rect& r = settings.mainRect;
-    if (settings.mainRectRead && r.width() > 0 && r.height() > 0) return r;
-    return defaultMainRect(desktop);
-}
-
-WallpaperLayout wallpaperLayout(int orientation) {
-    switch (orientation) {
-        case 0:
-            return WallpaperLayout::Stretched;
-        case 2:
-            return WallpaperLayout::Centered;
-        default:
-            return WallpaperLayout::Tiled;
-    }
-}
-
 int wallpaperCommand(int orientation) {
     return cmd::kWallpaperStretched + static_cast<int>(wallpaperLayout(orientation));
 }
@@ -116,81 +95,6 @@ int wallpaperCommand(int orientation) {
 int wallpaperOrientationFor(int commandId) {
     if (commandId < cmd::kWallpaperStretched || commandId > cmd::kWallpaperCentered) return -1;
     return commandId - cmd::kWallpaperStretched;
-}
-
-Point centredPosition(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight) {
-    return Point{areaWidth / 2 - pictureWidth / 2, areaHeight / 2 - pictureHeight / 2};
-}
-
-std::vector<Point> tilePositions(int areaWidth, int areaHeight, int pictureWidth,
-                                 int pictureHeight) {
-    std::vector<Point> tiles;
-    // A zero-sized picture would never advance.
-    if (pictureWidth <= 0 || pictureHeight <= 0) return tiles;
-    for (int y = 0; y < areaHeight; y += pictureHeight) {
-        for (int x = 0; x < areaWidth; x += pictureWidth) tiles.push_back(Point{x, y});
-    }
-    return tiles;
-}
-
-namespace {
-
-bool endsWithNoCase(std::string_view name, std::string_view suffix) {
-    if (name.size() < suffix.size()) return false;
-    name = name.substr(name.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        char c = name[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != suffix[i]) return false;
-    }
-    return true;
-}
-
-bool isSeparator(char c) {
-    return c == '/' || c == '\\';
-}
-
-bool isDrivePath(std::string_view p) {
-    return p.size() >= 2 && p[1] == ':' &&
-           ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
-}
-
-}  // namespace
-
-FileKind fileKindForName(std::string_view name) {
-    if (endsWithNoCase(name, ".dat")) return FileKind::Database;
-    if (endsWithNoCase(name, ".qvt")) return FileKind::TicketFile;
-    return FileKind::Other;
-}
-
-std::string resolveDataPath(std::string_view stored, std::string_view dataDir) {
-    if (stored.size() >= 2 && stored.front() == '"' && stored.back() == '"') {
-        stored = stored.substr(1, stored.size() - 2);
-    }
-    if (stored.empty()) return {};
-
-    const bool absolute = isSeparator(stored.front()) || isDrivePath(stored);
-    std::string result;
-    if (absolute) {
-        for (char c : stored) result += isSeparator(c) ? '/' : c;
-        return result;
-    }
-
-    result.assign(dataDir);
-    while (result.size() > 1 && isSeparator(result.back())) result.pop_back();
-    // Relative names are joined segment by segment, leaving out "." and empty segments.
-    std::size_t start = 0;
-    while (start <= stored.size()) {
-        std::size_t end = start;
-        while (end < stored.size() && !isSeparator(stored[end])) ++end;
-        std::string_view segment = stored.substr(start, end - start);
-        if (!segment.empty() && segment != ".") {
-            if (!result.empty() && !isSeparator(result.back())) result += '/';
-            result += segment;
-        }
-        start = end + 1;
-    }
-    return result;
 }
 
 }  // namespace qv

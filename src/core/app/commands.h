@@ -1,6 +1,6 @@
 #pragma once
-// The main frame's command ids, the application-wide flags that decide which commands are
-// enabled, and the frame's placement and wallpaper arithmetic.
+// The main frame's command ids and the application-wide flags that decide which commands
+// are enabled.
 
 #include <array>
 #include <string>
@@ -96,35 +96,9 @@ struct AppState {
 // Whether a menu item or tool-bar button is enabled; a command without a rule always is.
 bool isCommandEnabled(int commandId, const AppState& state);
 
-// 602 x 476 centred on the desktop rectangle, halves truncated.
-Rect defaultMainRect(const Rect& desktop);
-// The rectangle the frame is placed at: the one read from the settings, or the default when
-// none was read or the one read is empty or inverted.
-Rect initialMainRect(const Settings& settings, const Rect& desktop);
-
-// Desktop wallpaper layout by the orientation setting; any unknown value tiles.
-enum class WallpaperLayout { Stretched = 0, Tiled = 1, Centered = 2 };
-WallpaperLayout wallpaperLayout(int orientation);
 // The orientation command whose menu item carries the check mark.
 int wallpaperCommand(int orientation);
 // The orientation a command 114..116 selects, or -1 for any other command.
 int wallpaperOrientationFor(int commandId);
-
-// Top-left corner of a centred picture (halves truncated toward zero); negative when the
-// picture is larger than the area.
-Point centredPosition(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight);
-// Top-left corners of the tiles covering the area, row by row from (0, 0). An empty
-// picture gives no tiles.
-std::vector<Point> tilePositions(int areaWidth, int areaHeight, int pictureWidth,
-                                 int pictureHeight);
-
-// What a file named on the command line is, by its extension (any letter case).
-enum class FileKind { Database, TicketFile, Other };
-FileKind fileKindForName(std::string_view name);
-
-// Resolves a stored file name against the data directory. Either "\" or "/" separates; a
-// name wholly in double quotes loses them; a relative name such as ".\ticket.bmp" is taken
-// inside `dataDir`; an absolute name is kept (with "/" separators). Empty stays empty.
-std::string resolveDataPath(std::string_view stored, std::string_view dataDir);
 
 }  // namespace qv

@@ -172,7 +172,10 @@ Settings parseSettings(std::string_view text) {
                 if (auto p = scanPairLine(line, i)) s.ticketWindowPos = *p;
                 break;
             case 13:
-                if (auto p = scanPairLine(line, i)) s.databaseWindowPos = *p;
+                if (auto p = scanPairLine(line, i)) {
+                    s.databaseWindowPos = *p;
+                    s.databaseWindowPosRead = true;
+                }
                 break;
             case 14:
             case 15:
@@ -252,7 +255,7 @@ Settings readSettingsFile(const std::string& path) {
     return text ? parseSettings(*text) : Settings{};
 }
 
-std::string writeSettingsFile(const std::string& path, const Settings& settings) {
+IoResult writeSettingsFile(const std::string& path, const Settings& settings) {
     return writeFileAtomic(path, formatSettings(settings));
 }
 

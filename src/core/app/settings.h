@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/records/limits.h"
+#include "core/util/io_result.h"
+
 namespace qv {
 
 struct Rect {
@@ -27,7 +30,7 @@ struct Point {
 
 // A wallpaper: the picture's path and how much it is lightened (0..100 percent).
 struct DeskTopType {
-    static constexpr std::size_t kPathChars = 259;
+    static constexpr std::size_t kPathChars = kMaxPathChars;
     std::string path;
     std::int16_t fade = 0;
     friend bool operator==(const DeskTopType&, const DeskTopType&) = default;
@@ -43,36 +46,37 @@ struct WaveFileSetting {
 // 1 for medium scores (4), 2 for lower scores (3).
 struct SoundSettings {
     bool effectsOn = true;
-    std::array<WaveFileSetting, 3> waveFiles{
-        WaveFileSetting{".\\great.wav", true}, WaveFileSetting{".\\good.wav", true},
-        WaveFileSetting{".\\good.wav", true}};
+    std::array<WaveFileSetting, 3> waveFiles{WaveFileSetting{".\\great.wav", true},
+                                             WaveFileSetting{".\\good.wav", true},
+                                             WaveFileSetting{".\\good.wav", true}};
     friend bool operator==(const SoundSettings&, const SoundSettings&) = default;
 };
 
 struct Settings {
     static constexpr const char* kFileName = "quorvan.ini";
-    static constexpr std::size_t kPathChars = 259;  // file names hold at most 259 characters
+    static constexpr std::size_t kPathChars = kMaxPathChars;
     static constexpr std::size_t kFontChars = 254;
 
     // Lines 1 and 2. When no settings file gave them, the caller centres 602 x 476 on the
     // desktop; `mainRectRead` tells whether they were read.
     Rect mainRect;
     bool mainRectRead = false;
-    SoundSettings sound;                                  // lines 3, 16..18
-    int wallpaperOrientation = 0;                         // line 4: 0 stretch, 1 tile, 2 centre
-    DeskTopType mainWallpaper{"\".\\qvtbg.bmp\"", 0};     // lines 5, 6
-    DeskTopType statisticsWallpaper{".\\ticket.bmp", 40}; // lines 7, 8
-    std::string statisticsFont = "Arial";                 // line 9
-    int statisticsPointSize = 12;                         // line 10
-    int statisticsWeight = 0;                             // line 11
-    Point ticketWindowPos{0, 40};                         // line 12
-    Point databaseWindowPos{320, 40};                     // line 13
-    DeskTopType databaseBackground{".\\qvtbg.bmp", 0};    // line 14
-    DeskTopType ticketBackground{".\\qvtbg.bmp", 0};      // line 15
-    std::string lastDatabase;                             // line 19
-    std::string lastTicketFile;                           // line 20
-    bool usingNumberList = false;                         // line 21
-    std::string lastNumberList;                           // line 22, only taken when line 21 is set
+    SoundSettings sound;                                   // lines 3, 16..18
+    int wallpaperOrientation = 0;                          // line 4: 0 stretch, 1 tile, 2 centre
+    DeskTopType mainWallpaper{"\".\\qvtbg.bmp\"", 0};      // lines 5, 6
+    DeskTopType statisticsWallpaper{".\\ticket.bmp", 40};  // lines 7, 8
+    std::string statisticsFont = "Arial";                  // line 9
+    int statisticsPointSize = 12;                          // line 10
+    int statisticsWeight = 0;                              // line 11
+    Point ticketWindowPos{0, 40};                          // line 12
+    Point databaseWindowPos{320, 40};                      // line 13
+    bool databaseWindowPosRead = false;  // line 13 was read: the user has placed the window
+    DeskTopType databaseBackground{".\\qvtbg.bmp", 0};  // line 14
+    DeskTopType ticketBackground{".\\qvtbg.bmp", 0};    // line 15
+    std::string lastDatabase;                           // line 19
+    std::string lastTicketFile;                         // line 20
+    bool usingNumberList = false;                       // line 21
+    std::string lastNumberList;                         // line 22, only taken when line 21 is set
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -85,8 +89,8 @@ std::string formatSettings(const Settings& settings);
 
 // Reads the file at `path`; a missing file gives the defaults.
 Settings readSettingsFile(const std::string& path);
-// Writes atomically; returns an empty string on success, otherwise what failed.
-std::string writeSettingsFile(const std::string& path, const Settings& settings);
+// Writes atomically.
+IoResult writeSettingsFile(const std::string& path, const Settings& settings);
 
 // Where the settings file lives: the program directory when it is writable (a portable copy),
 // otherwise the user's configuration directory. Both reading and writing use this place.

@@ -13,17 +13,11 @@ namespace {
 
 constexpr std::size_t kEntriesOffset = DataHeader::kSize + StatisticsSettings::kSize;
 
-std::int16_t normalisedYear(std::int16_t year) {
-    if (year >= 50 && year <= 99) return static_cast<std::int16_t>(year + 1900);
-    if (year >= 1 && year <= 49) return static_cast<std::int16_t>(year + 2000);
-    return year;
-}
-
 // The link ends at the file's end; a NUL ends it early, as it would end the text anywhere
 // else. Only the first kMaxLinkChars characters are kept (Latin-1: one byte each).
 std::string decodeLink(const std::uint8_t* p, std::size_t size) {
     std::string latin1;
-    for (std::size_t i = 0; i < size && latin1.size() < DrawDatabase::kMaxLinkChars; ++i) {
+    for (std::size_t i = 0; i < size && latin1.size() < kMaxLinkChars; ++i) {
         if (p[i] == 0) break;
         latin1.push_back(static_cast<char>(p[i]));
     }
@@ -78,12 +72,6 @@ private:
 
 }  // namespace
 
-bool hasOnlyIndexableNumbers(const TicketType& t) {
-    auto ok = [](std::int16_t n) { return n >= 0 && n <= kMaxLottoNumber; };
-    return std::all_of(t.numbers.begin(), t.numbers.end(), ok) &&
-           std::all_of(t.bonus.begin(), t.bonus.end(), ok);
-}
-
 void DrawDatabase::clear() {
     header_ = DataHeader{};
     header_.entryCount = 0;
@@ -92,35 +80,35 @@ void DrawDatabase::clear() {
     modified_ = false;
 }
 
-bool DrawDatabase::load(const std::string& path, StatisticsSettings& stats) {
+IoResult DrawDatabase::load(const std::string& path, const StatisticsSettings& current) {
     auto data = readWholeFile(path, kMaxUsefulFileBytes);
     if (!data) {
         clear();
-        return false;
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the database " + path + ".");
     }
-    loadFromBytes(*data, stats);
+    loadFromBytes(*data, current);
     fileName_ = path;
-    return true;
+    return IoResult::success();
 }
 
-void DrawDatabase::loadFromBytes(const Bytes& data, StatisticsSettings& stats) {
+void DrawDatabase::loadFromBytes(const Bytes& data, const StatisticsSettings& current) {
     clear();
     ByteReader reader(data);
     header_ = DataHeader::read(reader);
     // A description that fills its field has no NUL; keep what a save can write back.
     header_.description = utf8Left(header_.description, kMaxDescriptionChars);
 
-    // The statistics block overlays the caller's record byte by byte, so a file ending inside
+    // The statistics block overlays the current record byte by byte, so a file ending inside
     // it changes only the bytes it holds.
     Bytes statBytes;
     ByteWriter statWriter(statBytes);
-    stats.write(statWriter);
+    current.write(statWriter);
     if (data.size() > DataHeader::kSize) {
         std::size_t n = std::min(data.size() - DataHeader::kSize, StatisticsSettings::kSize);
         std::copy_n(data.begin() + DataHeader::kSize, n, statBytes.begin());
     }
     ByteReader statReader(statBytes);
-    stats = StatisticsSettings::read(statReader);
+    statistics_ = StatisticsSettings::read(statReader);
 
     // The count is 16-bit, so allocating that many records is always reasonable; a short file
     // leaves the records it does not reach zero and keeps the bytes of a partial one.
@@ -131,7 +119,7 @@ void DrawDatabase::loadFromBytes(const Bytes& data, StatisticsSettings& stats) {
     entries_.resize(count);
     for (TicketType& t : entries_) {
         t = TicketType::read(entryReader);
-        t.year = normalisedYear(t.year);
+        t.year = static_cast<std::int16_t>(normalisedYear(t.year));
     }
 
     const std::size_t linkOffset = kEntriesOffset + count * TicketType::kSize;
@@ -140,39 +128,73 @@ void DrawDatabase::loadFromBytes(const Bytes& data, StatisticsSettings& stats) {
     modified_ = false;
 }
 
-Bytes DrawDatabase::toBytes(const StatisticsSettings& stats) const {
+Bytes DrawDatabase::toBytes() const {
     Bytes out;
     out.reserve(kEntriesOffset + entries_.size() * TicketType::kSize + link_.size());
     ByteWriter w(out);
     DataHeader h = header_;
     h.entryCount = static_cast<std::uint16_t>(entries_.size());
     h.write(w);
-    stats.write(w);
+    statistics_.write(w);
     for (const TicketType& t : entries_) t.write(w);
     std::string link = utf8ToLatin1(link_);
     w.raw(link.data(), link.size());
     return out;
 }
 
-std::string DrawDatabase::save(const StatisticsSettings& stats) {
-    if (fileName_.empty()) return "The database has no file name.";
-    std::string err = writeFileAtomic(fileName_, toBytes(stats));
-    if (err.empty()) modified_ = false;
-    return err;
+IoResult DrawDatabase::save() {
+    return saveAs(fileName_);
 }
 
-std::string DrawDatabase::saveAs(const std::string& path, const StatisticsSettings& stats) {
-    if (path.empty()) return "The database has no file name.";
-    std::string err = writeFileAtomic(path, toBytes(stats));
-    if (err.empty()) {
+IoResult DrawDatabase::saveAs(const std::string& path) {
+    if (path.empty())
+        return IoResult::failure(IoStatus::CannotWrite, "The database has no file name.");
+    IoResult result = writeFileAtomic(path, toBytes());
+    if (result) {
         fileName_ = path;
         modified_ = false;
     }
-    return err;
+    return result;
+}
+
+InsertOutcome DrawDatabase::insertAll(const std::vector<TicketType>& draws) {
+    InsertOutcome outcome;
+    // Marks which entries are new; it moves with the entries as each insert shifts them.
+    std::vector<char> fresh(entries_.size(), 0);
+    for (const TicketType& draw : draws) {
+        const auto place = insert(draw);
+        if (!place) {
+            outcome.refused = draws.size() - outcome.added;
+            break;
+        }
+        fresh.insert(fresh.begin() + static_cast<std::ptrdiff_t>(*place), 1);
+        ++outcome.added;
+    }
+    for (std::size_t i = 0; i < fresh.size(); ++i)
+        if (fresh[i]) outcome.positions.push_back(i);
+    return outcome;
+}
+
+void DrawDatabase::removeEntries(const std::vector<std::size_t>& positions) {
+    std::vector<char> gone(entries_.size(), 0);
+    bool any = false;
+    for (std::size_t p : positions) {
+        if (p < gone.size() && !gone[p]) {
+            gone[p] = 1;
+            any = true;
+        }
+    }
+    if (!any) return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (!gone[i]) entries_[kept++] = entries_[i];
+    entries_.resize(kept);
+    header_.entryCount = static_cast<std::uint16_t>(entries_.size());
+    modified_ = true;
 }
 
 std::optional<std::size_t> DrawDatabase::insert(const TicketType& entry) {
-    if (entries_.size() >= kMaxEntries) return std::nullopt;
+    if (entries_.size() >= kMaxDatabaseEntries) return std::nullopt;
     // The first entry with an earlier date, scanning from the newest; the order of a database
     // whose order was disturbed is not assumed, so this stays a plain scan.
     const Date date = entry.date();
@@ -189,7 +211,7 @@ std::optional<std::size_t> DrawDatabase::insert(const TicketType& entry) {
 
     // A number above the game's range widens it, but never past what per-number tables hold.
     auto raise = [&](std::int16_t n) {
-        if (n > int(header_.numbersInLotto) && n <= kMaxLottoNumber)
+        if (n > int(header_.numbersInLotto) && isLottoNumber(n))
             header_.numbersInLotto = static_cast<std::uint16_t>(n);
     };
     for (int k = 0; k < entry.numberCount(); ++k) raise(entry.numbers[k]);
@@ -220,7 +242,7 @@ bool DrawDatabase::sort(ProgressReporter* progress) {
 }
 
 void DrawDatabase::replace(const DataHeader& header, std::vector<TicketType> entries) {
-    if (entries.size() > kMaxEntries) entries.resize(kMaxEntries);
+    if (entries.size() > kMaxDatabaseEntries) entries.resize(kMaxDatabaseEntries);
     entries_ = std::move(entries);
     setHeader(header);
 }
@@ -254,11 +276,12 @@ Bytes newDatabaseBytes(const DataHeader& header, const StatisticsSettings& stats
     DrawDatabase db;
     db.setHeader(header);
     db.setUpdateLink(link);
-    return db.toBytes(stats);
+    db.setStatistics(stats);
+    return db.toBytes();
 }
 
-std::string createDatabaseFile(const std::string& path, const DataHeader& header,
-                               const StatisticsSettings& stats, const std::string& link) {
+IoResult createDatabaseFile(const std::string& path, const DataHeader& header,
+                            const StatisticsSettings& stats, const std::string& link) {
     return writeFileAtomic(path, newDatabaseBytes(header, stats, link));
 }
 

@@ -9,44 +9,55 @@
 #include "core/progress.h"
 #include "core/records/byte_io.h"
 #include "core/records/records.h"
+#include "core/util/io_result.h"
 
 namespace qv {
 
-// True when every number and bonus number lies in 0..100, so it can index a per-number table.
-bool hasOnlyIndexableNumbers(const TicketType& t);
+// What an insert of many draws did: how many went in, how many were refused because the
+// database was full, and where the new entries stand once all are in (ascending).
+struct InsertOutcome {
+    std::size_t added = 0;
+    std::size_t refused = 0;
+    std::vector<std::size_t> positions;
+    bool full() const { return refused > 0; }
+};
 
 class DrawDatabase {
 public:
-    // The entry count is a 16-bit field.
-    static constexpr std::size_t kMaxEntries = 65535;
-    static constexpr std::size_t kMaxLinkChars = 199;
-    static constexpr std::size_t kMaxDescriptionChars = DataHeader::kDescriptionBytes - 1;
+    static constexpr std::size_t kMaxEntries = kMaxDatabaseEntries;
     // Header, statistics block, a full set of entries and the longest link kept: nothing
     // beyond this is ever used, so a load never reads more.
     static constexpr std::size_t kMaxUsefulFileBytes =
         DataHeader::kSize + StatisticsSettings::kSize + kMaxEntries * TicketType::kSize +
         kMaxLinkChars;
 
-    // Reads the file; false when it cannot be opened, leaving the database empty and `stats`
-    // untouched. On success the file name becomes `path` and `stats` is overwritten by the
-    // block stored in the file.
-    bool load(const std::string& path, StatisticsSettings& stats);
+    // Reads the file; on failure the database is left empty. On success the file name
+    // becomes `path` and the statistics options are the block stored in the file.
+    IoResult load(const std::string& path, const StatisticsSettings& current = {});
     // Decodes a file's bytes. Damaged or short data gives a defined partial result: fields the
     // data does not reach are zero, except the statistics block, whose unread bytes keep the
-    // values `stats` had.
-    void loadFromBytes(const Bytes& data, StatisticsSettings& stats);
+    // values of `current` (the options in force before the load).
+    void loadFromBytes(const Bytes& data, const StatisticsSettings& current = {});
 
-    // The exact file contents for the current state and the given statistics options.
-    Bytes toBytes(const StatisticsSettings& stats) const;
-    // Atomic write under the current file name. Empty on success, otherwise the message; the
-    // modified flag is cleared only on success.
-    std::string save(const StatisticsSettings& stats);
+    // The exact file contents for the current state.
+    Bytes toBytes() const;
+    // Atomic write under the current file name; the modified flag is cleared only on success.
+    IoResult save();
     // As save, to `path`, which becomes the file name on success.
-    std::string saveAs(const std::string& path, const StatisticsSettings& stats);
+    IoResult saveAs(const std::string& path);
+
+    // The statistics options stored with the database. Changing them does not mark the
+    // database modified: they are written with it the next time it is saved.
+    const StatisticsSettings& statistics() const { return statistics_; }
+    void setStatistics(const StatisticsSettings& statistics) { statistics_ = statistics; }
 
     // Places the draw by date (after existing draws of the same date) and returns its index;
     // nullopt, with nothing changed, when the database is full.
     std::optional<std::size_t> insert(const TicketType& entry);
+    // Inserts the draws one by one as insert does, stopping when the database is full.
+    InsertOutcome insertAll(const std::vector<TicketType>& draws);
+    // Removes the entries at the given positions (positions past the end are ignored).
+    void removeEntries(const std::vector<std::size_t>& positions);
     // Restores newest-first order and ascending numbers. False when the user cancelled; the
     // positions finished by then stay sorted. Does not set the modified flag.
     bool sort(ProgressReporter* progress);
@@ -81,6 +92,7 @@ private:
     std::string fileName_;
     DataHeader header_;
     std::vector<TicketType> entries_;
+    StatisticsSettings statistics_;
     std::string link_;
     bool modified_ = false;
 };
@@ -89,8 +101,8 @@ private:
 // of 0, the statistics options as given, then the link.
 Bytes newDatabaseBytes(const DataHeader& header, const StatisticsSettings& stats,
                        const std::string& link);
-// Writes such a file atomically; empty on success, otherwise the message.
-std::string createDatabaseFile(const std::string& path, const DataHeader& header,
-                               const StatisticsSettings& stats, const std::string& link);
+// Writes such a file atomically.
+IoResult createDatabaseFile(const std::string& path, const DataHeader& header,
+                            const StatisticsSettings& stats, const std::string& link);
 
 }  // namespace qv

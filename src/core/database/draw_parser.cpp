@@ -90,13 +90,10 @@ Number readNumber(std::string_view rec, std::size_t& p) {
     return num;
 }
 
-// Two-digit years: 50..99 are 1950..1999, 00..49 are 2000..2049. A year written in full
-// stays as written.
-int normalisedYear(int year) {
-    if (year >= 100) return year;
-    year += 1900;
-    if (year < 1950) year += 100;
-    return year;
+// A written two-digit year: "00" is 2000 (a stored 0 means no date, so the shared rule
+// keeps it; typed, it is the year 2000). A year written in full stays as written.
+int writtenYear(int year) {
+    return year == 0 ? 2000 : normalisedYear(year);
 }
 
 // Runs the field loop over the record up to field `lastField` and returns the field index
@@ -137,7 +134,7 @@ int readFields(std::string_view record, int numbersOnTicket, int lastField, Tick
                 if (yearFirst)
                     t.day = saturate16(num.value);
                 else
-                    t.year = saturate16(normalisedYear(num.value));
+                    t.year = saturate16(writtenYear(num.value));
                 break;
             default:
                 if (f < kFirstBonusField)
@@ -149,12 +146,6 @@ int readFields(std::string_view record, int numbersOnTicket, int lastField, Tick
         ++f;
     }
     return f;
-}
-
-bool holdsNumberAbove(const TicketType& t, int limit) {
-    auto above = [limit](std::int16_t v) { return v > limit; };
-    return std::any_of(t.numbers.begin(), t.numbers.end(), above) ||
-           std::any_of(t.bonus.begin(), t.bonus.end(), above);
 }
 
 }  // namespace
@@ -221,9 +212,7 @@ bool DateProbe::feed(char c) {
 bool isValidDrawRecord(const TicketType& t) {
     if (t.day < 1 || t.day > 31 || t.month < 1 || t.month > 12) return false;
     if (t.year < 0 || t.year > 2999) return false;
-    auto inRange = [](std::int16_t v) { return v >= 0 && v <= kMaxLottoNumber; };
-    return std::all_of(t.numbers.begin(), t.numbers.end(), inRange) &&
-           std::all_of(t.bonus.begin(), t.bonus.end(), inRange);
+    return hasOnlyIndexableNumbers(t);
 }
 
 FileImportResult parseImportText(std::string_view text) {
@@ -235,7 +224,8 @@ FileImportResult parseImportText(std::string_view text) {
             return;
         }
         const TicketType t = parseDrawRecord(line, 0);
-        if (holdsNumberAbove(t, kMaxLottoNumber)) {
+        // Parsed values are never negative, so this only catches numbers above 100.
+        if (!hasOnlyIndexableNumbers(t)) {
             ++result.skippedOutOfRange;
             return;
         }

@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/records/limits.h"
+
 namespace qv {
 
 inline constexpr int kMinFade = 0;
-inline constexpr int kMaxFade = 100;
 
 // How much every colour component moves toward white at `level` percent: 0 at 0, 12 at 5,
 // 127 at 50, 255 at 100. Settings files may hold levels outside 0..100; those fade like the

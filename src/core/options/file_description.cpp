@@ -5,6 +5,7 @@
 #include "core/records/records.h"
 #include "core/tickets/ticket_file.h"
 #include "core/util/file_io.h"
+#include "core/view/database_view.h"
 
 namespace qv {
 
@@ -27,18 +28,16 @@ std::string manualText(long long tickets, long long numbers) {
            " Tickets and " + std::to_string(numbers) + " Numbers on each Ticket";
 }
 
+// The second line is the database window's information line, with the header's count.
 std::string describeDatabase(ByteReader& r) {
     DataHeader h = DataHeader::read(r);
-    return h.description + "\n" + std::to_string(h.entryCount) + " Entries, " +
-           std::to_string(h.numbersOnTicket) + " Numbers on a Ticket, " +
-           std::to_string(h.numbersInLotto) + " Numbers in Lotto";
+    return h.description + "\n" + informationLine(h, h.entryCount);
 }
 
 std::string describeTicketFile(ByteReader& r) {
-    const bool older = r.fixedText(TicketFile::kSignatureBytes) == TicketFile::kOldSignature;
-    const bool wheel = older ? r.i16() != 0 : r.u8() != 0;
-    if (wheel) return describeWheel(WheelInfo::readRecord(r));
-    if (older) {
+    const TicketFileHead head = readTicketFileHead(r);
+    if (head.kind == TicketFileKind::Wheel) return describeWheel(WheelInfo::readRecord(r));
+    if (head.older) {
         const int tickets = r.i16();
         return manualText(tickets, r.i16());
     }
@@ -63,13 +62,6 @@ DescribedKind describedKindForPath(std::string_view path) {
     if (equalsIgnoringCase(ext, ".dat")) return DescribedKind::Database;
     if (equalsIgnoringCase(ext, ".qvt")) return DescribedKind::TicketFile;
     return DescribedKind::WheelingTable;
-}
-
-std::string describeWheel(const WheelInfo& wheel) {
-    return wheel.description + "\n" + std::to_string(wheel.numbersToWheel) + " Numbers, " +
-           std::to_string(wheel.ticketCount) + " Tickets, Guarantees " +
-           std::to_string(wheel.guarantee) + " of " + std::to_string(wheel.numbersPerTicket) +
-           " if " + std::to_string(wheel.guaranteeIf);
 }
 
 std::string describeFileBytes(const Bytes& data, DescribedKind kind) {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/records/byte_io.h"
-#include "core/tickets/wheel_info.h"
+#include "core/wheels/wheel_info.h"
 
 namespace qv {
 
@@ -18,9 +18,6 @@ enum class DescribedKind { Database, TicketFile, WheelingTable };
 DescribedKind describedKindForPattern(std::string_view pattern);
 // The same choice by a file's extension: ".dat", ".qvt", anything else a wheeling table.
 DescribedKind describedKindForPath(std::string_view path);
-
-// "%s\n%d Numbers, %d Tickets, Guarantees %d of %d if %d" from the record.
-std::string describeWheel(const WheelInfo& wheel);
 
 // The description of a file's leading bytes. Data shorter than the header is read as if the
 // missing bytes were zero; the text is built regardless.

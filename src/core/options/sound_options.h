@@ -14,10 +14,25 @@
 
 namespace qv {
 
+// The built-in event sounds, by what they mark.
+enum class EventSound {
+    PickNumbers = 500,    // a number-picking dialog opens
+    WheelChosen = 501,    // a wheeling table was chosen for a ticket file
+    CheckFinished = 502,  // a wheel guarantee check ran to its end
+    Click = 503,          // almost every button and number box
+    ColdPick = 504,
+    HotPick = 505,
+    Print = 506,
+    RandomPick = 507,
+    GuaranteeFailed = 508,  // a combination fails the wheel's guarantee
+};
+inline constexpr int kFirstEventSound = static_cast<int>(EventSound::PickNumbers);
+inline constexpr int kLastEventSound = static_cast<int>(EventSound::GuaranteeFailed);
+
 class SoundOptionsModel {
 public:
     static constexpr int kWaveFiles = 3;
-    static constexpr std::size_t kPathChars = 259;
+    static constexpr std::size_t kPathChars = kMaxPathChars;
 
     explicit SoundOptionsModel(SoundSettings& settings);
 

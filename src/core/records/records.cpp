@@ -15,10 +15,16 @@ int countBeforeZero(const std::array<std::int16_t, N>& a) {
 }
 }  // namespace
 
-int TicketType::numberCount() const { return countBeforeZero(numbers); }
-int TicketType::bonusCount() const { return countBeforeZero(bonus); }
+int TicketType::numberCount() const {
+    return countBeforeZero(numbers);
+}
+int TicketType::bonusCount() const {
+    return countBeforeZero(bonus);
+}
 
-void TicketType::sortNumbers() { std::sort(numbers.begin(), numbers.begin() + numberCount()); }
+void TicketType::sortNumbers() {
+    std::sort(numbers.begin(), numbers.begin() + numberCount());
+}
 
 void TicketType::write(ByteWriter& w) const {
     for (auto n : numbers) w.i16(n);
@@ -74,6 +80,12 @@ StatisticsSettings StatisticsSettings::read(ByteReader& r) {
         d->year = r.i16();
     }
     return s;
+}
+
+bool hasOnlyIndexableNumbers(const TicketType& t) {
+    auto ok = [](std::int16_t n) { return isStorableNumber(n); };
+    return std::all_of(t.numbers.begin(), t.numbers.end(), ok) &&
+           std::all_of(t.bonus.begin(), t.bonus.end(), ok);
 }
 
 }  // namespace qv

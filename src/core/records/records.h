@@ -6,13 +6,9 @@
 #include <string>
 
 #include "core/records/byte_io.h"
+#include "core/records/limits.h"
 
 namespace qv {
-
-// Games have at most 100 numbers and at most 10 numbers on a ticket.
-inline constexpr int kMaxLottoNumber = 100;
-inline constexpr int kMaxNumbersOnTicket = 10;
-inline constexpr int kMaxBonusNumbers = 3;
 
 struct Date {
     std::int16_t month = 0;
@@ -28,7 +24,9 @@ inline bool isLater(const Date& a, const Date& b) {
     if (a.month != b.month) return a.month > b.month;
     return a.day > b.day;
 }
-inline bool isEarlier(const Date& a, const Date& b) { return isLater(b, a); }
+inline bool isEarlier(const Date& a, const Date& b) {
+    return isLater(b, a);
+}
 
 // One draw or one ticket: 32 bytes, all fields 16-bit signed. A list of numbers is filled
 // from the front and ends at the first 0.
@@ -59,10 +57,13 @@ struct TicketType {
     friend bool operator==(const TicketType&, const TicketType&) = default;
 };
 
+// True when every number and bonus number lies in 0..100, so it can index a per-number table.
+bool hasOnlyIndexableNumbers(const TicketType& t);
+
 // The 41-byte head of a draw database.
 struct DataHeader {
     static constexpr std::size_t kSize = 41;
-    static constexpr std::size_t kDescriptionBytes = 35;  // at most 34 characters
+    static constexpr std::size_t kDescriptionBytes = kMaxDescriptionChars + 1;
 
     std::string description;  // UTF-8 in memory, Latin-1 in the file
     std::uint16_t numbersInLotto = 49;

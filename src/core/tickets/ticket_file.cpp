@@ -28,11 +28,9 @@ void readRecords(ByteReader& r, std::vector<TicketType>& records) {
     r.skip((records.size() - k) * TicketType::kSize);
 }
 
-TicketFileReadResult damaged(long long count) {
-    TicketFileReadResult res;
-    res.status = TicketReadStatus::Damaged;
-    res.message = "The ticket file is damaged: it claims " + std::to_string(count) + " tickets.";
-    return res;
+IoResult damaged(long long count) {
+    return IoResult::failure(IoStatus::Damaged, "The ticket file is damaged: it claims " +
+                                                    std::to_string(count) + " tickets.");
 }
 
 std::size_t wheelTicketCount(const TicketFile& f) {
@@ -104,19 +102,21 @@ Bytes TicketFile::toBytes() const {
     return out;
 }
 
-std::string TicketFile::save() {
+IoResult TicketFile::save() {
     return saveAs(path);
 }
 
-std::string TicketFile::saveAs(const std::string& newPath) {
-    if (newPath.empty()) return "The ticket file has no file name.";
-    if (std::string why = unsavableReason(*this); !why.empty()) return why;
-    std::string err = writeFileAtomic(newPath, toBytes());
-    if (err.empty()) {
+IoResult TicketFile::saveAs(const std::string& newPath) {
+    if (newPath.empty())
+        return IoResult::failure(IoStatus::CannotWrite, "The ticket file has no file name.");
+    if (std::string why = unsavableReason(*this); !why.empty())
+        return IoResult::failure(IoStatus::CannotWrite, why);
+    IoResult result = writeFileAtomic(newPath, toBytes());
+    if (result) {
         path = newPath;
         modified = false;
     }
-    return err;
+    return result;
 }
 
 TicketFile newManualTicketFile(std::int32_t numbersPerTicket, std::int32_t numbersInLotto) {
@@ -139,19 +139,24 @@ TicketFile newWheelTicketFile(WheelInfo wheel, const NumbersUsed& numbersUsed) {
     return f;
 }
 
-TicketFileReadResult ticketFileFromBytes(const Bytes& data) {
-    ByteReader r(data);
+TicketFileHead readTicketFileHead(ByteReader& r) {
     // The signature is not checked beyond telling the older layout apart: anything else is
     // read as the current one.
-    const bool older = r.fixedText(TicketFile::kSignatureBytes) == TicketFile::kOldSignature;
-    const bool wheel = older ? r.i16() != 0 : r.u8() != 0;
+    TicketFileHead head;
+    head.older = r.fixedText(TicketFile::kSignatureBytes) == TicketFile::kOldSignature;
+    const bool wheel = head.older ? r.i16() != 0 : r.u8() != 0;
+    head.kind = wheel ? TicketFileKind::Wheel : TicketFileKind::Manual;
+    return head;
+}
 
-    TicketFileReadResult res;
-    TicketFile& f = res.file;
-    if (!wheel) {
+IoResult ticketFileFromBytes(const Bytes& data, TicketFile& f) {
+    ByteReader r(data);
+    const TicketFileHead head = readTicketFileHead(r);
+    f = TicketFile{};
+    if (head.kind == TicketFileKind::Manual) {
         f.kind = TicketFileKind::Manual;
         long long count = 0;
-        if (older) {
+        if (head.older) {
             count = r.i16();
             f.numbersPerTicket = r.i16();
             f.numbersInLotto = r.i16();
@@ -163,7 +168,7 @@ TicketFileReadResult ticketFileFromBytes(const Bytes& data) {
         if (count < 0 || count > TicketFile::kMaxManualTickets) return damaged(count);
         f.tickets.resize(static_cast<std::size_t>(count));
         readRecords(r, f.tickets);
-        return res;
+        return IoResult::success();
     }
 
     f.kind = TicketFileKind::Wheel;
@@ -175,30 +180,24 @@ TicketFileReadResult ticketFileFromBytes(const Bytes& data) {
     readRecords(r, f.wheel.rows);
     readRecords(r, f.tickets);
     for (std::int16_t& v : f.numbersUsed) v = r.i16();
-    return res;
+    return IoResult::success();
 }
 
-TicketFileReadResult loadTicketFile(const std::string& path) {
+IoResult loadTicketFile(const std::string& path, TicketFile& file) {
     auto data = readWholeFile(path, kMaxTicketFileBytes);
-    if (!data) {
-        TicketFileReadResult res;
-        res.status = TicketReadStatus::CannotOpen;
-        res.message = "Cannot open the ticket file " + path + ".";
-        return res;
+    if (!data)
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the ticket file " + path + ".");
+    IoResult result = ticketFileFromBytes(*data, file);
+    if (result) {
+        file.path = path;
+        file.modified = false;
     }
-    TicketFileReadResult res = ticketFileFromBytes(*data);
-    if (res.ok()) {
-        res.file.path = path;
-        res.file.modified = false;
-    }
-    return res;
+    return result;
 }
 
 TicketFileKind probeTicketFileKind(const Bytes& data) {
     ByteReader r(data);
-    const bool older = r.fixedText(TicketFile::kSignatureBytes) == TicketFile::kOldSignature;
-    const bool wheel = older ? r.i16() != 0 : r.u8() != 0;
-    return wheel ? TicketFileKind::Wheel : TicketFileKind::Manual;
+    return readTicketFileHead(r).kind;
 }
 
 std::optional<TicketFileKind> probeTicketFileKind(const std::string& path) {
@@ -209,91 +208,6 @@ std::optional<TicketFileKind> probeTicketFileKind(const std::string& path) {
 
 void SortTicketNumbers(TicketType& ticket) {
     ticket.sortNumbers();
-}
-
-bool isMainHit(std::int16_t n, const TicketType& winning) {
-    for (std::int16_t w : winning.numbers) {
-        if (w == 0) break;
-        if (w == n) return true;
-    }
-    return false;
-}
-
-bool isBonusHitAmongBonus(std::int16_t b, const TicketType& winning) {
-    for (std::int16_t w : winning.bonus) {
-        if (w == 0) break;
-        if (w == b) return true;
-    }
-    return false;
-}
-
-bool isBonusHit(std::int16_t b, const TicketType& winning) {
-    if (isBonusHitAmongBonus(b, winning)) return true;
-    return winning.bonus[0] == 0 && isMainHit(b, winning);
-}
-
-MatchResult MatchTicket(const TicketType& ticket, const TicketType& winning) {
-    MatchResult m;
-    for (std::int16_t n : ticket.numbers) {
-        if (n == 0) break;
-        if (isMainHit(n, winning)) ++m.MainHits;
-    }
-    for (std::int16_t b : ticket.bonus) {
-        if (b == 0) break;
-        if (isBonusHit(b, winning)) ++m.BonusHits;
-    }
-    return m;
-}
-
-TallyCounts TallyResults(const std::vector<TicketType>& tickets, const TicketType& draw,
-                         bool& wantBonus) {
-    if (wantBonus && bonusColumnCount(tickets) == 0) wantBonus = false;
-    TallyCounts t;
-    for (const TicketType& ticket : tickets) {
-        int main = 0;
-        for (std::int16_t n : ticket.numbers) {
-            if (n == 0) break;
-            if (isMainHit(n, draw)) ++main;
-        }
-        const int slot = main - 2;
-        if (slot < 0 || slot >= int(kTallySize)) continue;
-        ++t.hits[slot];
-        if (!wantBonus) continue;
-        for (std::int16_t b : ticket.bonus) {
-            if (b == 0) break;
-            if (isBonusHitAmongBonus(b, draw)) ++t.bonusHits[slot];
-        }
-    }
-    return t;
-}
-
-bool WheelConditionMet(const WheelInfo& wheel, const NumbersUsed& numbersUsed,
-                       const TicketType& draw) {
-    const int n = std::clamp<int>(wheel.numbersToWheel, 0, int(kNumbersUsedSize));
-    int found = 0;
-    for (int i = 0; i < n; ++i)
-        if (isMainHit(numbersUsed[i], draw)) ++found;
-    return found >= wheel.guaranteeIf;
-}
-
-bool WheelConditionMet(const TicketFile& file, const TicketType& draw) {
-    return WheelConditionMet(file.wheel, file.numbersUsed, draw);
-}
-
-int bonusColumnCount(const std::vector<TicketType>& tickets) {
-    int most = 0;
-    for (const TicketType& t : tickets) most = std::max(most, t.bonusCount());
-    return most;
-}
-
-int mainNumberCount(const std::vector<TicketType>& tickets) {
-    return tickets.empty() ? 0 : tickets.front().numberCount();
-}
-
-std::string resultText(const MatchResult& result, int mainNumbers, int bonusColumns) {
-    std::string s = std::to_string(result.MainHits) + "/" + std::to_string(mainNumbers);
-    if (bonusColumns > 0) s += " + " + std::to_string(result.BonusHits) + "B";
-    return s;
 }
 
 }  // namespace qv

@@ -42,7 +42,7 @@ std::optional<std::string> readTextFile(const std::string& path, std::size_t max
     return std::string(b->begin(), b->end());
 }
 
-std::string writeFileAtomic(const std::string& path, const void* data, std::size_t size) {
+IoResult writeFileAtomic(const std::string& path, const void* data, std::size_t size) {
     namespace fs = std::filesystem;
     fs::path target(path);
     fs::path dir = target.parent_path();
@@ -51,7 +51,9 @@ std::string writeFileAtomic(const std::string& path, const void* data, std::size
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
     int fd = mkstemp(name.data());
-    if (fd < 0) return "Cannot create a file in " + dir.string() + ": " + std::strerror(errno);
+    if (fd < 0)
+        return IoResult::failure(IoStatus::CannotWrite, "Cannot create a file in " + dir.string() +
+                                                            ": " + std::strerror(errno));
     // Keep the permissions of an existing file; a new one gets the usual 0666 less umask.
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
@@ -70,7 +72,7 @@ std::string writeFileAtomic(const std::string& path, const void* data, std::size
             std::string err = std::strerror(errno);
             ::close(fd);
             ::unlink(name.data());
-            return "Cannot write " + path + ": " + err;
+            return IoResult::failure(IoStatus::CannotWrite, "Cannot write " + path + ": " + err);
         }
         p += w;
         left -= static_cast<std::size_t>(w);
@@ -78,21 +80,14 @@ std::string writeFileAtomic(const std::string& path, const void* data, std::size
     if (::fsync(fd) != 0 || ::close(fd) != 0) {
         std::string err = std::strerror(errno);
         ::unlink(name.data());
-        return "Cannot write " + path + ": " + err;
+        return IoResult::failure(IoStatus::CannotWrite, "Cannot write " + path + ": " + err);
     }
     if (std::rename(name.data(), path.c_str()) != 0) {
         std::string err = std::strerror(errno);
         ::unlink(name.data());
-        return "Cannot replace " + path + ": " + err;
+        return IoResult::failure(IoStatus::CannotWrite, "Cannot replace " + path + ": " + err);
     }
-    return {};
-}
-
-std::string toNativeSeparators(const std::string& path) {
-    std::string s = path;
-    for (char& c : s)
-        if (c == '\\') c = '/';
-    return s;
+    return IoResult::success();
 }
 
 }  // namespace qv

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/util/io_result.h"
+
 namespace qv {
 
 // Reads a whole file; nullopt when it cannot be opened or read. `maxBytes` bounds what is
@@ -15,18 +17,13 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path,
 std::optional<std::string> readTextFile(const std::string& path, std::size_t maxBytes = 64u << 20);
 
 // Writes the bytes to a temporary file beside `path` and renames it over `path`, so a failed
-// or interrupted save leaves the old file as it was. Returns an empty string on success,
-// otherwise a message saying what failed.
-std::string writeFileAtomic(const std::string& path, const void* data, std::size_t size);
-inline std::string writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& b) {
+// or interrupted save leaves the old file as it was.
+IoResult writeFileAtomic(const std::string& path, const void* data, std::size_t size);
+inline IoResult writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& b) {
     return writeFileAtomic(path, b.data(), b.size());
 }
-inline std::string writeFileAtomic(const std::string& path, const std::string& s) {
+inline IoResult writeFileAtomic(const std::string& path, const std::string& s) {
     return writeFileAtomic(path, s.data(), s.size());
 }
-
-// Accepts "\" and "/" as separators (stored paths may come from Windows) and gives a path
-// with "/" separators.
-std::string toNativeSeparators(const std::string& path);
 
 }  // namespace qv

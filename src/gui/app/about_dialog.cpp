@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "gui/app/app_paths.h"
+#include "gui/common/app_paths.h"
 
 // The build may name the version; otherwise the project's own.
 #ifndef QV_VERSION

@@ -1,28 +1,31 @@
 #include "gui/app/my_app.h"
 
-#include "gui/app/app_paths.h"
 #include "gui/app/splash.h"
+#include "gui/common/app_paths.h"
 
 namespace qv::gui {
 
 TMyApp::TMyApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: the platform would add it to every window title, and the titles are
+    // the program's own texts.
     setApplicationName(QStringLiteral("Quorvantile"));
-    setApplicationDisplayName(QStringLiteral("Quorvantile"));
     setWindowIcon(applicationIcon());
-    environment_ = FrameEnvironment::fromApplication();
+    environment_ = AppEnvironment::fromApplication();
 }
 
 TMyApp::~TMyApp() {
     // Windows go before the application object.
     frame_.reset();
     splash_.reset();
+    state_.reset();
 }
 
 void TMyApp::initMainWindow() {
     splash_ = std::make_unique<TSplashWindow>();
     splash_->showNow();
     splash_->waitShown();
-    frame_ = std::make_unique<TMyMDIFrame>(environment_);
+    state_ = std::make_unique<ApplicationState>(environment_);
+    frame_ = std::make_unique<TMyMDIFrame>(*state_);
 }
 
 void TMyApp::initInstance() {

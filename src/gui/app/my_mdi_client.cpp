@@ -5,7 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "core/app/commands.h"
+#include "core/util/paths.h"
+#include "core/view/placement.h"
 
 namespace qv::gui {
 

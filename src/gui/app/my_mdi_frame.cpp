@@ -15,18 +15,22 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "core/tickets/ticket_file.h"
+#include "core/util/paths.h"
+#include "core/view/placement.h"
 #include "gui/app/about_dialog.h"
-#include "gui/app/app_paths.h"
 #include "gui/app/button_menu_gadget.h"
 #include "gui/app/my_mdi_client.h"
+#include "gui/common/app_paths.h"
+#include "gui/common/file_dialogs.h"
+#include "gui/common/sound_player.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/database_dialog.h"
 #include "gui/options/desktop_options.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/options/sound_options_dialog.h"
-#include "gui/options/sound_player.h"
 
 // The manual's web edition; a build may name one. Empty: the installed manual serves.
 #ifndef QV_ONLINE_MANUAL_URL
@@ -36,6 +40,9 @@
 namespace qv::gui {
 
 namespace {
+
+// The tool-bar glyphs' size; each gadget is exactly this big.
+constexpr QSize kGadgetSize(55, 49);
 
 QIcon glyph(int id) {
     return QIcon(QStringLiteral(":/app/images/glyph_%1.png").arg(id));
@@ -55,24 +62,13 @@ QWidget* gap(int width, QWidget* parent) {
 
 }  // namespace
 
-FrameEnvironment FrameEnvironment::fromApplication() {
-    FrameEnvironment env;
-    env.programDir = programDirectory();
-    env.settingsPath = settingsPathFor(env.programDir);
-    env.dataDir = dataDirectoryFor(env.programDir);
-    return env;
-}
-
-TMyMDIFrame::TMyMDIFrame(const FrameEnvironment& environment, QWidget* parent)
-    : QMainWindow(parent), environment_(environment) {
+TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state) {
     initAppResources();
     client_ = new TMyMDIClient(this);
     setCentralWidget(client_);
     setWindowTitle(tr("Quorvantile"));
 
-    if (!environment_.settingsPath.isEmpty()) {
-        settings_ = qv::readSettingsFile(environment_.settingsPath.toStdString());
-    }
     placeFrame();
     setWindowIcon(applicationIcon());
 
@@ -81,9 +77,7 @@ TMyMDIFrame::TMyMDIFrame(const FrameEnvironment& environment, QWidget* parent)
     buildToolBar();
     statusBar();
 
-    setWallpaperOrientation(settings_.wallpaperOrientation);
-    // The list itself is loaded by the number-list window from the settings' name.
-    state_.numberListInUse = settings_.usingNumberList && !settings_.lastNumberList.empty();
+    setWallpaperOrientation(state_.settings().wallpaperOrientation);
 
     askYesNo_ = [this](const QString& text, const QString& caption) {
         return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No,
@@ -94,22 +88,27 @@ TMyMDIFrame::TMyMDIFrame(const FrameEnvironment& environment, QWidget* parent)
     };
     openUrl_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
-    soundPlayer_ = new SoundPlayer(settings_.sound, this);
+    connect(&state_, &ApplicationState::flagsChanged, this, &TMyMDIFrame::updateCommandEnabling);
+    connect(&state_, &ApplicationState::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
     updateCommandEnabling();
 }
 
 TMyMDIFrame::~TMyMDIFrame() {
-    // The database window goes with the frame's children, after the attached file.
-    setOpenTicketFile(this, nullptr);
+    // The windows that registered documents go with the frame's children.
+    disconnect(&state_, nullptr, this, nullptr);
 }
 
 void TMyMDIFrame::placeFrame() {
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    qv::Settings& settings = state_.settings();
     // Kept as "the rectangle last read or computed" for an exit while maximized.
-    settings_.mainRect = qv::initialMainRect(settings_, toRect(desktop));
-    const qv::Rect& r = settings_.mainRect;
-    move(r.left, r.top);
+    settings.mainRect = qv::initialMainRect(settings, toRect(desktop));
+    const qv::Rect& r = settings.mainRect;
+    const qv::Point at =
+        qv::keepTitleBarReachable(qv::Point{r.left, r.top}, r.width(), toRect(desktop));
+    move(at.x, at.y);
     resize(r.width(), r.height());
 }
 
@@ -275,7 +274,7 @@ void TMyMDIFrame::buildToolBar() {
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolBar_->setIconSize(QSize(55, 49));
+    toolBar_->setIconSize(kGadgetSize);
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     // Gadgets sit side by side; the dividers make the gaps.
     toolBar_->layout()->setSpacing(0);
@@ -323,91 +322,69 @@ void TMyMDIFrame::buildToolBar() {
     menuButton(kToolNumberLists, {kCreateList, kSelectList, kEditCurrentList});
     divider();
     menuButton(kToolHelp, {kHelpIndex, kOnlineManual, 0, kAbout});
+
+    // Every gadget is exactly its glyph's size, so all thirteen fit the default width.
+    toolBar_->layout()->setContentsMargins(0, 0, 0, 0);
+    toolBar_->setStyleSheet(
+        QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"
+                       "QToolButton { padding: 0px; margin: 0px; }"));
+    for (QToolButton* button : toolBar_->findChildren<QToolButton*>()) {
+        if (button->objectName() == QLatin1String("qt_toolbar_ext_button")) continue;
+        button->setFixedSize(kGadgetSize);
+    }
 }
 
 TButtonMenuGadget* TMyMDIFrame::menuGadget(int commandId) const {
     return menuGadgets_.value(commandId);
 }
 
-QString TMyMDIFrame::dataFile(const std::string& stored) const {
-    return resolveDataFile(stored, environment_.dataDir);
-}
-
-void TMyMDIFrame::setAppState(const qv::AppState& state) {
-    state_ = state;
-    updateCommandEnabling();
-}
-
-void TMyMDIFrame::setStatisticsOpen(qv::StatisticsKind kind, bool open) {
-    state_.setStatisticsOpen(kind, open);
-    updateCommandEnabling();
-}
-
-void TMyMDIFrame::setNumberListState(bool inUse, bool dialogOpen) {
-    state_.numberListInUse = inUse;
-    state_.numberListDialogOpen = dialogOpen;
-    updateCommandEnabling();
-}
-
-void TMyMDIFrame::setOpenDocument(DocumentSlot slot, OpenDocument* document) {
-    documents_[static_cast<std::size_t>(slot)] = document;
-    switch (slot) {
-        case DocumentSlot::Database:
-            state_.databaseOpen = document != nullptr;
-            break;
-        case DocumentSlot::WheelTicketFile:
-            state_.wheelTicketFileOpen = document != nullptr;
-            break;
-        case DocumentSlot::ManualTicketFile:
-            state_.manualTicketFileOpen = document != nullptr;
-            break;
-    }
-    updateCommandEnabling();
-}
-
-OpenDocument* TMyMDIFrame::openDocument(DocumentSlot slot) const {
-    return documents_[static_cast<std::size_t>(slot)];
-}
-
 void TMyMDIFrame::updateCommandEnabling() {
     for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
-        it.value()->setEnabled(qv::isCommandEnabled(it.key(), state_));
+        it.value()->setEnabled(qv::isCommandEnabled(it.key(), state_.flags()));
     }
 }
 
 bool TMyMDIFrame::openDatabaseByName(const QString& path) {
-    // The database window picks up the attached ticket file itself.
-    return openDatabaseWindow(this, path);
+    DataBaseDialog* dialog = openDatabaseWindow(state_, this, path);
+    if (!dialog) return false;
+    // The first time, the window goes below the tool bar so that the menus and the tool bar
+    // stay in reach.
+    if (!state_.settings().databaseWindowPosRead) {
+        const int below = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
+        // From the outer corner the frame was placed at: the window manager may not have
+        // framed the window yet, so the inside's position is not to be trusted here.
+        const QPoint at = pos() + QPoint(8, 2 * DataBaseDialog::kFrameAllowance + below);
+        dialog->placeAt(at);
+    }
+    return true;
 }
 
 bool TMyMDIFrame::openTicketFileByName(const QString& path) {
-    qv::TicketFileReadResult read;
-    if (!path.isEmpty()) read = qv::loadTicketFile(QDir::toNativeSeparators(path).toStdString());
-    if (path.isEmpty() || read.status == qv::TicketReadStatus::CannotOpen) {
+    qv::Settings& settings = state_.settings();
+    auto file = std::make_unique<qv::TicketFile>();
+    qv::IoResult read = qv::IoResult::failure(qv::IoStatus::CannotOpen, {});
+    if (!path.isEmpty())
+        read = qv::loadTicketFile(QDir::toNativeSeparators(path).toStdString(), *file);
+    if (!read.ok()) {
         // Forgotten silently, unless another file is attached and stays remembered.
-        if (!ticketFile_) settings_.lastTicketFile.clear();
+        if (!state_.ticketFile()) settings.lastTicketFile.clear();
+        if (read.status == qv::IoStatus::Damaged) {
+            notice_(tr("The ticket file %1 is damaged and cannot be opened.\n%2")
+                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)),
+                    tr("Quorvantile"));
+        }
         return false;
     }
-    if (read.status == qv::TicketReadStatus::Damaged) {
-        if (!ticketFile_) settings_.lastTicketFile.clear();
-        notice_(tr("The ticket file %1 is damaged and cannot be opened.\n%2")
-                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)),
-                tr("Quorvantile"));
-        return false;
-    }
-    auto file = std::make_unique<qv::TicketFile>(std::move(read.file));
     // Absolute, so that it is found again whatever the directory at the next start.
     const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     file->path = absolute.toStdString();
-    // The database window switches to the new file before the old one goes.
-    setOpenTicketFile(this, file.get());
-    ticketFile_ = std::move(file);
-    settings_.lastTicketFile = absolute.toStdString();
+    state_.setTicketFile(std::move(file));
+    settings.lastTicketFile = absolute.toStdString();
     return true;
 }
 
 QString TMyMDIFrame::manualIndexPath() const {
-    return QDir(environment_.dataDir).filePath(QStringLiteral("manual/index.html"));
+    return QDir(state_.environment().dataDir).filePath(QStringLiteral("manual/index.html"));
 }
 
 QUrl TMyMDIFrame::onlineManualUrl() const {
@@ -446,6 +423,7 @@ void TMyMDIFrame::openTicketFileCommand() {
 }
 
 void TMyMDIFrame::setupWindow(const QStringList& commandLineFiles) {
+    qv::Settings& settings = state_.settings();
     QString database;
     QString ticketFile;
     for (const QString& name : commandLineFiles) {
@@ -463,15 +441,15 @@ void TMyMDIFrame::setupWindow(const QStringList& commandLineFiles) {
     // A file named on the command line takes the place of the one of the last session.
     if (!database.isEmpty()) {
         openDatabaseByName(database);
-    } else if (!settings_.lastDatabase.empty() &&
-               !openDatabaseByName(QString::fromStdString(settings_.lastDatabase))) {
-        settings_.lastDatabase.clear();
+    } else if (!settings.lastDatabase.empty() &&
+               !openDatabaseByName(QString::fromStdString(settings.lastDatabase))) {
+        settings.lastDatabase.clear();
     }
     if (!ticketFile.isEmpty()) {
         openTicketFileByName(ticketFile);
-    } else if (!settings_.lastTicketFile.empty() &&
-               !openTicketFileByName(QString::fromStdString(settings_.lastTicketFile))) {
-        settings_.lastTicketFile.clear();
+    } else if (!settings.lastTicketFile.empty() &&
+               !openTicketFileByName(QString::fromStdString(settings.lastTicketFile))) {
+        settings.lastTicketFile.clear();
     }
 }
 
@@ -480,7 +458,7 @@ void TMyMDIFrame::setCommandHandler(int commandId, std::function<void()> handler
 }
 
 void TMyMDIFrame::runCommand(int commandId) {
-    if (!qv::isCommandEnabled(commandId, state_)) return;
+    if (!qv::isCommandEnabled(commandId, state_.flags())) return;
     const int id = qv::menuCommandFor(commandId);
     if (const auto handler = handlers_.value(id)) {
         handler();
@@ -499,7 +477,7 @@ void TMyMDIFrame::runCommand(int commandId) {
             setWallpaperOrientation(qv::wallpaperOrientationFor(id));
             break;
         case qv::cmd::kDeskTopSettings:
-            runDeskTopOptionsCommand(this);
+            runDeskTopOptions();
             break;
         case qv::cmd::kOpenDatabase:
             openDatabaseCommand();
@@ -508,7 +486,7 @@ void TMyMDIFrame::runCommand(int commandId) {
             openTicketFileCommand();
             break;
         case qv::cmd::kCreateDatabase:
-            createDatabaseCommand(this);
+            createDatabaseCommand(state_, this);
             break;
         case qv::cmd::kHelpIndex:
             showManual(QUrl::fromLocalFile(manualIndexPath()));
@@ -519,14 +497,42 @@ void TMyMDIFrame::runCommand(int commandId) {
         case qv::cmd::kAbout:
             showAbout();
             break;
+        case qv::cmd::kUseWheelingTable:
+        case qv::cmd::kEnterTicketsManually:
+        case qv::cmd::kImportWheelingTable:
+        case qv::cmd::kEnterNewWinners:
+        case qv::cmd::kFrequencyOfWinningNumbers:
+        case qv::cmd::kFrequencyOfBonusNumbers:
+        case qv::cmd::kFrequencyOfPairs:
+        case qv::cmd::kFrequencyOfTriples:
+        case qv::cmd::kSkippingHabit:
+        case qv::cmd::kClusterAnalysis:
+        case qv::cmd::kCreateList:
+        case qv::cmd::kSelectList:
+        case qv::cmd::kEditCurrentList:
+        case qv::cmd::kStatisticsOptions:
+            // The windows behind these commands register their handlers as they arrive.
+            showNotAvailable();
+            break;
         default:
-            // The windows and dialogs behind the other commands register their handlers.
             break;
     }
 }
 
+void TMyMDIFrame::showNotAvailable() {
+    showNotAvailableYet(this);
+}
+
+void TMyMDIFrame::runDeskTopOptions() {
+    qv::DeskTopType copy = state_.settings().mainWallpaper;
+    DeskTopOptions dialog(this, &copy, state_.environment().dataDir);
+    if (dialog.exec() != QDialog::Accepted) return;
+    state_.settings().mainWallpaper = copy;
+    client_->viewport()->update();
+}
+
 void TMyMDIFrame::setWallpaperOrientation(int orientation) {
-    settings_.wallpaperOrientation = orientation;
+    state_.settings().wallpaperOrientation = orientation;
     client_->setOrientation(orientation);
     const int checkedId = qv::wallpaperCommand(orientation);
     for (int id :
@@ -536,7 +542,7 @@ void TMyMDIFrame::setWallpaperOrientation(int orientation) {
 }
 
 void TMyMDIFrame::showSoundOptions() {
-    TSoundOptionsDialog dialog(settings_.sound, soundPlayer_, this);
+    TSoundOptionsDialog dialog(state_.settings().sound, state_.soundPlayer(), this);
     dialog.exec();
 }
 
@@ -553,30 +559,28 @@ bool TMyMDIFrame::canClose() {
         return document->save();
     };
 
-    if (OpenDocument* db = openDocument(DocumentSlot::Database)) {
+    qv::Settings& settings = state_.settings();
+    if (OpenDocument* db = state_.document(DocumentSlot::Database)) {
         // A failed save would lose the changes: stay open so the user can act.
         if (!offerSave(db, tr("Save database file before exit ?"))) return false;
         const QPoint at = db->windowPosition();
-        settings_.databaseWindowPos = qv::Point{at.x(), at.y()};
+        settings.databaseWindowPos = qv::Point{at.x(), at.y()};
     }
     for (DocumentSlot slot : {DocumentSlot::WheelTicketFile, DocumentSlot::ManualTicketFile}) {
-        if (OpenDocument* tickets = openDocument(slot)) {
+        if (OpenDocument* tickets = state_.document(slot)) {
             if (!offerSave(tickets, tr("Save ticket file before exit ?"))) return false;
             const QPoint at = tickets->windowPosition();
-            settings_.ticketWindowPos = qv::Point{at.x(), at.y()};
+            settings.ticketWindowPos = qv::Point{at.x(), at.y()};
         }
     }
 
     // Placed with move() and resize(), so taken back the same way: the outer top-left
     // corner and the inner size.
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
-        settings_.mainRect = qv::Rect{x(), y(), x() + width(), y() + height()};
+        settings.mainRect = qv::Rect{x(), y(), x() + width(), y() + height()};
     }
-    if (!environment_.settingsPath.isEmpty()) {
-        const std::string error =
-            qv::writeSettingsFile(environment_.settingsPath.toStdString(), settings_);
-        if (!error.empty()) qWarning("Settings not saved: %s", error.c_str());
-    }
+    if (const qv::IoResult written = state_.writeSettings(); !written)
+        qWarning("Settings not saved: %s", written.message.c_str());
     return true;
 }
 

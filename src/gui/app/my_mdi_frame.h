@@ -1,6 +1,6 @@
 #pragma once
-// The main window: menu, tool bar, the MDI desktop, command enabling, the application-wide
-// state the other windows share, and the save questions and settings write at exit.
+// The main window: menu, tool bar, the MDI desktop, command enabling, and the save
+// questions and settings write at exit. What the windows share lives in ApplicationState.
 
 #include <QHash>
 #include <QMainWindow>
@@ -14,36 +14,21 @@
 #include "core/app/commands.h"
 #include "core/app/settings.h"
 #include "core/records/records.h"
-#include "gui/app/open_document.h"
+#include "gui/common/application_state.h"
 
 class QMenu;
 class QToolBar;
 
-namespace qv {
-struct TicketFile;
-}
-
 namespace qv::gui {
 
-class SoundPlayer;
 class TButtonMenuGadget;
 class TMyMDIClient;
-
-// Where the frame reads and writes its files; tests point it at a temporary directory.
-struct FrameEnvironment {
-    QString programDir;
-    QString settingsPath;
-    QString dataDir;
-
-    // The running program's directories.
-    static FrameEnvironment fromApplication();
-};
 
 class TMyMDIFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // Reads the settings, places the frame and builds its menu and tool bar.
-    explicit TMyMDIFrame(const FrameEnvironment& environment, QWidget* parent = nullptr);
+    // Places the frame by the settings and builds its menu and tool bar.
+    explicit TMyMDIFrame(ApplicationState& state, QWidget* parent = nullptr);
     ~TMyMDIFrame() override;
 
     // Reopens the files of the last session, or the files named on the command line in
@@ -60,33 +45,15 @@ public:
     TButtonMenuGadget* menuGadget(int commandId) const;
     QMenu* desktopMenu() const { return desktopMenu_; }
 
-    const FrameEnvironment& environment() const { return environment_; }
-    qv::Settings& settings() { return settings_; }
-    const qv::Settings& settings() const { return settings_; }
-    qv::TicketType& currentWinningNumbers() { return winningNumbers_; }
-    qv::StatisticsSettings& statisticsSettings() { return statisticsSettings_; }
-    SoundPlayer* soundPlayer() const { return soundPlayer_; }
-    // A stored name such as ".\ticket.bmp" as a path inside the data directory.
-    QString dataFile(const std::string& stored) const;
-
-    // Application-wide flags; every change re-applies the command enabling.
-    const qv::AppState& appState() const { return state_; }
-    void setAppState(const qv::AppState& state);
-    void setStatisticsOpen(qv::StatisticsKind kind, bool open);
-    void setNumberListState(bool inUse, bool dialogOpen);
-
-    // A window with an open file registers here (nullptr when it closes); this also sets
-    // the matching open flag.
-    void setOpenDocument(DocumentSlot slot, OpenDocument* document);
-    OpenDocument* openDocument(DocumentSlot slot) const;
+    ApplicationState& state() const { return state_; }
 
     // Open a database or ticket file by name, as if chosen from the menu; false when nothing
     // was opened. A file that cannot be opened is forgotten as the last one of its kind.
     bool openDatabaseByName(const QString& path);
-    // Until the ticket windows exist, the file is read and kept here, attached: the database
-    // window shows its results. Another one replaces it. A damaged file is reported.
+    // Until the ticket windows exist, the file is read and handed to the application state,
+    // whose database window shows its results. Another one replaces it. A damaged file is
+    // reported.
     bool openTicketFileByName(const QString& path);
-    const qv::TicketFile* attachedTicketFile() const { return ticketFile_.get(); }
 
     // The installed manual's first page, and the address "Online Manual" opens: the web
     // edition when QV_MANUAL_URL (or the build) names one, otherwise the installed manual.
@@ -127,25 +94,20 @@ private:
     void openTicketFileCommand();
     void showManual(const QUrl& url);
 
-    FrameEnvironment environment_;
-    qv::Settings settings_;
-    qv::AppState state_;
-    qv::TicketType winningNumbers_;
-    qv::StatisticsSettings statisticsSettings_;
-    std::array<OpenDocument*, 3> documents_{};
+    void showNotAvailable();
+    void runDeskTopOptions();
+
+    ApplicationState& state_;
 
     TMyMDIClient* client_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* desktopMenu_ = nullptr;
-    SoundPlayer* soundPlayer_ = nullptr;
     QHash<int, QAction*> actions_;
     QHash<int, TButtonMenuGadget*> menuGadgets_;
     QHash<int, std::function<void()>> handlers_;
     YesNoQuestion askYesNo_;
     Notice notice_;
     UrlOpener openUrl_;
-
-    std::unique_ptr<qv::TicketFile> ticketFile_;
 };
 
 }  // namespace qv::gui

@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QThread>
 
-#include "gui/app/app_paths.h"
+#include "gui/common/app_paths.h"
 
 namespace qv::gui {
 

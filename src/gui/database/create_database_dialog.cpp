@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "core/database/draw_database.h"
-#include "gui/app/my_mdi_frame.h"
-#include "gui/options/sound_player.h"
+#include "gui/common/application_state.h"
+#include "gui/common/sound_player.h"
 
 namespace qv::gui {
 
@@ -91,7 +91,7 @@ CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& head
 }
 
 void CreateDataBaseDialog::click() {
-    if (SoundPlayer* player = SoundPlayer::instance()) player->playEvent(SoundPlayer::kClick);
+    playEventSound();
 }
 
 void CreateDataBaseDialog::accept() {
@@ -113,8 +113,7 @@ void CreateDataBaseDialog::reject() {
     QDialog::reject();
 }
 
-void createDatabaseCommand(TMyMDIFrame* frame) {
-    if (!frame) return;
+void createDatabaseCommand(const ApplicationState& state, QWidget* frame) {
     qv::DataHeader header;  // no description, 49 numbers, 6 on a ticket, no entries
     std::string link;
     {
@@ -131,12 +130,13 @@ void createDatabaseCommand(TMyMDIFrame* frame) {
     const QString path = chooseFile(frame, request);
     if (path.isEmpty()) return;
 
-    const std::string error = qv::createDatabaseFile(QDir::toNativeSeparators(path).toStdString(),
-                                                     header, frame->statisticsSettings(), link);
-    if (!error.empty()) {
-        showProblem(frame, CreateDataBaseDialog::tr("Create DataBase"),
-                    CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
-                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+    const qv::IoResult written = qv::createDatabaseFile(
+        QDir::toNativeSeparators(path).toStdString(), header, state.statisticsSettings(), link);
+    if (!written) {
+        showProblem(
+            frame, CreateDataBaseDialog::tr("Create DataBase"),
+            CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message)));
     }
 }
 

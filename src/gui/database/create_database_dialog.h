@@ -7,16 +7,16 @@
 #include <functional>
 #include <string>
 
-#include "core/database/database_view.h"
 #include "core/records/records.h"
-#include "gui/options/file_dialogs.h"
+#include "core/view/database_view.h"
+#include "gui/common/file_dialogs.h"
 
 class QLineEdit;
 class QSpinBox;
 
 namespace qv::gui {
 
-class TMyMDIFrame;
+class ApplicationState;
 
 class CreateDataBaseDialog : public QDialog {
     Q_OBJECT
@@ -49,6 +49,6 @@ private:
 
 // Commands 105 and 16666: the attributes of a new database, then its file name; the file is
 // written but not opened.
-void createDatabaseCommand(TMyMDIFrame* frame);
+void createDatabaseCommand(const ApplicationState& state, QWidget* frame);
 
 }  // namespace qv::gui

@@ -11,7 +11,7 @@
 
 #include "core/database/draw_database.h"
 #include "core/tickets/ticket_file.h"
-#include "gui/options/faded_bitmap.h"
+#include "gui/common/faded_bitmap.h"
 
 namespace qv::gui {
 
@@ -58,6 +58,8 @@ TMyDataTicketWindow::TMyDataTicketWindow(const qv::DrawDatabase* database, QWidg
     add(kChangeAttributes, tr("Change &Attributes..."));
     menu_->addSeparator();
     add(kImportAndInsert, tr("&Import and Insert ..."));
+    add(kUndoLastImport, tr("&Undo Last Import"));
+    setUndoAvailable(false);
 
     measure();
 }
@@ -230,6 +232,11 @@ void TMyDataTicketWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     const auto entry = qv::entryAt(event->position().toPoint().y(), lh_,
                                    static_cast<std::size_t>(firstEntry()), database_->entryCount());
     if (entry) emit entryDoubleClicked(static_cast<int>(*entry));
+}
+
+void TMyDataTicketWindow::setUndoAvailable(bool available) {
+    for (QAction* a : menu_->actions())
+        if (a->data().toInt() == kUndoLastImport) a->setEnabled(available);
 }
 
 void TMyDataTicketWindow::contextMenuEvent(QContextMenuEvent* event) {

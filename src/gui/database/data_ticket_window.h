@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include "core/database/database_view.h"
+#include "core/view/database_view.h"
 
 class QMenu;
 
@@ -47,6 +47,7 @@ public:
     static constexpr int kSortEntries = 501;
     static constexpr int kChangeAttributes = 601;
     static constexpr int kImportAndInsert = 701;
+    static constexpr int kUndoLastImport = 702;
 
     // The text colour of the list.
     static QColor textColor() { return QColor(50, 100, 0); }
@@ -67,13 +68,15 @@ public:
     TMyScrollBar* verticalBar() const { return vertical_; }
     TMyScrollBar* horizontalBar() const { return horizontal_; }
     QMenu* contextMenu() const { return menu_; }
+    // "Undo Last Import" is offered only while the last paste or import can be taken back.
+    void setUndoAvailable(bool available);
     // Index of the first listed entry.
     int firstEntry() const;
     // The texts the list shows, translated.
     static qv::DatabaseTexts texts();
 
 signals:
-    // A command of the context menu (kChangeBackground ... kImportAndInsert).
+    // A command of the context menu (kChangeBackground ... kUndoLastImport).
     void commandChosen(int id);
     void entryDoubleClicked(int entry);
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -15,26 +16,21 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "core/database/database_view.h"
 #include "core/database/draw_parser.h"
 #include "core/util/text.h"
-#include "gui/app/my_mdi_frame.h"
-#include "gui/database/busy_dialog.h"
+#include "core/view/database_view.h"
+#include "core/view/placement.h"
+#include "gui/common/application_state.h"
+#include "gui/common/busy_dialog.h"
+#include "gui/common/file_dialogs.h"
+#include "gui/common/sound_player.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/data_ticket_window.h"
-#include "gui/options/file_dialogs.h"
-#include "gui/options/sound_player.h"
+#include "gui/database/draw_preview_dialog.h"
 
 namespace qv::gui {
 
 namespace {
-
-constexpr char kTicketFileProperty[] = "qvOpenTicketFile";
-
-const qv::TicketFile* ticketFileOf(const TMyMDIFrame* frame) {
-    return reinterpret_cast<const qv::TicketFile*>(
-        frame->property(kTicketFileProperty).value<quintptr>());
-}
 
 QString nativePath(const std::string& path) {
     return QDir::toNativeSeparators(QString::fromStdString(path));
@@ -57,12 +53,10 @@ private:
 
 }  // namespace
 
-DataBaseDialog::DataBaseDialog(TMyMDIFrame* frame, const QString& path)
-    : QDialog(frame), frame_(frame) {
+DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase database, QWidget* parent)
+    : QDialog(parent), state_(state), database_(std::move(database)) {
     setModal(false);
-    const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    loaded_ = database_.load(fullPath.toStdString(), frame_->statisticsSettings());
-    setWindowTitle(fullPath);
+    setWindowTitle(nativePath(database_.fileName()));
 
     description_ = new QLabel(this);
     description_->setObjectName(QString::number(kDescription));
@@ -77,8 +71,12 @@ DataBaseDialog::DataBaseDialog(TMyMDIFrame* frame, const QString& path)
     list_ = new TMyDataTicketWindow(&database_, this);
     list_->setObjectName(QString::number(kListWindow));
     connect(list_, &TMyDataTicketWindow::commandChosen, this, &DataBaseDialog::runCommand);
-    connect(list_, &TMyDataTicketWindow::entryDoubleClicked, this,
-            &DataBaseDialog::entryDoubleClicked);
+    connect(list_, &TMyDataTicketWindow::entryDoubleClicked, this, [this](int entry) {
+        if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::entryDoubleClicked)))
+            emit entryDoubleClicked(entry);
+        else
+            showNotAvailableYet(this);
+    });
 
     makeButton(kPrintOptions, tr("Print &Options..."));
     makeButton(kModifyNumbers, tr("&Modify Numbers"));
@@ -109,7 +107,9 @@ DataBaseDialog::DataBaseDialog(TMyMDIFrame* frame, const QString& path)
                                      QMessageBox::Yes);
     };
 
-    list_->setTicketFile(ticketFileOf(frame_));
+    list_->setTicketFile(state_.ticketFile());
+    connect(&state_, &ApplicationState::ticketFileChanged, this,
+            [this] { list_->setTicketFile(state_.ticketFile()); });
     loadBackground();
     showInformation();
 
@@ -122,6 +122,8 @@ DataBaseDialog::DataBaseDialog(TMyMDIFrame* frame, const QString& path)
                       qv::kScrollBarThickness;
     int widest = 0;
     for (QPushButton* b : buttons_) widest = std::max(widest, b->sizeHint().width());
+    // The buttons keep this width however wide the window grows.
+    buttonWidth_ = widest;
     const int row = int(buttons_.size()) * (widest + kButtonGap);
     // The list and the row are about W - 30 wide.
     setMinimumSize(row + 40, 320);
@@ -141,19 +143,33 @@ QPushButton* DataBaseDialog::makeButton(int id, const QString& text) {
     return button;
 }
 
-void DataBaseDialog::click(int sound) {
-    SoundPlayer* player = frame_->soundPlayer();
-    if (!player) player = SoundPlayer::instance();
-    if (player) player->playEvent(sound);
+void DataBaseDialog::click(qv::EventSound sound) {
+    if (SoundPlayer* player = state_.soundPlayer()) player->playEvent(sound);
 }
 
 void DataBaseDialog::placeFromSettings() {
-    QScreen* screen = frame_->screen();
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect desktop = availableDesktop();
     const int outer = qv::databaseWindowHeight(desktop.y() + desktop.height());
     resize(width(), std::max(minimumHeight(), outer - kFrameAllowance));
-    const qv::Point at = frame_->settings().databaseWindowPos;
+    const qv::Point at = state_.settings().databaseWindowPos;
+    placeAt(QPoint(at.x, at.y));
+}
+
+QRect DataBaseDialog::availableDesktop() const {
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+void DataBaseDialog::placeAt(const QPoint& topLeft) {
+    const QRect desktop = availableDesktop();
+    const qv::Point at = qv::keepTitleBarReachable(
+        qv::Point{topLeft.x(), topLeft.y()}, width(),
+        qv::Rect{desktop.left(), desktop.top(), desktop.left() + desktop.width(),
+                 desktop.top() + desktop.height()});
+    // Shorter rather than pushed up over the main window by the window manager.
+    const int room = desktop.y() + desktop.height() - at.y - kFrameAllowance;
+    if (room < height()) resize(width(), std::max(minimumHeight(), room));
     move(at.x, at.y);
 }
 
@@ -169,7 +185,8 @@ void DataBaseDialog::layOut() {
     list_->setGeometry(l.list.x, l.list.y, l.list.width, l.list.height);
 
     const int count = static_cast<int>(buttons_.size());
-    const int buttonWidth = std::max(40, (l.list.width - kButtonGap * (count - 1)) / count);
+    const int buttonWidth =
+        std::max(40, std::min(buttonWidth_, (l.list.width - kButtonGap * (count - 1)) / count));
     for (int i = 0; i < count; ++i) {
         QPushButton* b = buttons_[static_cast<std::size_t>(i)];
         b->setGeometry(l.list.x + i * (buttonWidth + kButtonGap), l.buttonsY, buttonWidth,
@@ -207,29 +224,33 @@ void DataBaseDialog::updatePasteButton() {
     pasteButton_->setEnabled(data && data->hasText());
 }
 
-void DataBaseDialog::setTicketFile(const qv::TicketFile* file) {
-    list_->setTicketFile(file);
-}
-
 void DataBaseDialog::refresh() {
     list_->update();
 }
 
 void DataBaseDialog::databaseChanged() {
+    forgetLastImport();
     showInformation();
     list_->entriesChanged();
     emit contentsChanged();
+    state_.notifyDatabaseChanged();
 }
 
 void DataBaseDialog::runCommand(int id) {
     switch (id) {
         case kPrintOptions:
-            click(506);
-            emit printOptionsRequested();
+            click(qv::EventSound::Print);
+            if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::printOptionsRequested)))
+                emit printOptionsRequested();
+            else
+                showNotAvailableYet(this);
             break;
         case kModifyNumbers:
             click();
-            emit modifyNumbersRequested();
+            if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::modifyNumbersRequested)))
+                emit modifyNumbersRequested();
+            else
+                showNotAvailableYet(this);
             break;
         case kPaste:
             click();
@@ -254,11 +275,11 @@ void DataBaseDialog::runCommand(int id) {
             chooseBackground();
             break;
         case TMyDataTicketWindow::kIncreaseFade:
-            if (const auto level = qv::increasedFade(frame_->settings().databaseBackground.fade))
+            if (const auto level = qv::increasedFade(state_.settings().databaseBackground.fade))
                 changeFade(*level);
             break;
         case TMyDataTicketWindow::kDecreaseFade:
-            if (const auto level = qv::decreasedFade(frame_->settings().databaseBackground.fade))
+            if (const auto level = qv::decreasedFade(state_.settings().databaseBackground.fade))
                 changeFade(*level);
             break;
         case TMyDataTicketWindow::kSortEntries:
@@ -270,18 +291,21 @@ void DataBaseDialog::runCommand(int id) {
         case TMyDataTicketWindow::kImportAndInsert:
             importFromFile();
             break;
+        case TMyDataTicketWindow::kUndoLastImport:
+            undoLastImport();
+            break;
         default:
             break;
     }
 }
 
 bool DataBaseDialog::save() {
-    const std::string error = database_.save(frame_->statisticsSettings());
-    if (error.empty()) return true;
+    const qv::IoResult saved = database_.save();
+    if (saved) return true;
     showProblem(this, tr("Save"),
                 tr("The database could not be saved as %1:\n%2\n\nChoose another name to save "
                    "it under.")
-                    .arg(nativePath(database_.fileName()), QString::fromStdString(error)));
+                    .arg(nativePath(database_.fileName()), QString::fromStdString(saved.message)));
     return saveAs();
 }
 
@@ -296,16 +320,16 @@ bool DataBaseDialog::saveAs() {
     if (chosen.isEmpty()) return false;
 
     const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
-    const std::string error = database_.saveAs(path.toStdString(), frame_->statisticsSettings());
-    if (!error.empty()) {
+    const qv::IoResult saved = database_.saveAs(path.toStdString());
+    if (!saved) {
         showProblem(this, tr("Save File As"),
                     tr("The database could not be saved as %1:\n%2")
-                        .arg(path, QString::fromStdString(error)));
+                        .arg(path, QString::fromStdString(saved.message)));
         return false;
     }
     setWindowTitle(path);
     // The next start reopens the file under its new name.
-    frame_->settings().lastDatabase = path.toStdString();
+    state_.settings().lastDatabase = path.toStdString();
     return true;
 }
 
@@ -318,11 +342,11 @@ bool DataBaseDialog::closeFile() {
         // Closing after a save that did not happen would lose the changes.
         if (answer == QMessageBox::Yes && !save()) return false;
     }
-    qv::Settings& settings = frame_->settings();
+    qv::Settings& settings = state_.settings();
     settings.databaseWindowPos = qv::Point{pos().x(), pos().y()};
+    settings.databaseWindowPosRead = true;
     settings.lastDatabase.clear();
-    if (frame_->openDocument(DocumentSlot::Database) == this)
-        frame_->setOpenDocument(DocumentSlot::Database, nullptr);
+    if (state_.document(DocumentSlot::Database) == this) state_.setDatabase(nullptr, nullptr);
     closing_ = true;
     hide();
     deleteLater();
@@ -330,34 +354,68 @@ bool DataBaseDialog::closeFile() {
 }
 
 int DataBaseDialog::insertDraws(const std::vector<qv::TicketType>& draws) {
-    int added = 0;
-    for (const qv::TicketType& draw : draws) {
-        if (!database_.insert(draw)) {
-            const int left = static_cast<int>(draws.size()) - added;
-            showProblem(this, tr("Quorvantile"),
-                        tr("The database is full: a database holds at most 65,535 draws. %n "
-                           "draw(s) could not be added.",
-                           "", left));
-            break;
-        }
-        ++added;
+    const qv::InsertOutcome outcome = database_.insertAll(draws);
+    if (outcome.full()) {
+        showProblem(this, tr("Quorvantile"),
+                    tr("The database is full: a database holds at most 65,535 draws. %n "
+                       "draw(s) could not be added.",
+                       "", int(outcome.refused)));
     }
-    if (added > 0) databaseChanged();
-    return added;
+    if (outcome.added > 0) {
+        databaseChanged();
+        // Set after the change notice, which forgets an earlier import.
+        lastImport_ = outcome.positions;
+        list_->setUndoAvailable(true);
+    }
+    return int(outcome.added);
+}
+
+bool DataBaseDialog::undoLastImport() {
+    if (lastImport_.empty()) return false;
+    const std::size_t count = lastImport_.size();
+    database_.removeEntries(lastImport_);
+    forgetLastImport();
+    databaseChanged();
+    state_.showStatus(tr("%n draw(s) taken out of the database again.", "", int(count)));
+    return true;
+}
+
+void DataBaseDialog::forgetLastImport() {
+    lastImport_.clear();
+    list_->setUndoAvailable(false);
 }
 
 void DataBaseDialog::reportAdded(int added) {
     const QString text = added > 0 ? tr("%n draw(s) added to the database.", "", added)
                                    : tr("No draws were found to add to the database.");
-    frame_->statusBar()->showMessage(text, 8000);
+    state_.showStatus(text);
+}
+
+void DataBaseDialog::insertFound(const std::vector<qv::TicketType>& found, const QString& source) {
+    if (found.empty()) {
+        reportAdded(0);
+        return;
+    }
+    std::vector<qv::PreviewRow> rows = qv::previewDraws(database_, found);
+    std::vector<qv::TicketType> chosen;
+    if (chooseDraws_) {
+        chosen = chooseDraws_(std::move(rows), source);
+    } else {
+        DrawPreviewDialog preview(std::move(rows), source, this);
+        if (preview.exec() == QDialog::Accepted) chosen = preview.chosenDraws();
+    }
+    if (chosen.empty()) {
+        state_.showStatus(tr("Nothing was added to the database."));
+        return;
+    }
+    reportAdded(insertDraws(chosen));
 }
 
 void DataBaseDialog::pasteFromClipboard() {
     const QString text = QGuiApplication::clipboard()->text();
     if (text.isEmpty()) return;
-    const auto draws =
-        qv::parseClipboardText(text.toStdString(), database_.header().numbersOnTicket);
-    reportAdded(insertDraws(draws));
+    insertFound(qv::parseClipboardText(text.toStdString(), database_.header().numbersOnTicket),
+                tr("the clipboard"));
 }
 
 void DataBaseDialog::importFromFile() {
@@ -382,7 +440,7 @@ bool DataBaseDialog::importFile(const QString& path) {
     const QByteArray bytes = file.readAll();
     const qv::FileImportResult result =
         qv::parseImportText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    reportAdded(insertDraws(result.draws));
+    insertFound(result.draws, QDir::toNativeSeparators(path));
     return true;
 }
 
@@ -397,6 +455,7 @@ void DataBaseDialog::changeAttributes() {
     database_.setModified(true);
     showInformation();
     emit contentsChanged();
+    state_.notifyDatabaseChanged();
 }
 
 void DataBaseDialog::openUpdateLink() {
@@ -413,20 +472,20 @@ void DataBaseDialog::openUpdateLink() {
 }
 
 void DataBaseDialog::loadBackground() {
-    const qv::DeskTopType& background = frame_->settings().databaseBackground;
-    list_->loadBackground(frame_->dataFile(background.path), background.fade);
+    const qv::DeskTopType& background = state_.settings().databaseBackground;
+    list_->loadBackground(state_.dataFile(background.path), background.fade);
 }
 
 void DataBaseDialog::chooseBackground() {
-    qv::DeskTopType& background = frame_->settings().databaseBackground;
-    const QString chosen = chooseBitmapFile(this, frame_->dataFile(background.path));
+    qv::DeskTopType& background = state_.settings().databaseBackground;
+    const QString chosen = chooseBitmapFile(this, state_.dataFile(background.path));
     if (chosen.isEmpty()) return;
     background.path = chosen.toStdString();
     loadBackground();
 }
 
 void DataBaseDialog::changeFade(int level) {
-    qv::DeskTopType& background = frame_->settings().databaseBackground;
+    qv::DeskTopType& background = state_.settings().databaseBackground;
     if (level == background.fade) return;
     background.fade = static_cast<std::int16_t>(level);
     // From the file again, so the new level is not applied over the old one.
@@ -437,52 +496,42 @@ void DataBaseDialog::sortEntries() {
     BusyDialog busy(this);
     TranslatedProgress progress(busy, tr("Sorting database entries..."));
     database_.sort(&progress);
+    forgetLastImport();
     list_->entriesChanged();
     emit contentsChanged();
+    state_.notifyDatabaseChanged();
 }
 
 // --- Opening -------------------------------------------------------------------------------
 
-bool openDatabaseWindow(TMyMDIFrame* frame, const QString& path) {
-    if (!frame) return false;
+DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, const QString& path) {
     // One database at a time; the menu command is disabled while one is open.
-    if (openDatabaseDialog(frame)) return false;
-    QFile probe(path);
-    if (path.isEmpty() || !probe.open(QIODevice::ReadOnly)) {
-        frame->settings().lastDatabase.clear();
-        return false;
+    if (openDatabaseDialog(state)) return nullptr;
+    qv::Settings& settings = state.settings();
+    const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        settings.lastDatabase.clear();
+        return nullptr;
     }
-    probe.close();
-
-    auto* dialog = new DataBaseDialog(frame, path);
-    if (!dialog->loaded()) {
-        delete dialog;
-        frame->settings().lastDatabase.clear();
-        showProblem(frame, DataBaseDialog::tr("Error"), DataBaseDialog::tr("Error opening file"));
-        return false;
+    qv::DrawDatabase database;
+    if (const qv::IoResult loaded =
+            database.load(fullPath.toStdString(), state.statisticsSettings());
+        !loaded) {
+        settings.lastDatabase.clear();
+        showProblem(parent, DataBaseDialog::tr("Error"), DataBaseDialog::tr("Error opening file"));
+        return nullptr;
     }
-    frame->settings().lastDatabase = dialog->database().fileName();
-    frame->setOpenDocument(DocumentSlot::Database, dialog);
-    if (const auto newest = dialog->database().newestEntry())
-        frame->currentWinningNumbers() = *newest;
-    // The ticket window's results depend on the database.
-    for (DocumentSlot slot : {DocumentSlot::WheelTicketFile, DocumentSlot::ManualTicketFile}) {
-        if (auto* window = dynamic_cast<QWidget*>(frame->openDocument(slot))) window->update();
-    }
+    auto* dialog = new DataBaseDialog(state, std::move(database), parent);
+    settings.lastDatabase = dialog->database().fileName();
+    // The ticket windows' results follow the databaseChanged signal.
+    state.setDatabase(dialog, &dialog->database());
     dialog->placeFromSettings();
     dialog->show();
-    return true;
+    return dialog;
 }
 
-DataBaseDialog* openDatabaseDialog(TMyMDIFrame* frame) {
-    return frame ? dynamic_cast<DataBaseDialog*>(frame->openDocument(DocumentSlot::Database))
-                 : nullptr;
-}
-
-void setOpenTicketFile(TMyMDIFrame* frame, const qv::TicketFile* file) {
-    if (!frame) return;
-    frame->setProperty(kTicketFileProperty, QVariant::fromValue(reinterpret_cast<quintptr>(file)));
-    if (DataBaseDialog* dialog = openDatabaseDialog(frame)) dialog->setTicketFile(file);
+DataBaseDialog* openDatabaseDialog(const ApplicationState& state) {
+    return dynamic_cast<DataBaseDialog*>(state.document(DocumentSlot::Database));
 }
 
 }  // namespace qv::gui

@@ -10,19 +10,17 @@
 #include <vector>
 
 #include "core/database/draw_database.h"
+#include "core/database/draw_preview.h"
+#include "core/options/sound_options.h"
 #include "core/records/records.h"
-#include "gui/app/open_document.h"
+#include "gui/common/open_document.h"
 
 class QLabel;
 class QPushButton;
 
-namespace qv {
-struct TicketFile;
-}
-
 namespace qv::gui {
 
-class TMyMDIFrame;
+class ApplicationState;
 class TMyDataTicketWindow;
 
 class DataBaseDialog : public QDialog, public OpenDocument {
@@ -47,17 +45,14 @@ public:
     // Between the list and the buttons, and between the buttons.
     static constexpr int kButtonGap = 6;
 
-    // Loads the database; check loaded() before showing it.
-    DataBaseDialog(TMyMDIFrame* frame, const QString& path);
+    // Shows a loaded database, which the window owns from now on.
+    DataBaseDialog(ApplicationState& state, qv::DrawDatabase database, QWidget* parent);
     ~DataBaseDialog() override;
 
-    bool loaded() const { return loaded_; }
     qv::DrawDatabase& database() { return database_; }
     const qv::DrawDatabase& database() const { return database_; }
     TMyDataTicketWindow* listWindow() const { return list_; }
 
-    // The open ticket file's results show per draw; nullptr when it closes.
-    void setTicketFile(const qv::TicketFile* file);
     // Repaints the list, e.g. after the tickets changed.
     void refresh();
     // After the header or the entries changed elsewhere (modify entries): the information
@@ -66,6 +61,9 @@ public:
 
     // At the remembered position, three quarters of the desktop's bottom high.
     void placeFromSettings();
+    // At `topLeft`, kept where its title bar can be reached and no taller than the desktop
+    // leaves room for below it.
+    void placeAt(const QPoint& topLeft);
 
     // OpenDocument
     bool isModified() const override { return database_.isModified(); }
@@ -83,8 +81,19 @@ public:
     bool importFile(const QString& path);
     void changeAttributes();
     // Inserts by date; stops with a message when the database is full. Returns how many
-    // were added.
+    // were added; they can be taken back with undoLastImport().
     int insertDraws(const std::vector<qv::TicketType>& draws);
+    // Removes exactly the draws the last paste or import added; false when there is nothing
+    // to take back (the database changed in another way since).
+    bool undoLastImport();
+    bool canUndoImport() const { return !lastImport_.empty(); }
+
+    // Before a paste or an import inserts anything, the draws found are shown; the chooser
+    // returns the ones to insert (nothing on Cancel). Replaceable so tests can answer; an
+    // empty function brings the preview dialog back.
+    using DrawChooser = std::function<std::vector<qv::TicketType>(std::vector<qv::PreviewRow> rows,
+                                                                  const QString& source)>;
+    void setDrawChooser(DrawChooser chooser) { chooseDraws_ = std::move(chooser); }
 
     // The close question, replaceable so tests can answer.
     using Question =
@@ -107,8 +116,11 @@ protected:
 
 private:
     QPushButton* makeButton(int id, const QString& text);
-    void click(int sound = 503);
+    void click(qv::EventSound sound = qv::EventSound::Click);
+    void insertFound(const std::vector<qv::TicketType>& found, const QString& source);
+    void forgetLastImport();
     void layOut();
+    QRect availableDesktop() const;
     void showInformation();
     void updatePasteButton();
     void importFromFile();
@@ -119,10 +131,12 @@ private:
     void sortEntries();
     void reportAdded(int added);
 
-    TMyMDIFrame* frame_;
+    ApplicationState& state_;
     qv::DrawDatabase database_;
-    bool loaded_ = false;
     bool closing_ = false;
+    // Positions of the draws the last paste or import added, while they can be taken back.
+    std::vector<std::size_t> lastImport_;
+    int buttonWidth_ = 0;
     QLabel* description_ = nullptr;
     QLabel* information_ = nullptr;
     TMyDataTicketWindow* list_ = nullptr;
@@ -130,17 +144,16 @@ private:
     QPushButton* saveAsButton_ = nullptr;
     QPushButton* pasteButton_ = nullptr;
     Question askClose_;
+    DrawChooser chooseDraws_;
 };
 
 // Opens the database by name as the menu does: a file that cannot be opened is forgotten
-// silently (the remembered last database is cleared) and false is returned; otherwise the
-// window is created, registered with the frame, the current winning numbers become the
-// newest draw, the name is remembered, and the window is placed and shown.
-bool openDatabaseWindow(TMyMDIFrame* frame, const QString& path);
+// silently (the remembered last database is cleared) and nullptr is returned; otherwise the
+// file is loaded, its window created and registered with the application state (the current
+// winning numbers become the newest draw), the name is remembered, and the window is placed
+// and shown.
+DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, const QString& path);
 // The open database window, or nullptr.
-DataBaseDialog* openDatabaseDialog(TMyMDIFrame* frame);
-// The ticket window tells which ticket file is open (nullptr when none), so that a database
-// window open now or later shows its results.
-void setOpenTicketFile(TMyMDIFrame* frame, const qv::TicketFile* file);
+DataBaseDialog* openDatabaseDialog(const ApplicationState& state);
 
 }  // namespace qv::gui

@@ -13,12 +13,10 @@
 #include <algorithm>
 
 #include "core/options/fade.h"
-#include "gui/app/app_paths.h"
-#include "gui/app/my_mdi_client.h"
-#include "gui/app/my_mdi_frame.h"
-#include "gui/options/faded_bitmap.h"
-#include "gui/options/file_dialogs.h"
-#include "gui/options/sound_player.h"
+#include "gui/common/app_paths.h"
+#include "gui/common/faded_bitmap.h"
+#include "gui/common/file_dialogs.h"
+#include "gui/common/sound_player.h"
 
 namespace qv::gui {
 
@@ -152,7 +150,7 @@ QDialogButtonBox* DeskTopOptions::makeOkCancelButtons() {
 }
 
 void DeskTopOptions::click() {
-    if (SoundPlayer* player = SoundPlayer::instance()) player->playEvent(SoundPlayer::kClick);
+    playEventSound();
 }
 
 void DeskTopOptions::setFade(int level) {
@@ -180,15 +178,5 @@ void DeskTopOptions::reject() {
 }
 
 // --- Shared helpers ---------------------------------------------------------------------
-
-void runDeskTopOptionsCommand(TMyMDIFrame* frame) {
-    if (!frame) return;
-    qv::DeskTopType copy = frame->settings().mainWallpaper;
-    DeskTopOptions dialog(frame, &copy, frame->environment().dataDir);
-    if (dialog.exec() != QDialog::Accepted) return;
-    frame->settings().mainWallpaper = copy;
-    // The desktop shows its built-in picture; repaint it as the new record asks.
-    if (TMyMDIClient* client = frame->client()) client->viewport()->update();
-}
 
 }  // namespace qv::gui

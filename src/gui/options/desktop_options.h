@@ -15,8 +15,6 @@ class QSpinBox;
 
 namespace qv::gui {
 
-class TMyMDIFrame;
-
 // The preview: the record's whole picture, faded by the record's level, stretched over the
 // control. Without a picture (no file, a missing or unreadable one) it shows only its
 // background.
@@ -94,9 +92,5 @@ private:
     QSpinBox* fadeBox_ = nullptr;
     QPushButton* newLogo_ = nullptr;
 };
-
-// Main-frame command 117: edits a copy of the desktop wallpaper record and installs it on
-// OK. The desktop keeps showing its built-in picture; the record is saved with the settings.
-void runDeskTopOptionsCommand(TMyMDIFrame* frame);
 
 }  // namespace qv::gui

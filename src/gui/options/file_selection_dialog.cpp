@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/options/file_description.h"
-#include "gui/options/sound_player.h"
+#include "gui/common/sound_player.h"
 
 namespace qv::gui {
 
@@ -221,7 +221,7 @@ QString FileSelection::description() const {
 }
 
 void FileSelection::click() {
-    if (SoundPlayer* player = SoundPlayer::instance()) player->playEvent(SoundPlayer::kClick);
+    playEventSound();
 }
 
 bool FileSelection::enterDirectory(const QString& directory) {

@@ -13,8 +13,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "gui/app/app_paths.h"
-#include "gui/options/sound_player.h"
+#include "gui/common/app_paths.h"
+#include "gui/common/sound_player.h"
 
 namespace qv::gui {
 
@@ -86,7 +86,7 @@ TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlaye
     effectsBox_ = new QCheckBox(tr("All other sound &effects"));
     effectsBox_->setObjectName(idName(kEffectsBox));
     connect(effectsBox_, &QCheckBox::clicked, this, [this] {
-        if (model_.toggleEffects() && player_) player_->playEvent(SoundPlayer::kClick);
+        if (model_.toggleEffects() && player_) player_->playEvent(qv::EventSound::Click);
         showState();
     });
 
@@ -133,7 +133,7 @@ TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlaye
 }
 
 void TSoundOptionsDialog::click() {
-    if (player_) player_->playEvent(SoundPlayer::kClick);
+    if (player_) player_->playEvent(qv::EventSound::Click);
 }
 
 void TSoundOptionsDialog::showState() {

@@ -30,6 +30,8 @@ using MessageSink =
 void showProblem(QWidget* parent, const QString& caption, const QString& text);
 // Replaces the message box; an empty function restores it.
 void setMessageSink(MessageSink sink);
+// "This command is not available yet.", for a command whose window has not been built.
+void showNotAvailableYet(QWidget* parent);
 
 // "&New Logo" and the windows' "Change &Background...": an existing bitmap file, starting
 // beside `current`. A path too long for the settings file is refused with a message, as it

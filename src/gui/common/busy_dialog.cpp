@@ -1,4 +1,4 @@
-#include "gui/database/busy_dialog.h"
+#include "gui/common/busy_dialog.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "gui/options/file_dialogs.h"
+#include "gui/common/file_dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +23,9 @@ MessageSink& messageSinkHook() {
     return hook;
 }
 
-QString tr(const char* text) { return QCoreApplication::translate("FileDialogs", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("FileDialogs", text);
+}
 
 }  // namespace
 
@@ -75,6 +77,12 @@ QString chooseBitmapFile(QWidget* parent, const QString& current) {
         return {};
     }
     return chosen;
+}
+
+void showNotAvailableYet(QWidget* parent) {
+    showProblem(
+        parent, QCoreApplication::translate("qv::gui::Commands", "Quorvantile"),
+        QCoreApplication::translate("qv::gui::Commands", "This command is not available yet."));
 }
 
 }  // namespace qv::gui

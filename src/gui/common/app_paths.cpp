@@ -1,12 +1,13 @@
-#include "gui/app/app_paths.h"
+#include "gui/common/app_paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "core/app/commands.h"
 #include "core/app/settings.h"
+#include "core/util/paths.h"
+#include "core/view/placement.h"
 
 // Resources of a static library have to be pulled in by name, outside any namespace.
 static void registerAppResources() {

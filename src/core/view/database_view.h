@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/records/records.h"
+#include "core/tickets/matching.h"
 #include "core/tickets/ticket_file.h"
 
 namespace qv {
@@ -166,8 +167,8 @@ class DatabaseAttributes {
 public:
     static constexpr int kMaxNumbersOnTicket = 10;
     static constexpr int kMaxNumbersInLotto = 100;
-    static constexpr std::size_t kMaxDescriptionChars = DataHeader::kDescriptionBytes - 1;
-    static constexpr std::size_t kMaxLinkChars = 199;
+    static constexpr std::size_t kMaxDescriptionChars = qv::kMaxDescriptionChars;
+    static constexpr std::size_t kMaxLinkChars = qv::kMaxLinkChars;
 
     DatabaseAttributes() = default;
     DatabaseAttributes(const DataHeader& header, const std::string& link);

@@ -1,4 +1,4 @@
-#include "gui/options/sound_player.h"
+#include "gui/common/sound_player.h"
 
 #include <QAudioDevice>
 #include <QFile>
@@ -11,9 +11,10 @@
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <vector>
 
 #include "core/options/sound_options.h"
-#include "gui/app/app_paths.h"
+#include "gui/common/app_paths.h"
 
 // Resources in a static library must be registered by hand.
 static void initSoundResources() {
@@ -47,8 +48,7 @@ int playableDurationMs(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return -1;
     const QByteArray head = file.read(kWaveHeadBytes);
     qv::WaveFormat format;
-    const std::span<const std::uint8_t> bytes(
-        reinterpret_cast<const std::uint8_t*>(head.constData()), std::size_t(head.size()));
+    const std::vector<std::uint8_t> bytes(head.begin(), head.end());
     if (!qv::readWaveFormat(bytes, format) || !qv::isPlayableWave(format)) return -1;
     const qint64 bytesPerSecond =
         qint64(format.sampleRate) * format.channels * (format.bitsPerSample / 8);
@@ -87,8 +87,14 @@ QSoundEffect* SoundPlayer::eventEffect(int soundId) {
     return effect;
 }
 
-void SoundPlayer::playEvent(int soundId) {
-    if (!settings_.effectsOn || soundId < kFirstEventSound || soundId > kLastEventSound) return;
+void playEventSound(qv::EventSound sound) {
+    if (SoundPlayer* player = SoundPlayer::instance()) player->playEvent(sound);
+}
+
+void SoundPlayer::playEvent(qv::EventSound sound) {
+    const int soundId = static_cast<int>(sound);
+    if (!settings_.effectsOn || soundId < qv::kFirstEventSound || soundId > qv::kLastEventSound)
+        return;
     emit eventPlayed(soundId);
     if (!hasAudioOutput()) return;
     QSoundEffect* effect = eventEffect(soundId);

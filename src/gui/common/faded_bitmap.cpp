@@ -1,12 +1,13 @@
-#include "gui/options/faded_bitmap.h"
+#include "gui/common/faded_bitmap.h"
 
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <vector>
 
-#include "core/app/commands.h"
 #include "core/options/fade.h"
+#include "core/util/paths.h"
+#include "core/view/placement.h"
 
 namespace qv::gui {
 

@@ -1,4 +1,4 @@
-#include "core/tickets/wheel_info.h"
+#include "core/wheels/wheel_info.h"
 
 #include <algorithm>
 #include <utility>
@@ -68,7 +68,7 @@ WheelInfo wheelFromBytes(const Bytes& data) {
     return wheel;
 }
 
-bool loadWheelFile(const std::string& path, WheelInfo& wheel) {
+IoResult loadWheelFile(const std::string& path, WheelInfo& wheel) {
     auto data = readWholeFile(path, kMaxWheelFileBytes);
     if (data) {
         wheel = wheelFromBytes(*data);
@@ -77,7 +77,9 @@ bool loadWheelFile(const std::string& path, WheelInfo& wheel) {
         makeEmpty(wheel);
     }
     wheel.path = path;
-    return data.has_value();
+    if (!data)
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the wheel " + path + ".");
+    return IoResult::success();
 }
 
 Bytes wheelFileBytes(const WheelInfo& wheel) {
@@ -97,8 +99,15 @@ Bytes wheelFileBytes(const WheelInfo& wheel) {
     return out;
 }
 
-std::string saveWheelFile(const std::string& path, const WheelInfo& wheel) {
+IoResult saveWheelFile(const std::string& path, const WheelInfo& wheel) {
     return writeFileAtomic(path, wheelFileBytes(wheel));
+}
+
+std::string describeWheel(const WheelInfo& wheel) {
+    return wheel.description + "\n" + std::to_string(wheel.numbersToWheel) + " Numbers, " +
+           std::to_string(wheel.ticketCount) + " Tickets, Guarantees " +
+           std::to_string(wheel.guarantee) + " of " + std::to_string(wheel.numbersPerTicket) +
+           " if " + std::to_string(wheel.guaranteeIf);
 }
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-#include "core/database/database_view.h"
+#include "core/view/database_view.h"
 
 #include <algorithm>
 

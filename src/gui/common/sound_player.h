@@ -10,25 +10,25 @@
 #include <QString>
 
 #include "core/app/settings.h"
+#include "core/options/sound_options.h"
 
 class QSoundEffect;
 
 namespace qv::gui {
 
+// Plays an event sound through the application's player, when there is one.
+void playEventSound(qv::EventSound sound = qv::EventSound::Click);
+
 class SoundPlayer : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kFirstEventSound = 500;
-    static constexpr int kLastEventSound = 508;
-    static constexpr int kClick = 503;
-
     explicit SoundPlayer(qv::SoundSettings& settings, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
     // Plays built-in sound 500..508 when sound effects are on, cutting off the event sound
     // still playing. Unknown ids do nothing.
-    void playEvent(int soundId);
+    void playEvent(qv::EventSound sound);
     // Plays a wave file whatever the sound-effects flag says (callers check the score
     // sound's own flag). Sounds asked for while one plays follow it in turn (at most eight
     // wait). A relative path is taken in the data directory. A missing or unreadable file, or

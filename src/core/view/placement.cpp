@@ -1,0 +1,55 @@
+#include "core/view/placement.h"
+
+#include <algorithm>
+
+namespace qv {
+
+Rect defaultMainRect(const Rect& desktop) {
+    const int cx = desktop.left + desktop.width() / 2;
+    const int cy = desktop.top + desktop.height() / 2;
+    return Rect{cx - 301, cy - 238, cx + 301, cy + 238};
+}
+
+Rect initialMainRect(const Settings& settings, const Rect& desktop) {
+    const Rect& r = settings.mainRect;
+    if (settings.mainRectRead && r.width() > 0 && r.height() > 0) return r;
+    return defaultMainRect(desktop);
+}
+
+WallpaperLayout wallpaperLayout(int orientation) {
+    switch (orientation) {
+        case 0:
+            return WallpaperLayout::Stretched;
+        case 2:
+            return WallpaperLayout::Centered;
+        default:
+            return WallpaperLayout::Tiled;
+    }
+}
+
+Point centredPosition(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight) {
+    return Point{areaWidth / 2 - pictureWidth / 2, areaHeight / 2 - pictureHeight / 2};
+}
+
+std::vector<Point> tilePositions(int areaWidth, int areaHeight, int pictureWidth,
+                                 int pictureHeight) {
+    std::vector<Point> tiles;
+    // A zero-sized picture would never advance.
+    if (pictureWidth <= 0 || pictureHeight <= 0) return tiles;
+    for (int y = 0; y < areaHeight; y += pictureHeight) {
+        for (int x = 0; x < areaWidth; x += pictureWidth) tiles.push_back(Point{x, y});
+    }
+    return tiles;
+}
+
+Point keepTitleBarReachable(Point topLeft, int windowWidth, const Rect& desktop, int grip) {
+    grip = std::max(1, std::min(grip, std::max(1, windowWidth)));
+    const int titleHeight = 30;
+    Point p = topLeft;
+    p.x = std::clamp(p.x, desktop.left + grip - windowWidth,
+                     std::max(desktop.left, desktop.right - grip));
+    p.y = std::clamp(p.y, desktop.top, std::max(desktop.top, desktop.bottom - titleHeight));
+    return p;
+}
+
+}  // namespace qv

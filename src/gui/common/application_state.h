@@ -1,0 +1,118 @@
+#pragma once
+// What the windows share for the whole run: the settings, the application-wide flags that
+// enable commands, the statistics options, the current winning numbers, the current My
+// Numbers list, the open database and ticket documents, and the sound player. Windows get
+// this object and follow its signals; none of them has to know the others.
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/commands.h"
+#include "core/app/settings.h"
+#include "core/records/records.h"
+#include "gui/common/open_document.h"
+
+namespace qv {
+class DrawDatabase;
+struct TicketFile;
+}  // namespace qv
+
+namespace qv::gui {
+
+class SoundPlayer;
+
+// Where the program reads and writes its files; tests point it at a temporary directory.
+struct AppEnvironment {
+    QString programDir;
+    QString settingsPath;
+    QString dataDir;
+
+    // The running program's directories.
+    static AppEnvironment fromApplication();
+};
+
+class ApplicationState : public QObject {
+    Q_OBJECT
+
+public:
+    // Reads the settings file named by the environment (defaults when there is none) and
+    // starts the sound player on the sound settings.
+    explicit ApplicationState(const AppEnvironment& environment, QObject* parent = nullptr);
+    ~ApplicationState() override;
+
+    const AppEnvironment& environment() const { return environment_; }
+    qv::Settings& settings() { return settings_; }
+    const qv::Settings& settings() const { return settings_; }
+    // Writes the settings file; a failure is returned, not shown.
+    qv::IoResult writeSettings() const;
+    // A stored name such as ".\ticket.bmp" as a path inside the data directory.
+    QString dataFile(const std::string& stored) const;
+
+    SoundPlayer* soundPlayer() const { return soundPlayer_; }
+
+    // The flags the command enabling looks at.
+    const qv::AppState& flags() const { return flags_; }
+    void setStatisticsOpen(qv::StatisticsKind kind, bool open);
+    void setNumberListState(bool inUse, bool dialogOpen);
+
+    // The open documents. A window registers when its file is open and unregisters
+    // (nullptr) before it goes; this also sets the matching open flag.
+    void setDocument(DocumentSlot slot, OpenDocument* document);
+    OpenDocument* document(DocumentSlot slot) const;
+    // The open database, owned by its window; nullptr when none is open.
+    qv::DrawDatabase* database() const { return database_; }
+    // Registers the database window and its database together (nullptrs when it closes).
+    // Opening makes the newest draw the current winning numbers; closing keeps the
+    // database's statistics options as the ones in force.
+    void setDatabase(OpenDocument* window, qv::DrawDatabase* database);
+    // The database window tells that its entries or header changed.
+    void notifyDatabaseChanged();
+
+    // The statistics options in force: the open database's, or, with none open, the record
+    // kept since the last one closed (all zero at start).
+    const qv::StatisticsSettings& statisticsSettings() const;
+    void setStatisticsSettings(const qv::StatisticsSettings& settings);
+
+    const qv::TicketType& winningNumbers() const { return winningNumbers_; }
+    void setWinningNumbers(const qv::TicketType& numbers);
+
+    // The current My Numbers list, in the order chosen.
+    const std::vector<int>& myNumbers() const { return myNumbers_; }
+    void setMyNumbers(std::vector<int> numbers);
+
+    // The ticket file whose results show in the database window; nullptr when none.
+    const qv::TicketFile* ticketFile() const { return ticketFile_.get(); }
+    // Takes over the file (nullptr forgets it); the database window follows.
+    void setTicketFile(std::unique_ptr<qv::TicketFile> file);
+
+    // A short note for the main window's status line.
+    void showStatus(const QString& text) { emit statusMessage(text); }
+
+signals:
+    void flagsChanged();
+    // A database was opened or closed, or its contents changed.
+    void databaseChanged();
+    void ticketFileChanged();
+    void winningNumbersChanged();
+    void statisticsSettingsChanged();
+    void myNumbersChanged();
+    void statusMessage(const QString& text);
+
+private:
+    AppEnvironment environment_;
+    qv::Settings settings_;
+    qv::AppState flags_;
+    std::array<OpenDocument*, 3> documents_{};
+    qv::DrawDatabase* database_ = nullptr;
+    qv::StatisticsSettings statistics_;
+    qv::TicketType winningNumbers_;
+    std::vector<int> myNumbers_;
+    std::unique_ptr<qv::TicketFile> ticketFile_;
+    SoundPlayer* soundPlayer_ = nullptr;
+};
+
+}  // namespace qv::gui
