@@ -16,7 +16,7 @@ using namespace qv::cli;
 namespace {
 
 CommandTable commands() {
-    return CommandTable({databaseCommands(), ticketCommands()});
+    return CommandTable({databaseCommands(), ticketCommands(), statisticsCommands()});
 }
 
 // A report that never reached its reader must not end in success (a full disk, a closed

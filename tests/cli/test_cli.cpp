@@ -40,7 +40,16 @@ const char* const kUsage =
     "  quorvantile-cli describe FILE\n"
     "  quorvantile-cli tickets list FILE.qvt\n"
     "  quorvantile-cli tickets convert IN.qvt OUT.qvt\n"
-    "  quorvantile-cli tickets match FILE.qvt N1 N2 ... [+ B1 [B2 [B3]]]\n";
+    "  quorvantile-cli tickets match FILE.qvt N1 N2 ... [+ B1 [B2 [B3]]]\n"
+    "  quorvantile-cli stats options FILE [--hot numbers|pairs] [--cold numbers|pairs] "
+    "[--from oldest|M-D-YYYY] [--to newest|M-D-YYYY]\n"
+    "  quorvantile-cli stats range FILE\n"
+    "  quorvantile-cli stats frequency FILE [--bonus] [--by-frequency]\n"
+    "  quorvantile-cli stats pairs FILE [--by-frequency]\n"
+    "  quorvantile-cli stats triples FILE [--sort-positions K]\n"
+    "  quorvantile-cli stats skips FILE\n"
+    "  quorvantile-cli stats cluster FILE\n"
+    "  quorvantile-cli stats region FILE NEWEST OLDEST LOW HIGH\n";
 
 struct CliRun {
     int status = -1;
@@ -521,6 +530,70 @@ TEST_F(CliTest, DatabaseListWithTicketResultsAndDescriptions) {
 }
 
 // The sample database is built from the CSV history by the paste parser at build time.
+// A 5-number game of three draws, newest first: 3/10/1998, 3/7/1998, 3/3/1998.
+class CliStats : public CliTest {
+protected:
+    void SetUp() override {
+        CliTest::SetUp();
+        ASSERT_EQ(cli({"db", "create", db, "--lotto", "5", "--ticket", "3"}).status, 0);
+        for (const auto& draw : std::vector<std::vector<std::string>>{
+                 {"3/3/1998", "1", "2", "3", "+", "4"},
+                 {"3/7/1998", "2", "3", "5", "+", "1"},
+                 {"3/10/1998", "1", "3", "4", "+", "1"}}) {
+            std::vector<std::string> args = {"db", "add", db};
+            args.insert(args.end(), draw.begin(), draw.end());
+            ASSERT_EQ(cli(args).status, 0);
+        }
+    }
+    std::string run(std::vector<std::string> args) {
+        args.insert(args.begin() + 2, db);
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r.out;
+    }
+};
+
+TEST_F(CliStats, CountsOverTheChosenSpan) {
+    EXPECT_EQ(run({"stats", "range"}), "0 3\n");
+    // 9 numbers over 5: average 1.80; 1 and 2 twice, 3 three times, 4 and 5 once. With
+    // E = 1.8, X2 = 2.8 / 1.8 x (5 - 1) / (5 - 3) = 3.11 on 4 degrees of freedom.
+    EXPECT_EQ(run({"stats", "frequency"}),
+              "Highest number: 5\nDraws: 3\nStatistical Avg. =  1.80\n"
+              "1 2 hot\n2 2 hot\n3 3 hot\n4 1 cold\n5 1 cold\n"
+              "Uniformity: chi-square = 3.11, df = 4, p = 0.539\n");
+    EXPECT_EQ(run({"stats", "pairs"}),
+              "2 1 1\n3 1 2\n3 2 2\n4 1 1\n4 2 0\n4 3 1\n5 1 0\n5 2 1\n5 3 1\n5 4 0\n");
+    EXPECT_EQ(run({"stats", "triples"}).substr(0, 21), "1-2-3, 1\n1-3-4, 1\n2-3");
+
+    // From 3-3-1998 to 3-7-1998: the two older draws; a later "from" than "to" swaps.
+    EXPECT_EQ(run({"stats", "options", "--from", "3-7-1998", "--to", "3-3-1998"}),
+              "Statistics options: hot 0 cold 0 from 3-3-1998 to 3-7-1998\n");
+    EXPECT_EQ(run({"stats", "range"}), "1 3\n");
+    // Marks touch the eight cells around them; the draw of 3/10 lies outside the span.
+    EXPECT_EQ(run({"stats", "cluster"}), "3/7/1998 2:2 3:2 5:0\n3/3/1998 1:2 2:2 3:2\n");
+    // 3 of the 2 x 3 numbers drawn lie in 1..2.
+    EXPECT_EQ(run({"stats", "region", "1", "2", "1", "2"}),
+              "The numbers you selected, (1 - 2) account for 50.00% of the winning numbers "
+              "between 3/3/1998 and 3/7/1998.\n");
+    EXPECT_EQ(run({"stats", "options", "--hot", "pairs", "--to", "newest"}),
+              "Statistics options: hot 1 cold 0 from 3-3-1998 to 0-0-0\n");
+}
+
+TEST_F(CliStats, BadValuesAreUsageErrorsAndChangeNothing) {
+    const std::string before = slurp(db);
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"stats", "options", db, "--hot", "triples"},
+             {"stats", "options", db, "--from", "13-1-2000"},
+             {"stats", "frequency", db, "--pairs"},
+             {"stats", "region", db, "0", "1", "0", "3"},
+             {"stats", "triples", db, "--sort-positions", "-1"}}) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 2) << args[1] << " " << args.back();
+        EXPECT_NE(r.err.find("usage:"), std::string::npos);
+    }
+    EXPECT_EQ(slurp(db), before);
+}
+
 TEST(SampleDatabase, HoldsEveryDrawOfTheHistoryNewestFirst) {
     qv::DrawDatabase d;
     ASSERT_TRUE(d.load(std::string(QV_BUILD_DATA_DIR) + "/lotto649.dat"));

@@ -1,5 +1,7 @@
 #include "core/database/draw_report.h"
 
+#include "core/statistics/statistics_options.h"
+
 #include "core/tickets/matching.h"
 #include "core/view/database_view.h"
 
@@ -65,9 +67,7 @@ std::string databaseInformation(const DrawDatabase& database) {
            "Entries: " + std::to_string(database.entryCount()) + "\n" +
            "Numbers on a ticket: " + std::to_string(h.numbersOnTicket) + "\n" +
            "Numbers in lotto: " + std::to_string(h.numbersInLotto) + "\n" +
-           "Update link: " + database.updateLink() + "\n" + "Statistics options: hot " +
-           std::to_string(s.hotPickMode) + " cold " + std::to_string(s.coldPickMode) + " from " +
-           dateText(s.fromDate) + " to " + dateText(s.toDate) + "\n";
+           "Update link: " + database.updateLink() + "\n" + statisticsOptionsLine(s) + "\n";
 }
 
 }  // namespace qv
