@@ -132,65 +132,59 @@ private slots:
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("quorvan.ini"))));
     }
 
-    void menuAndToolBarTextsAndIds() {
+    // Each menu of the bar: its items as "text id", "-" for a separator, submenus indented.
+    void menus_data() {
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("&File") << QStringList{
+            "&Create Ticket File", "  Use &Wheeling Table... 101", "  Enter Tickets &Manually... 103",
+            "&Open Ticket File... 106", "-", "&Import Wheeling Table... 102", "-", "E&xit 24310"};
+        QTest::newRow("&Winning Numbers") << QStringList{
+            "&Enter New... 150", "&Statistics", "  &Frequency of Winning Numbers 204",
+            "  Frequency of &Bonus Numbers 109", "  Frequency of &Pairs 110",
+            "  Frequency of &Triples 118", "  &Skipping Habit 111", "  &Cluster Analysis 112"};
+        QTest::newRow("&Database") << QStringList{"&Create DataBase... 105",
+                                                  "&Open DataBase... 107"};
+        QTest::newRow("&My Numbers") << QStringList{
+            "&Create a List... 170", "&Select a List... 171", "&Edit Current List... 172"};
+        QTest::newRow("&Options") << QStringList{
+            "&Statistics... 108", "Sound &Effects ... 130", "-", "&Wallpaper", "  &Stretched 114",
+            "  &Tiled 115", "  &Centered 116", "  -", "  &Desktop Settings... 117"};
+        QTest::newRow("&Help") << QStringList{"&Index 160", "&Online Manual 165", "-",
+                                              "&About... 162"};
+    }
+
+    void menus() {
+        QFETCH(QStringList, items);
+        QTemporaryDir dir;
+        FrameFixture fixture(environmentIn(dir));
+        const QList<QAction*> bar = fixture.frame.menuBar()->actions();
+        const QString title = QString::fromLatin1(QTest::currentDataTag());
+        const auto top = std::find_if(bar.begin(), bar.end(),
+                                      [&](QAction* a) { return a->text() == title; });
+        QVERIFY2(top != bar.end(), qPrintable(title));
+        QStringList got;
+        dumpMenu((*top)->menu(), 0, got);
+        QCOMPARE(got, items);
+        for (QAction* a : (*top)->menu()->actions()) {
+            if (!a->isSeparator() && !a->menu())
+                QVERIFY2(!a->statusTip().isEmpty(), qPrintable(a->text()));
+        }
+    }
+
+    void menuBarHoldsTheSixMenusInOrder() {
+        QTemporaryDir dir;
+        FrameFixture fixture(environmentIn(dir));
+        QStringList titles;
+        for (QAction* top : fixture.frame.menuBar()->actions()) titles << top->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Winning Numbers", "&Database", "&My Numbers",
+                                      "&Options", "&Help"}));
+    }
+
+    void toolBarGadgets() {
         QTemporaryDir dir;
         FrameFixture fixture(environmentIn(dir));
         TMyMDIFrame& frame = fixture.frame;
         QStringList got;
-        for (QAction* top : frame.menuBar()->actions()) {
-            got << top->text();
-            dumpMenu(top->menu(), 1, got);
-        }
-        const QStringList expected = {
-            "&File",
-            "  &Create Ticket File",
-            "    Use &Wheeling Table... 101",
-            "    Enter Tickets &Manually... 103",
-            "  &Open Ticket File... 106",
-            "  -",
-            "  &Import Wheeling Table... 102",
-            "  -",
-            "  E&xit 24310",
-            "&Winning Numbers",
-            "  &Enter New... 150",
-            "  &Statistics",
-            "    &Frequency of Winning Numbers 204",
-            "    Frequency of &Bonus Numbers 109",
-            "    Frequency of &Pairs 110",
-            "    Frequency of &Triples 118",
-            "    &Skipping Habit 111",
-            "    &Cluster Analysis 112",
-            "&Database",
-            "  &Create DataBase... 105",
-            "  &Open DataBase... 107",
-            "&My Numbers",
-            "  &Create a List... 170",
-            "  &Select a List... 171",
-            "  &Edit Current List... 172",
-            "&Options",
-            "  &Statistics... 108",
-            "  Sound &Effects ... 130",
-            "  -",
-            "  &Wallpaper",
-            "    &Stretched 114",
-            "    &Tiled 115",
-            "    &Centered 116",
-            "    -",
-            "    &Desktop Settings... 117",
-            "&Help",
-            "  &Index 160",
-            "  &Online Manual 165",
-            "  -",
-            "  &About... 162",
-        };
-        QCOMPARE(got, expected);
-        for (QAction* top : frame.menuBar()->actions()) {
-            for (QAction* a : top->menu()->actions()) {
-                if (!a->isSeparator() && !a->menu())
-                    QVERIFY2(!a->statusTip().isEmpty(), qPrintable(a->text()));
-            }
-        }
-
         QToolBar* bar = frame.toolBar();
         QCOMPARE(frame.toolBarArea(bar), Qt::TopToolBarArea);
         got.clear();
@@ -236,6 +230,16 @@ private slots:
         };
         QCOMPARE(got, expectedBar);
         QCOMPARE(bar->iconSize(), QSize(55, 49));
+
+        // At the default width every gadget is on the bar, none behind the overflow button.
+        frame.resize(602, 476);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        for (QAction* a : bar->actions()) {
+            QWidget* w = bar->widgetForAction(a);
+            QVERIFY(w && w->isVisible());
+            if (auto* button = qobject_cast<QToolButton*>(w)) QCOMPARE(button->size(), QSize(55, 49));
+        }
     }
 
     void menuButtonsPopUpBelowThemselves() {
@@ -489,6 +493,36 @@ private slots:
         QCOMPARE(readSettings(env).ticketWindowPos, (qv::Point{12, 13}));
         frame.state().setDocument(DocumentSlot::Database, nullptr);
         frame.state().setDocument(DocumentSlot::ManualTicketFile, nullptr);
+    }
+
+    void databaseWindowLeavesTheMenusInReach() {
+        QTemporaryDir dir;
+        const AppEnvironment env = environmentIn(dir);
+        const QString lotto = dir.filePath(QStringLiteral("lotto.dat"));
+        writeDatabase(lotto, "Lotto");
+        {  // First start: no settings file, so no remembered position.
+            FrameFixture fixture(env);
+            TMyMDIFrame& frame = fixture.frame;
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            QVERIFY(frame.openDatabaseByName(lotto));
+            DataBaseDialog* d = openDatabaseDialog(frame.state());
+            QVERIFY(d);
+            const int toolBarBottom = frame.mapToGlobal(QPoint(0, 0)).y() +
+                                      frame.menuBar()->height() + frame.toolBar()->height();
+            QVERIFY2(d->y() >= toolBarBottom, qPrintable(QString::number(d->y())));
+            QVERIFY(frame.canClose());
+        }
+        // A position far off the screen is pulled back so that the title bar can be reached.
+        qv::Settings s = readSettings(env);
+        s.databaseWindowPos = qv::Point{-5000, 9000};
+        writeSettings(env, s);
+        FrameFixture fixture(env);
+        QVERIFY(fixture.frame.openDatabaseByName(lotto));
+        DataBaseDialog* d = openDatabaseDialog(fixture.frame.state());
+        const QRect screen = d->screen()->availableGeometry();
+        QVERIFY(d->x() + d->width() >= screen.left() + 100);
+        QVERIFY(d->y() >= screen.top() && d->y() < screen.bottom());
     }
 
     void reopeningAndCommandLine() {

@@ -76,14 +76,24 @@ struct DataHeader {
     friend bool operator==(const DataHeader&, const DataHeader&) = default;
 };
 
+// How the hot and cold quick picks choose: by the most (least) occurring numbers or pairs.
+enum class PickMode : std::int16_t { Numbers = 0, Pairs = 1 };
+
 // The statistics options record stored in every database file (16 bytes).
 struct StatisticsSettings {
     static constexpr std::size_t kSize = 16;
 
-    std::int16_t hotPickMode = 0;   // 0 most occurring numbers, 1 most occurring pairs
-    std::int16_t coldPickMode = 0;  // 0 least occurring numbers, 1 least occurring pairs
+    // As stored: 0 picks by numbers, any other value by pairs. A file's value is kept as it is
+    // so that a save writes back what was read.
+    std::int16_t hotPickMode = 0;
+    std::int16_t coldPickMode = 0;
     Date fromDate;                  // 0/0/0 = no bound
     Date toDate;
+
+    PickMode hotPick() const { return hotPickMode == 0 ? PickMode::Numbers : PickMode::Pairs; }
+    PickMode coldPick() const { return coldPickMode == 0 ? PickMode::Numbers : PickMode::Pairs; }
+    void setHotPick(PickMode mode) { hotPickMode = static_cast<std::int16_t>(mode); }
+    void setColdPick(PickMode mode) { coldPickMode = static_cast<std::int16_t>(mode); }
 
     void write(ByteWriter& w) const;
     static StatisticsSettings read(ByteReader& r);

@@ -16,9 +16,9 @@ std::optional<int> wholeNumber(const std::string& text, int lo, int hi) {
     return v;
 }
 
-std::optional<std::int16_t> pickMode(const std::string& text) {
-    if (text == "numbers") return std::int16_t{0};
-    if (text == "pairs") return std::int16_t{1};
+std::optional<PickMode> pickMode(const std::string& text) {
+    if (text == "numbers") return PickMode::Numbers;
+    if (text == "pairs") return PickMode::Pairs;
     return std::nullopt;
 }
 
@@ -55,12 +55,12 @@ std::string applyStatisticsOptions(StatisticsSettings& settings,
     if (changes.hot) {
         auto mode = pickMode(*changes.hot);
         if (!mode) return "--hot must be numbers or pairs: \"" + *changes.hot + "\"";
-        s.hotPickMode = *mode;
+        s.setHotPick(*mode);
     }
     if (changes.cold) {
         auto mode = pickMode(*changes.cold);
         if (!mode) return "--cold must be numbers or pairs: \"" + *changes.cold + "\"";
-        s.coldPickMode = *mode;
+        s.setColdPick(*mode);
     }
     if (changes.from) {
         if (*changes.from == "oldest") {
