@@ -31,6 +31,7 @@
 #include "gui/options/desktop_options.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/options/sound_options_dialog.h"
+#include "gui/statistics/statistics_commands.h"
 
 // The manual's web edition; a build may name one. Empty: the installed manual serves.
 #ifndef QV_ONLINE_MANUAL_URL
@@ -91,6 +92,16 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     connect(&state_, &ApplicationState::flagsChanged, this, &TMyMDIFrame::updateCommandEnabling);
     connect(&state_, &ApplicationState::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 8000); });
+    installStatisticsCommands(
+        state_, client_,
+        [this](int id, std::function<void()> handler) { setCommandHandler(id, std::move(handler)); },
+        [this] {
+            // The options dialog's own page when the manual has one.
+            const QString page = QDir(state_.environment().dataDir)
+                                     .filePath(QStringLiteral("manual/statistics.html"));
+            showManual(QUrl::fromLocalFile(QFileInfo::exists(page) ? page : manualIndexPath()));
+        });
+
     updateCommandEnabling();
 }
 

@@ -1,0 +1,80 @@
+#include "gui/statistics/statistics_commands.h"
+
+#include <QMdiArea>
+#include <memory>
+
+#include "core/view/statistics_view.h"
+#include "gui/common/application_state.h"
+#include "gui/common/busy_dialog.h"
+#include "gui/statistics/cluster_window.h"
+#include "gui/statistics/frequency_window.h"
+#include "gui/statistics/pairs_window.h"
+#include "gui/statistics/skipping_window.h"
+#include "gui/statistics/statistics_options.h"
+#include "gui/statistics/triples_window.h"
+
+namespace qv::gui {
+
+namespace {
+
+constexpr qv::StatisticsKind kKinds[] = {
+    qv::StatisticsKind::NumberFrequency, qv::StatisticsKind::BonusFrequency,
+    qv::StatisticsKind::Pairs,           qv::StatisticsKind::Triples,
+    qv::StatisticsKind::SkippingHabit,   qv::StatisticsKind::ClusterAnalysis,
+};
+
+StatWindow* makeWindow(ApplicationState& state, QMdiArea* area, qv::StatisticsKind kind,
+                       qv::ProgressReporter* progress) {
+    switch (kind) {
+        case qv::StatisticsKind::NumberFrequency:
+            return new FrequencyWindow(state, false);
+        case qv::StatisticsKind::BonusFrequency:
+            return new FrequencyWindow(state, true);
+        case qv::StatisticsKind::Pairs:
+            return new PairsWindow(state);
+        case qv::StatisticsKind::Triples: {
+            std::unique_ptr<BusyDialog> busy;
+            if (!progress) {
+                busy = std::make_unique<BusyDialog>(area->window());
+                progress = busy.get();
+            }
+            return new TriplesWindow(state, progress);
+        }
+        case qv::StatisticsKind::SkippingHabit:
+            return new SkippingWindow(state);
+        case qv::StatisticsKind::ClusterAnalysis:
+            return new ClusterWindow(state);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+StatWindow* openStatisticsWindow(ApplicationState& state, QMdiArea* area, qv::StatisticsKind kind,
+                                 qv::ProgressReporter* progress) {
+    if (!area || !state.database() || state.flags().isStatisticsOpen(kind)) return nullptr;
+    int othersOpen = 0;
+    for (qv::StatisticsKind other : kKinds)
+        othersOpen += other != kind && state.flags().isStatisticsOpen(other) ? 1 : 0;
+
+    StatWindow* window = makeWindow(state, area, kind, progress);
+    if (!window) return nullptr;
+    area->addSubWindow(window);
+    const QSize size = area->viewport()->size();
+    const qv::Rect r = qv::statisticsWindowRect(size.width(), size.height(), othersOpen);
+    window->setGeometry(r.left, r.top, r.width(), r.height());
+    window->show();
+    return window;
+}
+
+void installStatisticsCommands(ApplicationState& state, QMdiArea* area,
+                               const CommandRegistrar& setHandler, std::function<void()> showHelp) {
+    setHandler(qv::cmd::kStatisticsOptions,
+               [&state, area, showHelp] { runStatisticsOptions(state, area->window(), showHelp); });
+    for (qv::StatisticsKind kind : kKinds) {
+        setHandler(qv::statisticsCommand(kind),
+                   [&state, area, kind] { openStatisticsWindow(state, area, kind); });
+    }
+}
+
+}  // namespace qv::gui
