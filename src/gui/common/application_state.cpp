@@ -1,5 +1,7 @@
 #include "gui/common/application_state.h"
 
+#include <QPrinter>
+
 #include "core/database/draw_database.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/common/app_paths.h"
@@ -25,6 +27,11 @@ ApplicationState::ApplicationState(const AppEnvironment& environment, QObject* p
 }
 
 ApplicationState::~ApplicationState() = default;
+
+QPrinter& ApplicationState::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
 
 qv::IoResult ApplicationState::writeSettings() const {
     if (environment_.settingsPath.isEmpty()) return qv::IoResult::success();

@@ -16,6 +16,8 @@
 #include "core/records/records.h"
 #include "gui/common/open_document.h"
 
+class QPrinter;
+
 namespace qv {
 class DrawDatabase;
 struct TicketFile;
@@ -53,6 +55,9 @@ public:
     QString dataFile(const std::string& stored) const;
 
     SoundPlayer* soundPlayer() const { return soundPlayer_; }
+    // The one printer: its page set-up is shared by every window that prints, for the whole
+    // run. Made on first use.
+    QPrinter& printer();
 
     // The flags the command enabling looks at.
     const qv::AppState& flags() const { return flags_; }
@@ -113,6 +118,7 @@ private:
     std::vector<int> myNumbers_;
     std::unique_ptr<qv::TicketFile> ticketFile_;
     SoundPlayer* soundPlayer_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace qv::gui

@@ -13,7 +13,6 @@
 
 #include "core/view/statistics_view.h"
 #include "gui/common/app_paths.h"
-#include "gui/common/app_printer.h"
 #include "gui/common/application_state.h"
 #include "gui/common/faded_bitmap.h"
 #include "gui/common/file_dialogs.h"
@@ -328,7 +327,7 @@ void StatWindow::cmBold() {
 }
 
 void StatWindow::cmPrinterSetup() {
-    QPageSetupDialog dialog(&applicationPrinter(), this);
+    QPageSetupDialog dialog(&state_.printer(), this);
     dialog.exec();
 }
 
