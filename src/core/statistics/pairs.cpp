@@ -38,17 +38,9 @@ PairMatrix CountPairs(const DataHeader& header, const std::vector<TicketType>& e
     PairMatrix matrix(highestNumberOf(header));
     const int n = matrix.highestNumber();
     for (std::size_t e = range.first; e < range.last; ++e) {
-        std::array<int, kMaxNumbersOnTicket> drawn{};
-        int k = 0;
-        for (std::int16_t v : entries[e].numbers) {
-            if (v == 0) break;
-            if (!isGameNumber(v, n) ||
-                std::find(drawn.begin(), drawn.begin() + k, v) != drawn.begin() + k)
-                continue;
-            drawn[k++] = v;
-        }
-        for (int i = 0; i < k; ++i)
-            for (int j = i + 1; j < k; ++j) matrix.add(drawn[i], drawn[j]);
+        const DistinctNumbers drawn = distinctGameNumbers(entries[e], n);
+        for (int i = 0; i < drawn.count; ++i)
+            for (int j = i + 1; j < drawn.count; ++j) matrix.add(drawn.values[i], drawn.values[j]);
     }
     matrix.fold();
     return matrix;

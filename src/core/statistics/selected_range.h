@@ -2,6 +2,8 @@
 // The span of draws every statistic counts, chosen by the from and to dates of the
 // statistics options.
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -35,6 +37,25 @@ int highestNumberOf(const DataHeader& header);
 // True when v can index a table of the game's numbers 1..highestNumber.
 inline bool isGameNumber(int v, int highestNumber) {
     return v >= 1 && v <= highestNumber;
+}
+
+// A draw's winning numbers in slot order up to the first 0, each once, numbers outside the
+// game left out: what the pair and triple counts pair up.
+struct DistinctNumbers {
+    std::array<int, kMaxNumbersOnTicket> values{};
+    int count = 0;
+};
+inline DistinctNumbers distinctGameNumbers(const TicketType& draw, int highestNumber) {
+    DistinctNumbers d;
+    for (std::int16_t v : draw.numbers) {
+        if (v == 0) break;
+        if (!isGameNumber(v, highestNumber) ||
+            std::find(d.values.begin(), d.values.begin() + d.count, v) !=
+                d.values.begin() + d.count)
+            continue;
+        d.values[d.count++] = v;
+    }
+    return d;
 }
 
 }  // namespace qv

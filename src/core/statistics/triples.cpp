@@ -64,15 +64,9 @@ TripleCounts CountTriples(const DataHeader& header, const std::vector<TicketType
     {
         ProgressLoop loop(progress, "Counting triples...", static_cast<long long>(range.size()));
         for (std::size_t e = range.first; e < range.last; ++e) {
-            std::array<int, kMaxNumbersOnTicket> drawn{};
-            int k = 0;
-            for (std::int16_t v : entries[e].numbers) {
-                if (v == 0) break;
-                if (!isGameNumber(v, n) ||
-                    std::find(drawn.begin(), drawn.begin() + k, v) != drawn.begin() + k)
-                    continue;
-                drawn[k++] = v;
-            }
+            DistinctNumbers distinct = distinctGameNumbers(entries[e], n);
+            auto& drawn = distinct.values;
+            const int k = distinct.count;
             std::sort(drawn.begin(), drawn.begin() + k);
             for (int i = 0; i < k; ++i)
                 for (int j = i + 1; j < k; ++j) {
