@@ -9,7 +9,8 @@ packages=(
     clang libclang-rt-14-dev ccache
 )
 if [ "${1:-}" = "--with-test-tools" ]; then
-    packages+=(xvfb xauth)
+    # xvfb for the screenshots; the validators of the desktop entry and the AppStream data.
+    packages+=(xvfb xauth desktop-file-utils appstream)
 fi
 
 missing=()

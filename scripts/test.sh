@@ -21,6 +21,8 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/release -j"$jobs"
 stage "Tests"
 (cd build/release && ctest --output-on-failure -j"$jobs") || failures=$((failures + 1))
+stage "Installed tree and desktop files"
+bash scripts/check-install.sh build/release || failures=$((failures + 1))
 
 stage "Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON -DQV_BUILD_BENCH=OFF

@@ -9,6 +9,8 @@
 #include "core/database/draw_parser.h"
 #include "core/database/draw_preview.h"
 #include "core/database/draw_report.h"
+#include "core/entry/modify_entries.h"
+#include "core/entry/past_performance.h"
 #include "core/util/text.h"
 
 namespace qv::cli {
@@ -159,6 +161,53 @@ int dbPaste(const Args& args) {
     return kExitOk;
 }
 
+// INDEX of an entry of `database`, 0 = newest.
+std::size_t entryIndexArg(const std::string& text, const DrawDatabase& database) {
+    if (database.entryCount() == 0) throw UsageError{"the database has no entries"};
+    return static_cast<std::size_t>(
+        parseIntArg(text, 0, static_cast<int>(database.entryCount()) - 1, "INDEX"));
+}
+
+int dbSet(const Args& a) {
+    if (a.size() < 3) throw UsageError{"db set needs FILE, INDEX and at least one number"};
+    TicketType given;
+    parseNumberArgs(a, 2, given);
+    DrawDatabase database = loadDatabase(a[0]);
+    ModifyEntries edit(database.header(), database.entries());
+    edit.select(entryIndexArg(a[1], database));
+    ModifyEntries::Values values{};
+    for (std::size_t i = 0; i < ModifyEntries::kNumberFields; ++i) values[i] = given.numbers[i];
+    for (std::size_t i = 0; i < ModifyEntries::kBonusFields; ++i)
+        values[ModifyEntries::kNumberFields + i] = given.bonus[i];
+    edit.update(values);
+    database.replace(edit.header(), edit.entries());
+    saveDatabase(database);
+    return kExitOk;
+}
+
+int dbDelete(const Args& a) {
+    if (a.size() != 2) throw UsageError{"db delete takes FILE and INDEX"};
+    DrawDatabase database = loadDatabase(a[0]);
+    ModifyEntries edit(database.header(), database.entries());
+    edit.select(entryIndexArg(a[1], database));
+    edit.removeSelected();
+    database.replace(edit.header(), edit.entries());
+    saveDatabase(database);
+    return kExitOk;
+}
+
+int dbPast(const Args& a) {
+    if (a.size() != 3) throw UsageError{"db past takes FILE.dat, TICKETS.qvt and INDEX"};
+    const DrawDatabase database = loadDatabase(a[0]);
+    const TicketFile tickets = loadTickets(a[1]);
+    const std::size_t index = entryIndexArg(a[2], database);
+    TerminalProgress progress;
+    const PastPerformance result =
+        checkPastPerformance(database.entries(), tickets.tickets, index, &progress);
+    std::cout << pastPerformanceText(result);
+    return kExitOk;
+}
+
 }  // namespace
 
 CommandList databaseCommands() {
@@ -179,6 +228,9 @@ CommandList databaseCommands() {
          "paste",
          {"db paste FILE [TEXTFILE | -]", "db paste FILE [TEXTFILE | -] --preview"},
          dbPaste},
+        {"db", "set", {"db set FILE INDEX N1 [N2 ...] [+ B1 [B2 [B3]]]"}, dbSet},
+        {"db", "delete", {"db delete FILE INDEX"}, dbDelete},
+        {"db", "past", {"db past FILE.dat TICKETS.qvt INDEX"}, dbPast},
     };
 }
 

@@ -16,7 +16,9 @@ using namespace qv::cli;
 namespace {
 
 CommandTable commands() {
-    return CommandTable({databaseCommands(), ticketCommands(), statisticsCommands()});
+    return CommandTable({databaseCommands(), ticketCommands(), statisticsCommands(),
+                         wheelTicketCommands(), wheelImportCommands(), pickCommands(),
+                         listCommands()});
 }
 
 // A report that never reached its reader must not end in success (a full disk, a closed

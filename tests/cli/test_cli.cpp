@@ -34,6 +34,9 @@ const char* const kUsage =
     "  quorvantile-cli db sort FILE\n"
     "  quorvantile-cli db import FILE TEXTFILE\n"
     "  quorvantile-cli db paste FILE [TEXTFILE | -]\n"
+    "  quorvantile-cli db set FILE INDEX N1 [N2 ...] [+ B1 [B2 [B3]]]\n"
+    "  quorvantile-cli db delete FILE INDEX\n"
+    "  quorvantile-cli db past FILE.dat TICKETS.qvt INDEX\n"
     "  quorvantile-cli db list FILE.dat --tickets FILE.qvt\n"
     "  quorvantile-cli db import FILE TEXTFILE --preview\n"
     "  quorvantile-cli db paste FILE [TEXTFILE | -] --preview\n"
@@ -41,6 +44,12 @@ const char* const kUsage =
     "  quorvantile-cli tickets list FILE.qvt\n"
     "  quorvantile-cli tickets convert IN.qvt OUT.qvt\n"
     "  quorvantile-cli tickets match FILE.qvt N1 N2 ... [+ B1 [B2 [B3]]]\n"
+    "  quorvantile-cli tickets new FILE.qvt [--lotto N] [--ticket K]\n"
+    "  quorvantile-cli tickets add FILE.qvt N1 [N2 ...] [+ B1 [B2 [B3]]]\n"
+    "  quorvantile-cli tickets delete FILE.qvt LABEL\n"
+    "  quorvantile-cli tickets bonus FILE.qvt all|LABEL [B1 [B2 [B3]]]\n"
+    "  quorvantile-cli tickets arrange FILE.qvt N1 ... [+ B1 [B2 [B3]]]\n"
+    "  quorvantile-cli tickets export FILE.qvt OUT.txt [--append]\n"
     "  quorvantile-cli stats options FILE [--hot numbers|pairs] [--cold numbers|pairs] "
     "[--from oldest|M-D-YYYY] [--to newest|M-D-YYYY]\n"
     "  quorvantile-cli stats range FILE\n"
@@ -49,7 +58,15 @@ const char* const kUsage =
     "  quorvantile-cli stats triples FILE [--sort-positions K]\n"
     "  quorvantile-cli stats skips FILE\n"
     "  quorvantile-cli stats cluster FILE\n"
-    "  quorvantile-cli stats region FILE NEWEST OLDEST LOW HIGH\n";
+    "  quorvantile-cli stats region FILE NEWEST OLDEST LOW HIGH\n"
+    "  quorvantile-cli wheel rows FILE.wlN\n"
+    "  quorvantile-cli wheel apply WHEEL OUT.qvt N1 N2 ...\n"
+    "  quorvantile-cli wheel import TEXTFILE OUT [--description TEXT] [--numbers N] "
+    "[--guarantee G] [--if I] [--per-ticket P] [--confirm] [--add-all]\n"
+    "  quorvantile-cli wheel check FILE.wlP [--add-all OUT]\n"
+    "  quorvantile-cli pick hot|cold DB [--count Q]\n"
+    "  quorvantile-cli list create FILE.lst N1 [N2 ...]\n"
+    "  quorvantile-cli list show FILE.lst\n";
 
 struct CliRun {
     int status = -1;
@@ -536,10 +553,10 @@ protected:
     void SetUp() override {
         CliTest::SetUp();
         ASSERT_EQ(cli({"db", "create", db, "--lotto", "5", "--ticket", "3"}).status, 0);
-        for (const auto& draw : std::vector<std::vector<std::string>>{
-                 {"3/3/1998", "1", "2", "3", "+", "4"},
-                 {"3/7/1998", "2", "3", "5", "+", "1"},
-                 {"3/10/1998", "1", "3", "4", "+", "1"}}) {
+        for (const auto& draw :
+             std::vector<std::vector<std::string>>{{"3/3/1998", "1", "2", "3", "+", "4"},
+                                                   {"3/7/1998", "2", "3", "5", "+", "1"},
+                                                   {"3/10/1998", "1", "3", "4", "+", "1"}}) {
             std::vector<std::string> args = {"db", "add", db};
             args.insert(args.end(), draw.begin(), draw.end());
             ASSERT_EQ(cli(args).status, 0);

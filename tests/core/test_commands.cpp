@@ -154,9 +154,16 @@ TEST(CommandLine, FilesAreKnownByTheirExtension) {
     EXPECT_EQ(fileKindForName("/home/u/lotto649.dat"), FileKind::Database);
     EXPECT_EQ(fileKindForName("C:\\QV\\LOTTO.DAT"), FileKind::Database);
     EXPECT_EQ(fileKindForName("my tickets.QvT"), FileKind::TicketFile);
-    EXPECT_EQ(fileKindForName("wheel.wl6"), FileKind::Other);
     EXPECT_EQ(fileKindForName("dat"), FileKind::Other);
     EXPECT_EQ(fileKindForName(""), FileKind::Other);
+}
+
+TEST(CommandLine, WheelingTablesAreKnownByTheirNumbersPerTicket) {
+    // ".wl" and 1 to 10, the numbers on a ticket the wheel writes.
+    for (const char* wheel : {"wheel.wl6", "/w/Pick4.WL4", "ten.wl10", "one.wl1", "C:\\W\\X.wL9"})
+        EXPECT_EQ(fileKindForName(wheel), FileKind::WheelingTable) << wheel;
+    for (const char* other : {"wheel.wl", "zero.wl0", "eleven.wl11", "w.wl6.bak", "x.wlx", "wl6"})
+        EXPECT_EQ(fileKindForName(other), FileKind::Other) << other;
 }
 
 TEST(Placement, TitleBarStaysWithinReach) {

@@ -232,6 +232,31 @@ TEST(TicketFile, SaveLoadAndProbeThroughFiles) {
     EXPECT_EQ(f.path, dir.file("a.qvt"));
 }
 
+TEST(TicketFile, SignatureTellsATicketFileWhateverItsName) {
+    TempDir dir;
+    const struct {
+        Bytes head;
+        bool ticketFile;
+    } cases[] = {
+        {signature("Quorvantile V3.4"), true},
+        {signature("Quorvantile V3.0"), true},
+        {Bytes{'Q', 'u', 'o', 'r', 'v', 'a', 'n', 't', 'i', 'l', 'e', ' ', 'V', '3'}, true},
+        {Bytes{'Q', 'u', 'o', 'r', 'v', 'a', 'n', 't', 'i', 'l', 'e', ' ', 'V'}, false},  // cut
+        {signature("quorvantile V3.4"), false},
+        {signature("Lotto 6/49"), false},
+        {Bytes{}, false},
+    };
+    int i = 0;
+    for (const auto& c : cases) {
+        EXPECT_EQ(hasTicketFileSignature(c.head), c.ticketFile) << i;
+        const std::string path = dir.file("file" + std::to_string(i));
+        ASSERT_TRUE(writeFileAtomic(path, c.head).ok());
+        EXPECT_EQ(hasTicketFileSignature(path), c.ticketFile) << i;
+        ++i;
+    }
+    EXPECT_FALSE(hasTicketFileSignature(dir.file("missing")));
+}
+
 TEST(WheelFile, LayoutRoundTripAndDamagedRecords) {
     WheelInfo w;
     w.description = "Ten numbers, six a ticket";  // 25 characters: one too many

@@ -20,6 +20,8 @@
 #include "gui/options/desktop_options.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/options/sound_options_dialog.h"
+#include "gui/tickets/ticket_commands.h"
+#include "gui/tickets/ticket_file_dialog.h"
 #include "gui_test_support.h"
 
 using namespace qv::gui;
@@ -135,20 +137,35 @@ private slots:
     // Each menu of the bar: its items as "text id", "-" for a separator, submenus indented.
     void menus_data() {
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("&File") << QStringList{
-            "&Create Ticket File", "  Use &Wheeling Table... 101", "  Enter Tickets &Manually... 103",
-            "&Open Ticket File... 106", "-", "&Import Wheeling Table... 102", "-", "E&xit 24310"};
-        QTest::newRow("&Winning Numbers") << QStringList{
-            "&Enter New... 150", "&Statistics", "  &Frequency of Winning Numbers 204",
-            "  Frequency of &Bonus Numbers 109", "  Frequency of &Pairs 110",
-            "  Frequency of &Triples 118", "  &Skipping Habit 111", "  &Cluster Analysis 112"};
-        QTest::newRow("&Database") << QStringList{"&Create DataBase... 105",
-                                                  "&Open DataBase... 107"};
+        QTest::newRow("&File") << QStringList{"&Create Ticket File",
+                                              "  Use &Wheeling Table... 101",
+                                              "  Enter Tickets &Manually... 103",
+                                              "&Open Ticket File... 106",
+                                              "-",
+                                              "&Import Wheeling Table... 102",
+                                              "-",
+                                              "E&xit 24310"};
+        QTest::newRow("&Winning Numbers") << QStringList{"&Enter New... 150",
+                                                         "&Statistics",
+                                                         "  &Frequency of Winning Numbers 204",
+                                                         "  Frequency of &Bonus Numbers 109",
+                                                         "  Frequency of &Pairs 110",
+                                                         "  Frequency of &Triples 118",
+                                                         "  &Skipping Habit 111",
+                                                         "  &Cluster Analysis 112"};
+        QTest::newRow("&Database")
+            << QStringList{"&Create DataBase... 105", "&Open DataBase... 107"};
         QTest::newRow("&My Numbers") << QStringList{
             "&Create a List... 170", "&Select a List... 171", "&Edit Current List... 172"};
-        QTest::newRow("&Options") << QStringList{
-            "&Statistics... 108", "Sound &Effects ... 130", "-", "&Wallpaper", "  &Stretched 114",
-            "  &Tiled 115", "  &Centered 116", "  -", "  &Desktop Settings... 117"};
+        QTest::newRow("&Options") << QStringList{"&Statistics... 108",
+                                                 "Sound &Effects ... 130",
+                                                 "-",
+                                                 "&Wallpaper",
+                                                 "  &Stretched 114",
+                                                 "  &Tiled 115",
+                                                 "  &Centered 116",
+                                                 "  -",
+                                                 "  &Desktop Settings... 117"};
         QTest::newRow("&Help") << QStringList{"&Index 160", "&Online Manual 165", "-",
                                               "&About... 162"};
     }
@@ -159,8 +176,8 @@ private slots:
         FrameFixture fixture(environmentIn(dir));
         const QList<QAction*> bar = fixture.frame.menuBar()->actions();
         const QString title = QString::fromLatin1(QTest::currentDataTag());
-        const auto top = std::find_if(bar.begin(), bar.end(),
-                                      [&](QAction* a) { return a->text() == title; });
+        const auto top =
+            std::find_if(bar.begin(), bar.end(), [&](QAction* a) { return a->text() == title; });
         QVERIFY2(top != bar.end(), qPrintable(title));
         QStringList got;
         dumpMenu((*top)->menu(), 0, got);
@@ -238,7 +255,8 @@ private slots:
         for (QAction* a : bar->actions()) {
             QWidget* w = bar->widgetForAction(a);
             QVERIFY(w && w->isVisible());
-            if (auto* button = qobject_cast<QToolButton*>(w)) QCOMPARE(button->size(), QSize(55, 49));
+            if (auto* button = qobject_cast<QToolButton*>(w))
+                QCOMPARE(button->size(), QSize(55, 49));
         }
     }
 
@@ -600,7 +618,7 @@ private slots:
         QVERIFY(!openDatabaseDialog(frame.state()));
         QVERIFY(frame.state().settings().lastDatabase.empty());
 
-        // A ticket file attached before the database opens is shown by its window from the start.
+        // A ticket file open before the database opens is shown by its window from the start.
         QVERIFY(frame.openTicketFileByName(first));
         whenModal<FileSelection>([&](FileSelection* d) {
             QCOMPARE(
@@ -615,23 +633,36 @@ private slots:
         DataBaseDialog* database = openDatabaseDialog(frame.state());
         QCOMPARE(database->listWindow()->ticketFile(), frame.state().ticketFile());
         QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), first);
-        // No ticket window holds it, so opening another simply replaces it.
-        QVERIFY(frame.commandAction(cmd::kOpenTicketFile)->isEnabled());
-        QVERIFY(!frame.state().flags().ticketFileOpen());
+        // It opened in its window: the ticket commands are off, and no second file opens
+        // beside it.
+        TicketFileDialog* tickets = openTicketFileDialog(frame.state());
+        QVERIFY(tickets);
+        QVERIFY(tickets->isVisible());
+        QVERIFY(frame.state().flags().manualTicketFileOpen);
+        QVERIFY(!frame.commandAction(cmd::kOpenTicketFile)->isEnabled());
+        QVERIFY(!frame.openTicketFileByName(second));
+        QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(2));
+        QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), first);
 
+        // Once it is closed the next one opens, and the database window follows.
+        QVERIFY(tickets->closeFile());
+        QVERIFY(!frame.state().ticketFile());
+        QCOMPARE(database->listWindow()->ticketFile(), nullptr);
+        QVERIFY(frame.state().settings().lastTicketFile.empty());
         QVERIFY(frame.openTicketFileByName(second));
         QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(5));
         QCOMPARE(database->listWindow()->ticketFile(), frame.state().ticketFile());
         QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), second);
+        QVERIFY(openTicketFileDialog(frame.state())->closeFile());
 
-        // A damaged file is reported and changes nothing; a missing one is passed over silently.
+        // A damaged file is reported; a missing one is passed over silently.
         QVERIFY(!frame.openTicketFileByName(damaged));
         QCOMPARE(notices.size(), 1);
         QVERIFY(notices[0].contains(QStringLiteral("damaged.qvt")));
         QVERIFY(!frame.openTicketFileByName(dir.filePath(QStringLiteral("gone.qvt"))));
         QCOMPARE(notices.size(), 1);
-        QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(5));
-        QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), second);
+        QVERIFY(!frame.state().ticketFile());
+        QVERIFY(frame.commandAction(cmd::kOpenTicketFile)->isEnabled());
 
         // The menu lists ticket files; OK on the first one (the damaged file) is reported too.
         QString filter;
@@ -642,7 +673,7 @@ private slots:
         frame.commandAction(cmd::kToolOpenTicketFile)->trigger();
         QCOMPARE(filter, QStringLiteral("Quorvantile Ticket Files *.qvt"));
         QCOMPARE(notices.size(), 2);
-        QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(5));
+        QVERIFY(!frame.state().ticketFile());
     }
 
     void helpOpensTheManual() {

@@ -1,6 +1,7 @@
 #include "core/tickets/ticket_file.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "core/util/file_io.h"
@@ -204,6 +205,18 @@ std::optional<TicketFileKind> probeTicketFileKind(const std::string& path) {
     auto data = readWholeFile(path, TicketFile::kSignatureBytes + 2);
     if (!data) return std::nullopt;
     return probeTicketFileKind(*data);
+}
+
+bool hasTicketFileSignature(const Bytes& data) {
+    const std::string_view prefix = TicketFile::kSignaturePrefix;
+    return data.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), data.begin(),
+                      [](char c, std::uint8_t b) { return static_cast<std::uint8_t>(c) == b; });
+}
+
+bool hasTicketFileSignature(const std::string& path) {
+    const auto data = readWholeFile(path, std::string_view(TicketFile::kSignaturePrefix).size());
+    return data && hasTicketFileSignature(*data);
 }
 
 void SortTicketNumbers(TicketType& ticket) {

@@ -24,6 +24,8 @@ struct TicketFile {
     // The signature written into every file, and the one that marks the older layout.
     static constexpr const char* kSignature = "Quorvantile V3.4";
     static constexpr const char* kOldSignature = "Quorvantile V3.0";
+    // What both signatures begin with; the desktop's file-type rule looks for the same text.
+    static constexpr const char* kSignaturePrefix = "Quorvantile V3";
     static constexpr std::size_t kSignatureBytes = 100;
     // A manual file claiming more tickets than this is taken as damaged.
     static constexpr std::int32_t kMaxManualTickets = 1'000'000;
@@ -89,6 +91,11 @@ TicketFileHead readTicketFileHead(ByteReader& r);
 TicketFileKind probeTicketFileKind(const Bytes& data);
 // nullopt when the file cannot be opened.
 std::optional<TicketFileKind> probeTicketFileKind(const std::string& path);
+
+// Whether the bytes begin with a ticket file's signature (either layout): how a ticket file
+// is known when its name does not say so. The path form is false when the file cannot be read.
+bool hasTicketFileSignature(const Bytes& data);
+bool hasTicketFileSignature(const std::string& path);
 
 // Puts the main numbers of a ticket in ascending order; bonus numbers stay.
 void SortTicketNumbers(TicketType& ticket);

@@ -29,6 +29,10 @@ bool isDrivePath(std::string_view p) {
 FileKind fileKindForName(std::string_view name) {
     if (endsWithNoCase(name, ".dat")) return FileKind::Database;
     if (endsWithNoCase(name, ".qvt")) return FileKind::TicketFile;
+    if (endsWithNoCase(name, ".wl10")) return FileKind::WheelingTable;
+    if (name.size() >= 4 && endsWithNoCase(name.substr(0, name.size() - 1), ".wl") &&
+        name.back() >= '1' && name.back() <= '9')
+        return FileKind::WheelingTable;
     return FileKind::Other;
 }
 

@@ -6,8 +6,10 @@
 
 namespace qv {
 
-// What a file named on the command line is, by its extension (any letter case).
-enum class FileKind { Database, TicketFile, Other };
+// What a file named on the command line is, by its extension (any letter case): ".dat" a
+// database, ".qvt" a ticket file, ".wl" and a count of numbers per ticket (1 to 10, as
+// ".wl6") a wheeling table.
+enum class FileKind { Database, TicketFile, WheelingTable, Other };
 FileKind fileKindForName(std::string_view name);
 
 // Resolves a stored file name against the data directory. Either "\" or "/" separates; a

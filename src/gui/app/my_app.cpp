@@ -9,6 +9,8 @@ TMyApp::TMyApp(int& argc, char** argv) : QApplication(argc, argv) {
     // No display name: the platform would add it to every window title, and the titles are
     // the program's own texts.
     setApplicationName(QStringLiteral("Quorvantile"));
+    // Ties the windows to the installed desktop entry (its icon and name on Wayland).
+    setDesktopFileName(QStringLiteral(QV_APP_ID));
     setWindowIcon(applicationIcon());
     environment_ = AppEnvironment::fromApplication();
 }

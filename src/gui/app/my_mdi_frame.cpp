@@ -28,10 +28,14 @@
 #include "gui/common/sound_player.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/database_dialog.h"
+#include "gui/entry/entry_commands.h"
+#include "gui/lists/list_commands.h"
 #include "gui/options/desktop_options.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/options/sound_options_dialog.h"
 #include "gui/statistics/statistics_commands.h"
+#include "gui/tickets/ticket_commands.h"
+#include "gui/wheels/import_wheel_dialog.h"
 
 // The manual's web edition; a build may name one. Empty: the installed manual serves.
 #ifndef QV_ONLINE_MANUAL_URL
@@ -89,12 +93,11 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     };
     openUrl_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
-    connect(&state_, &ApplicationState::flagsChanged, this, &TMyMDIFrame::updateCommandEnabling);
-    connect(&state_, &ApplicationState::statusMessage, this,
-            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
     installStatisticsCommands(
         state_, client_,
-        [this](int id, std::function<void()> handler) { setCommandHandler(id, std::move(handler)); },
+        [this](int id, std::function<void()> handler) {
+            setCommandHandler(id, std::move(handler));
+        },
         [this] {
             // The options dialog's own page when the manual has one.
             const QString page = QDir(state_.environment().dataDir)
@@ -102,6 +105,25 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
             showManual(QUrl::fromLocalFile(QFileInfo::exists(page) ? page : manualIndexPath()));
         });
 
+    installEntryCommands(state_, this, [this](int id, std::function<void()> handler) {
+        setCommandHandler(id, std::move(handler));
+    });
+
+    const auto registrar = [this](int id, std::function<void()> handler) {
+        setCommandHandler(id, std::move(handler));
+    };
+    installTicketCommands(state_, this, registrar);
+    installListCommands(state_, this, registrar);
+    installWheelImportCommands(this, registrar, [this] {
+        const QString page = QDir(state_.environment().dataDir)
+                                 .filePath(QStringLiteral("manual/import-wheels.html"));
+        showManual(QUrl::fromLocalFile(QFileInfo::exists(page) ? page : manualIndexPath()));
+    });
+    setWheelingTableOpener([this](const QString& path) { useWheelingTable(state_, this, path); });
+
+    connect(&state_, &ApplicationState::flagsChanged, this, &TMyMDIFrame::updateCommandEnabling);
+    connect(&state_, &ApplicationState::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
     updateCommandEnabling();
 }
 
@@ -371,27 +393,14 @@ bool TMyMDIFrame::openDatabaseByName(const QString& path) {
 }
 
 bool TMyMDIFrame::openTicketFileByName(const QString& path) {
-    qv::Settings& settings = state_.settings();
-    auto file = std::make_unique<qv::TicketFile>();
-    qv::IoResult read = qv::IoResult::failure(qv::IoStatus::CannotOpen, {});
-    if (!path.isEmpty())
-        read = qv::loadTicketFile(QDir::toNativeSeparators(path).toStdString(), *file);
-    if (!read.ok()) {
-        // Forgotten silently, unless another file is attached and stays remembered.
-        if (!state_.ticketFile()) settings.lastTicketFile.clear();
-        if (read.status == qv::IoStatus::Damaged) {
-            notice_(tr("The ticket file %1 is damaged and cannot be opened.\n%2")
-                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)),
-                    tr("Quorvantile"));
-        }
-        return false;
+    qv::IoResult read;
+    if (openTicketFileWindow(state_, this, path, &read)) return true;
+    if (read.status == qv::IoStatus::Damaged) {
+        notice_(tr("The ticket file %1 is damaged and cannot be opened.\n%2")
+                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)),
+                tr("Quorvantile"));
     }
-    // Absolute, so that it is found again whatever the directory at the next start.
-    const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    file->path = absolute.toStdString();
-    state_.setTicketFile(std::move(file));
-    settings.lastTicketFile = absolute.toStdString();
-    return true;
+    return false;
 }
 
 QString TMyMDIFrame::manualIndexPath() const {
@@ -437,13 +446,21 @@ void TMyMDIFrame::setupWindow(const QStringList& commandLineFiles) {
     qv::Settings& settings = state_.settings();
     QString database;
     QString ticketFile;
+    QString wheelingTable;
     for (const QString& name : commandLineFiles) {
-        switch (qv::fileKindForName(name.toStdString())) {
+        qv::FileKind kind = qv::fileKindForName(name.toStdString());
+        // The desktop also knows a ticket file by its signature, whatever its name.
+        if (kind == qv::FileKind::Other && qv::hasTicketFileSignature(name.toStdString()))
+            kind = qv::FileKind::TicketFile;
+        switch (kind) {
             case qv::FileKind::Database:
                 if (database.isEmpty()) database = name;
                 break;
             case qv::FileKind::TicketFile:
                 if (ticketFile.isEmpty()) ticketFile = name;
+                break;
+            case qv::FileKind::WheelingTable:
+                if (wheelingTable.isEmpty()) wheelingTable = name;
                 break;
             case qv::FileKind::Other:
                 break;
@@ -456,11 +473,25 @@ void TMyMDIFrame::setupWindow(const QStringList& commandLineFiles) {
                !openDatabaseByName(QString::fromStdString(settings.lastDatabase))) {
         settings.lastDatabase.clear();
     }
+    // A wheeling table is there to make a new ticket file: the last one stays closed.
     if (!ticketFile.isEmpty()) {
         openTicketFileByName(ticketFile);
-    } else if (!settings.lastTicketFile.empty() &&
+    } else if (wheelingTable.isEmpty() && !settings.lastTicketFile.empty() &&
                !openTicketFileByName(QString::fromStdString(settings.lastTicketFile))) {
         settings.lastTicketFile.clear();
+    }
+    // As from the menu: not while a ticket file is open, nor beside one named with it.
+    if (!wheelingTable.isEmpty() && ticketFile.isEmpty() &&
+        qv::isCommandEnabled(qv::cmd::kUseWheelingTable, state_.flags())) {
+        openWheelingTableByName(wheelingTable);
+    }
+}
+
+void TMyMDIFrame::openWheelingTableByName(const QString& path) {
+    if (openWheelingTable_) {
+        openWheelingTable_(path);
+    } else {
+        showNotAvailable();
     }
 }
 

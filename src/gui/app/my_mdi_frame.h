@@ -32,7 +32,8 @@ public:
     ~TMyMDIFrame() override;
 
     // Reopens the files of the last session, or the files named on the command line in
-    // their place. Called once the frame is shown.
+    // their place: the first database, the first ticket file (by its name or its signature)
+    // and the first wheeling table. Called once the frame is shown.
     void setupWindow(const QStringList& commandLineFiles = {});
     // The exit questions and the settings write; false only when a file the user wanted
     // saved could not be saved, which keeps the program open.
@@ -50,10 +51,14 @@ public:
     // Open a database or ticket file by name, as if chosen from the menu; false when nothing
     // was opened. A file that cannot be opened is forgotten as the last one of its kind.
     bool openDatabaseByName(const QString& path);
-    // Until the ticket windows exist, the file is read and handed to the application state,
-    // whose database window shows its results. Another one replaces it. A damaged file is
-    // reported.
+    // The ticket file opens in the window of its kind; nothing opens while a ticket file is
+    // open. A damaged file is reported.
     bool openTicketFileByName(const QString& path);
+    // A wheeling table named on the command line starts "Use Wheeling Table..." on it, through
+    // the opener the wheel ticket window registers; until then the command is not available.
+    using FileOpener = std::function<void(const QString& path)>;
+    void setWheelingTableOpener(FileOpener opener) { openWheelingTable_ = std::move(opener); }
+    void openWheelingTableByName(const QString& path);
 
     // The installed manual's first page, and the address "Online Manual" opens: the web
     // edition when QV_MANUAL_URL (or the build) names one, otherwise the installed manual.
@@ -108,6 +113,7 @@ private:
     YesNoQuestion askYesNo_;
     Notice notice_;
     UrlOpener openUrl_;
+    FileOpener openWheelingTable_;
 };
 
 }  // namespace qv::gui

@@ -113,10 +113,8 @@ void ApplicationState::setMyNumbers(std::vector<int> numbers) {
     emit myNumbersChanged();
 }
 
-void ApplicationState::setTicketFile(std::unique_ptr<qv::TicketFile> file) {
-    // Listeners switch to the new file before the old one goes.
-    std::unique_ptr<qv::TicketFile> old = std::move(ticketFile_);
-    ticketFile_ = std::move(file);
+void ApplicationState::setTicketFile(const qv::TicketFile* file) {
+    ticketFile_ = file;
     emit ticketFileChanged();
 }
 

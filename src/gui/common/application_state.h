@@ -89,10 +89,14 @@ public:
     const std::vector<int>& myNumbers() const { return myNumbers_; }
     void setMyNumbers(std::vector<int> numbers);
 
-    // The ticket file whose results show in the database window; nullptr when none.
-    const qv::TicketFile* ticketFile() const { return ticketFile_.get(); }
-    // Takes over the file (nullptr forgets it); the database window follows.
-    void setTicketFile(std::unique_ptr<qv::TicketFile> file);
+    // The open ticket file, owned by its window; nullptr when none. The database window
+    // shows its results per draw.
+    const qv::TicketFile* ticketFile() const { return ticketFile_; }
+    // The ticket window registers its file when it opens and nullptr before it goes; the
+    // database window follows.
+    void setTicketFile(const qv::TicketFile* file);
+    // The open file's tickets changed: the database window repaints.
+    void notifyTicketsChanged() { emit ticketFileChanged(); }
 
     // A short note for the main window's status line.
     void showStatus(const QString& text) { emit statusMessage(text); }
@@ -116,7 +120,7 @@ private:
     qv::StatisticsSettings statistics_;
     qv::TicketType winningNumbers_;
     std::vector<int> myNumbers_;
-    std::unique_ptr<qv::TicketFile> ticketFile_;
+    const qv::TicketFile* ticketFile_ = nullptr;
     SoundPlayer* soundPlayer_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -15,6 +15,9 @@ struct FileRequest {
     QString filter;
     QString defaultSuffix;
     QString selected;  // the name filled in, or the file whose directory to start in
+    // Saving: the dialog asks before an existing file is chosen. Off for callers that ask
+    // their own question about an existing file.
+    bool confirmOverwrite = true;
 };
 
 // The chosen file's full native path, or an empty string when the user cancelled. Opening

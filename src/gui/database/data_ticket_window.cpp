@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/database/draw_database.h"
+#include "core/entry/past_performance.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/common/faded_bitmap.h"
 
@@ -229,6 +230,9 @@ void TMyDataTicketWindow::wheelEvent(QWheelEvent* event) {
 
 void TMyDataTicketWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !database_) return;
+    // Only the dates and numbers, not the margin or the result columns.
+    if (!qv::isPastPerformanceClick(horizontal_->value(), cw_, event->position().toPoint().x()))
+        return;
     const auto entry = qv::entryAt(event->position().toPoint().y(), lh_,
                                    static_cast<std::size_t>(firstEntry()), database_->entryCount());
     if (entry) emit entryDoubleClicked(static_cast<int>(*entry));

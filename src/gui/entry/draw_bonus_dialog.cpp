@@ -1,0 +1,106 @@
+#include "gui/entry/draw_bonus_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "gui/common/sound_player.h"
+#include "gui/entry/number_box_grid.h"
+
+namespace qv::gui {
+
+EnterDrawBonusDialog::EnterDrawBonusDialog(const qv::DrawEntry& entry, QWidget* parent)
+    : QDialog(parent), choice_(qv::bonusChoice(entry)), random_(qv::seededGenerator()) {
+    setWindowTitle(tr("Enter Bonus Numbers"));
+
+    auto* numbers = new QLabel(QString::fromStdString(qv::winningNumbersLine(entry.draw())));
+    numbers->setObjectName(QString::number(kWinningNumbers));
+    QFont bold = numbers->font();
+    bold.setBold(true);
+    numbers->setFont(bold);
+    auto* numbersRow = new QHBoxLayout;
+    numbersRow->addWidget(new QLabel(tr("Winning numbers:")));
+    numbersRow->addWidget(numbers, 1);
+
+    boxes_ = new NumberBoxGrid;
+    connect(boxes_, &NumberBoxGrid::numberClicked, this, [this](int n) {
+        if (choice_.click(n)) playEventSound(qv::EventSound::Click);
+        showChoice();
+    });
+
+    lotto_ = new QSpinBox;
+    lotto_->setObjectName(QString::number(kNumbersInLotto));
+    lotto_->setRange(1, qv::EntryChoice::kBoxes);
+    lotto_->setValue(choice_.numbersInLotto());
+    lotto_->setAlignment(Qt::AlignRight);
+    connect(lotto_, &QSpinBox::valueChanged, this, [this](int n) {
+        if (choice_.setNumbersInLotto(n)) playEventSound(qv::EventSound::Click);
+        showChoice();
+    });
+    auto* lottoLabel = new QLabel(tr("Numbers In Lotto"));
+    lottoLabel->setBuddy(lotto_);
+
+    auto* clearAll = new QPushButton(tr("Clear &All"));
+    clearAll->setObjectName(QString::number(kClearAll));
+    connect(clearAll, &QPushButton::clicked, this, [this] {
+        playEventSound(qv::EventSound::Click);
+        choice_.clearAll();
+        showChoice();
+    });
+    auto* random = new QPushButton(tr("&Random"));
+    random->setObjectName(QString::number(kRandom));
+    connect(random, &QPushButton::clicked, this, [this] {
+        playEventSound(qv::EventSound::RandomPick);
+        choice_.randomPick(random_);
+        showChoice();
+    });
+    for (QPushButton* b : {clearAll, random}) b->setAutoDefault(false);
+
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(clearAll);
+    tools->addWidget(random);
+    tools->addStretch(1);
+    tools->addWidget(lottoLabel);
+    tools->addWidget(lotto_);
+
+    auto* buttons = new QDialogButtonBox;
+    auto* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
+    auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    ok->setObjectName(QString::number(kOk));
+    cancel->setObjectName(QString::number(kCancel));
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(buttons, &QDialogButtonBox::accepted, this, &EnterDrawBonusDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &EnterDrawBonusDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(numbersRow);
+    layout->addWidget(boxes_);
+    layout->addLayout(tools);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    showChoice();
+    if (auto* first = boxes_->box(1)) first->setFocus();
+}
+
+std::array<std::int16_t, qv::kMaxBonusNumbers> EnterDrawBonusDialog::bonus() const {
+    std::array<std::int16_t, qv::kMaxBonusNumbers> b{};
+    choice_.writeTo(b);
+    return b;
+}
+
+void EnterDrawBonusDialog::accept() {
+    playEventSound(qv::EventSound::Click);
+    QDialog::accept();
+}
+
+void EnterDrawBonusDialog::showChoice() {
+    boxes_->showChoice(choice_);
+}
+
+}  // namespace qv::gui

@@ -1,0 +1,171 @@
+#include "gui/entry/modify_entries_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "core/database/draw_database.h"
+#include "gui/common/sound_player.h"
+#include "gui/database/database_dialog.h"
+#include "gui/entry/int_edit.h"
+
+namespace qv::gui {
+
+ModifyEntriesDialog::ModifyEntriesDialog(DataBaseDialog& window, qv::ModifyEntries& edit)
+    : QDialog(&window), window_(window), edit_(edit) {
+    setWindowTitle(tr("Modify DataBase Entries"));
+
+    entries_ = new QComboBox;
+    entries_->setObjectName(QString::number(kEntries));
+    const std::string lineFormat = tr("%d-%d-%d").toStdString();
+    for (const std::string& line : edit_.lines(lineFormat))
+        entries_->addItem(QString::fromStdString(line));
+    entries_->setMinimumContentsLength(11);
+    auto* dateBox = new QGroupBox(tr("Date:"));
+    auto* dateLayout = new QHBoxLayout(dateBox);
+    dateLayout->addWidget(entries_);
+    dateLayout->addStretch(1);
+
+    auto* numbersBox = new QGroupBox(tr("Numbers:"));
+    auto* numbersLayout = new QHBoxLayout(numbersBox);
+    numbersLayout->setSpacing(4);
+    for (std::size_t i = 0; i < qv::ModifyEntries::kFields; ++i) {
+        const bool isBonus = i >= qv::ModifyEntries::kNumberFields;
+        const int id = isBonus ? kFirstBonus + int(i - qv::ModifyEntries::kNumberFields)
+                               : kFirstNumber + int(i);
+        if (i == qv::ModifyEntries::kNumberFields) {
+            auto* plus = new QLabel(QStringLiteral("+"));
+            QFont bold = plus->font();
+            bold.setBold(true);
+            plus->setFont(bold);
+            numbersLayout->addSpacing(6);
+            numbersLayout->addWidget(plus);
+            numbersLayout->addSpacing(6);
+        }
+        fields_[i] = new TIntEdit(id, qv::kNumberField);
+        numbersLayout->addWidget(fields_[i]);
+    }
+
+    auto makeButton = [this](int id, const QString& text) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(QString::number(id));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+        return b;
+    };
+    QPushButton* ok = makeButton(kOk, tr("&OK"));
+    QPushButton* updateButton = makeButton(kUpdate, tr("&Update"));
+    QPushButton* deleteButton = makeButton(kDelete, tr("&Delete"));
+    QPushButton* cancel = makeButton(kCancel, tr("&Cancel"));
+    QPushButton* attributes = makeButton(kAttributes, tr("Database Attributes >>"));
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(updateButton);
+    buttons->addWidget(deleteButton);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    buttons->addWidget(attributes);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(dateBox);
+    layout->addWidget(numbersBox);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(entries_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        edit_.select(std::size_t(index));
+        showSelected();
+    });
+    if (const auto selected = edit_.selected()) entries_->setCurrentIndex(int(*selected));
+    showSelected();
+    entries_->setFocus();
+}
+
+TIntEdit* ModifyEntriesDialog::field(int id) const {
+    for (TIntEdit* f : fields_)
+        if (f->objectName() == QString::number(id)) return f;
+    return nullptr;
+}
+
+void ModifyEntriesDialog::showSelected() {
+    const auto values = edit_.shownValues();
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i]->clear();
+        if (values) fields_[i]->setValue((*values)[i]);
+    }
+}
+
+void ModifyEntriesDialog::runCommand(int id) {
+    switch (id) {
+        case kOk:
+            accept();
+            break;
+        case kCancel:
+            reject();
+            break;
+        case kUpdate:
+            update();
+            break;
+        case kDelete:
+            deleteSelected();
+            break;
+        case kAttributes:
+            editAttributes();
+            break;
+        default:
+            break;
+    }
+}
+
+void ModifyEntriesDialog::update() {
+    playEventSound(qv::EventSound::Click);
+    qv::ModifyEntries::Texts texts;
+    for (std::size_t i = 0; i < fields_.size(); ++i) texts[i] = fields_[i]->text().toStdString();
+    if (!edit_.updateFromTexts(texts)) return;
+    // The fields show what was stored: a refused value shows the place's old one again.
+    showSelected();
+}
+
+void ModifyEntriesDialog::deleteSelected() {
+    playEventSound(qv::EventSound::Click);
+    const auto selected = edit_.selected();
+    if (!selected || !edit_.removeSelected()) return;
+    {
+        const QSignalBlocker block(entries_);
+        entries_->removeItem(int(*selected));
+        if (const auto now = edit_.selected()) entries_->setCurrentIndex(int(*now));
+    }
+    showSelected();
+}
+
+void ModifyEntriesDialog::editAttributes() {
+    window_.changeAttributes();
+    edit_.adoptAttributes(window_.database().header());
+}
+
+void ModifyEntriesDialog::accept() {
+    playEventSound(qv::EventSound::Click);
+    QDialog::accept();
+}
+
+void modifyEntriesCommand(DataBaseDialog& window) {
+    qv::DrawDatabase& database = window.database();
+    qv::ModifyEntries edit(database.header(), database.entries());
+    ModifyEntriesDialog dialog(window, edit);
+    if (dialog.exec() != QDialog::Accepted || !edit.isChanged()) return;
+    database.replace(edit.header(), edit.entries());
+    window.databaseChanged();
+}
+
+}  // namespace qv::gui

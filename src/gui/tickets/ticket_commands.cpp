@@ -1,0 +1,125 @@
+#include "gui/tickets/ticket_commands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+#include <span>
+
+#include "core/app/commands.h"
+#include "core/database/draw_database.h"
+#include "core/wheels/wheel_tickets.h"
+#include "gui/common/application_state.h"
+#include "gui/common/file_dialogs.h"
+#include "gui/options/file_selection_dialog.h"
+#include "gui/tickets/enter_numbers_dialog.h"
+#include "gui/tickets/manual_enter_numbers_dialog.h"
+#include "gui/tickets/ticket_file_dialog.h"
+
+namespace qv::gui {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("qv::gui::TicketCommands", text);
+}
+
+}  // namespace
+
+TicketFileDialog* openTicketFileDialog(const ApplicationState& state) {
+    for (DocumentSlot slot : {DocumentSlot::WheelTicketFile, DocumentSlot::ManualTicketFile})
+        if (auto* d = dynamic_cast<TicketFileDialog*>(state.document(slot))) return d;
+    return nullptr;
+}
+
+TicketFileDialog* openTicketFileWindow(ApplicationState& state, QWidget* parent,
+                                       const QString& path, qv::IoResult* outcome) {
+    // One ticket file at a time; the menu command is disabled while one is open.
+    if (state.flags().ticketFileOpen() || openTicketFileDialog(state)) {
+        if (outcome)
+            *outcome = qv::IoResult::failure(qv::IoStatus::CannotOpen, "A ticket file is open.");
+        return nullptr;
+    }
+    qv::Settings& settings = state.settings();
+    qv::TicketFile file;
+    qv::IoResult read = qv::IoResult::failure(qv::IoStatus::CannotOpen, "No file was named.");
+    // Absolute, so that it is found again whatever the directory at the next start.
+    const QString absolute =
+        path.isEmpty() ? QString() : QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (!absolute.isEmpty() && QFileInfo(absolute).isFile())
+        read = qv::loadTicketFile(absolute.toStdString(), file);
+    if (outcome) *outcome = read;
+    if (!read) {
+        settings.lastTicketFile.clear();
+        return nullptr;
+    }
+    TicketFileDialog* dialog = nullptr;
+    if (file.isWheel()) {
+        dialog = new WheelTicketFileDialog(state, std::move(file), parent);
+    } else {
+        dialog = new ManualTicketFileDialog(state, std::move(file), parent);
+    }
+    settings.lastTicketFile = absolute.toStdString();
+    dialog->open();
+    return dialog;
+}
+
+TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
+                                   const QString& wheelPath) {
+    if (openTicketFileDialog(state)) return nullptr;
+    QString path = wheelPath;
+    if (path.isEmpty()) {
+        std::optional<int> gamePerTicket;
+        if (const qv::DrawDatabase* database = state.database())
+            gamePerTicket = database->header().numbersOnTicket;
+        path = FileSelection::getFile(parent, QString::fromLatin1(qv::kWheelPickerPattern),
+                                      tr(qv::kWheelPickerFilter), tr("Select File"),
+                                      qv::wheelPickerIndex(gamePerTicket));
+    }
+    if (path.isEmpty()) return nullptr;
+    qv::WheelInfo wheel;
+    if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
+        showProblem(parent, tr("Use Wheeling Table"),
+                    tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        return nullptr;
+    }
+    qv::NumbersUsed numbers{};
+    const int quota = qv::numbersToChoose(wheel);
+    EnterNumbersDialog grid(state, quota,
+                            std::span<std::int16_t>(numbers.data(), std::size_t(quota)), parent);
+    if (grid.exec() != QDialog::Accepted) return nullptr;
+    auto* dialog =
+        new WheelTicketFileDialog(state, qv::newWheelTicketFile(std::move(wheel), numbers), parent);
+    // A new file has no name yet.
+    state.settings().lastTicketFile.clear();
+    dialog->open();
+    return dialog;
+}
+
+TicketFileDialog* enterTicketsManually(ApplicationState& state, QWidget* parent) {
+    if (openTicketFileDialog(state)) return nullptr;
+    qv::TicketFile file = qv::newManualTicketFile();
+    if (const qv::DrawDatabase* database = state.database()) {
+        file.numbersInLotto = database->header().numbersInLotto;
+        file.numbersPerTicket = database->header().numbersOnTicket;
+    }
+    {
+        ManualEnterNumbersDialog grid(state, file, parent);
+        if (grid.exec() == QDialog::Accepted) grid.entry().applyTo(file);
+    }
+    // Whatever the grid left, none on Cancel, the file is open from now on.
+    file.modified = true;
+    auto* dialog = new ManualTicketFileDialog(state, std::move(file), parent);
+    state.settings().lastTicketFile.clear();
+    dialog->open();
+    return dialog;
+}
+
+void installTicketCommands(ApplicationState& state, QWidget* parent,
+                           const TicketCommandRegistrar& setHandler) {
+    setHandler(qv::cmd::kUseWheelingTable, [&state, parent] { useWheelingTable(state, parent); });
+    setHandler(qv::cmd::kEnterTicketsManually,
+               [&state, parent] { enterTicketsManually(state, parent); });
+}
+
+}  // namespace qv::gui

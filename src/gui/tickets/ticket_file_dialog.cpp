@@ -1,0 +1,422 @@
+#include "gui/tickets/ticket_file_dialog.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "core/database/draw_database.h"
+#include "core/tickets/ticket_editing.h"
+#include "core/view/placement.h"
+#include "core/view/ticket_view.h"
+#include "core/wheels/wheel_tickets.h"
+#include "gui/common/application_state.h"
+#include "gui/common/file_dialogs.h"
+#include "gui/common/sound_player.h"
+#include "gui/options/file_selection_dialog.h"
+#include "gui/tickets/enter_numbers_dialog.h"
+#include "gui/tickets/manual_enter_numbers_dialog.h"
+#include "gui/tickets/modify_manual_tickets_dialog.h"
+#include "gui/tickets/ticket_window.h"
+
+namespace qv::gui {
+
+namespace {
+
+QString nativePath(const std::string& path) {
+    return QDir::toNativeSeparators(QString::fromStdString(path));
+}
+
+}  // namespace
+
+TicketFileDialog::TicketFileDialog(ApplicationState& state, qv::TicketFile file, QWidget* parent)
+    : QDialog(parent), state_(state), file_(std::move(file)) {
+    setModal(false);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    window_ = new TMyTicketWindow(state_, this);
+    window_->setObjectName(QString::number(kTicketWindow));
+
+    askClose_ = [this](const QString& text, const QString& caption) {
+        return QMessageBox::question(this, caption, text,
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                     QMessageBox::Yes);
+    };
+}
+
+TicketFileDialog::~TicketFileDialog() {
+    if (!registered_) return;
+    if (state_.ticketFile() == &file_) state_.setTicketFile(nullptr);
+    if (state_.document(slot()) == this) state_.setDocument(slot(), nullptr);
+}
+
+QPushButton* TicketFileDialog::makeButton(int id, const QString& text) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::number(id));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+    if (id == kSaveAs) {
+        saveAsButton_ = button;
+    } else {
+        buttons_.push_back(button);
+    }
+    return button;
+}
+
+void TicketFileDialog::finishButtons() {
+    makeButton(kPrintOptions, tr("Print &Options"));
+    makeButton(kSave, tr("&Save"));
+    makeButton(kCloseFile, tr("&Close File"));
+    makeButton(kSaveAs, tr("&As"));
+    QWidget* previous = window_;
+    for (QPushButton* b : buttons_) {
+        setTabOrder(previous, b);
+        previous = b;
+        if (b->objectName() == QString::number(kSave)) {
+            setTabOrder(previous, saveAsButton_);
+            previous = saveAsButton_;
+        }
+    }
+    int widest = 0;
+    for (QPushButton* b : buttons_) widest = std::max(widest, b->sizeHint().width());
+    const int row = int(buttons_.size()) * (widest + kButtonGap) + 30;
+    setMinimumSize(std::max(360, row), 320);
+    resize(std::max(kWidth, row), 560);
+}
+
+void TicketFileDialog::click(qv::EventSound sound) {
+    if (SoundPlayer* player = state_.soundPlayer()) player->playEvent(sound);
+}
+
+void TicketFileDialog::open() {
+    state_.setDocument(slot(), this);
+    state_.setTicketFile(&file_);
+    registered_ = true;
+    placeFromSettings();
+    show();
+}
+
+void TicketFileDialog::placeFromSettings() {
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int outer = qv::ticketDialogHeight(desktop.y() + desktop.height());
+    resize(width(), std::max(minimumHeight(), outer - kFrameAllowance));
+    const qv::Point wanted = state_.settings().ticketWindowPos;
+    const qv::Point at = qv::keepTitleBarReachable(
+        wanted, width(),
+        qv::Rect{desktop.left(), desktop.top(), desktop.left() + desktop.width(),
+                 desktop.top() + desktop.height()});
+    const int room = desktop.y() + desktop.height() - at.y - kFrameAllowance;
+    if (room < height()) resize(width(), std::max(minimumHeight(), room));
+    move(at.x, at.y);
+}
+
+void TicketFileDialog::layOut() {
+    if (buttons_.empty()) return;
+    const int w = width();
+    const int h = height() + kFrameAllowance;
+    const int buttonHeight = buttons_.front()->sizeHint().height();
+    const qv::TicketDialogLayout l =
+        qv::ticketDialogLayout(isWheel(), w, h, buttonHeight, kButtonGap);
+    window_->setGeometry(l.window.x, l.window.y, l.window.width, l.window.height);
+    const int count = int(buttons_.size());
+    const int buttonWidth = std::max(40, (l.window.width - kButtonGap * (count - 1)) / count);
+    for (int i = 0; i < count; ++i) {
+        QPushButton* b = buttons_[static_cast<std::size_t>(i)];
+        b->setGeometry(l.window.x + i * (buttonWidth + kButtonGap), l.buttonsY, buttonWidth,
+                       buttonHeight);
+        if (b->objectName() == QString::number(kSave))
+            saveAsButton_->setGeometry(b->x(), l.asButtonY, buttonWidth, buttonHeight);
+    }
+}
+
+void TicketFileDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    layOut();
+}
+
+void TicketFileDialog::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TicketFileDialog::runCommand(int id) {
+    switch (id) {
+        case kPrintOptions:
+            click(qv::EventSound::Print);
+            showNotAvailableYet(this);
+            break;
+        case kSave:
+            click();
+            save();
+            break;
+        case kSaveAs:
+            click();
+            saveAs();
+            break;
+        case kCloseFile:
+            closeFile();
+            break;
+        case kBonusNumbers:
+            bonusNumbers();
+            break;
+        default:
+            break;
+    }
+}
+
+bool TicketFileDialog::save() {
+    if (file_.path.empty()) return saveAs();
+    const qv::IoResult saved = file_.save();
+    if (saved) {
+        state_.settings().lastTicketFile = file_.path;
+        return true;
+    }
+    showProblem(this, tr("Save"),
+                tr("The ticket file could not be saved as %1:\n%2\n\nChoose another name to "
+                   "save it under.")
+                    .arg(nativePath(file_.path), QString::fromStdString(saved.message)));
+    return saveAs();
+}
+
+bool TicketFileDialog::saveAs() {
+    FileRequest request;
+    request.mode = FileRequest::Mode::Save;
+    request.title = saveAsTitle();
+    request.filter = tr("Ticket Files (*.qvt)");
+    request.defaultSuffix = QStringLiteral("qvt");
+    request.selected = nativePath(file_.path);
+    const QString chosen = chooseFile(this, request);
+    if (chosen.isEmpty()) return false;
+    const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
+    const qv::IoResult saved = file_.saveAs(path.toStdString());
+    if (!saved) {
+        showProblem(this, request.title,
+                    tr("The ticket file could not be saved as %1:\n%2")
+                        .arg(path, QString::fromStdString(saved.message)));
+        return false;
+    }
+    setWindowTitle(path);
+    // The next start opens the file under its new name.
+    state_.settings().lastTicketFile = path.toStdString();
+    return true;
+}
+
+bool TicketFileDialog::closeFile() {
+    click();
+    if (file_.modified) {
+        const QMessageBox::StandardButton answer =
+            askClose_(tr("Save File Before Closing ?"), tr("Quorvantile"));
+        if (answer != QMessageBox::Yes && answer != QMessageBox::No) return false;
+        if (answer == QMessageBox::Yes) {
+            click();
+            // Closing after a save that did not happen would lose the tickets.
+            if (!save()) return false;
+        }
+    }
+    qv::Settings& settings = state_.settings();
+    settings.ticketWindowPos = qv::Point{pos().x(), pos().y()};
+    settings.lastTicketFile.clear();
+    if (registered_) {
+        registered_ = false;
+        if (state_.ticketFile() == &file_) state_.setTicketFile(nullptr);
+        if (state_.document(slot()) == this) state_.setDocument(slot(), nullptr);
+    }
+    closing_ = true;
+    hide();
+    deleteLater();
+    return true;
+}
+
+void TicketFileDialog::ticketsChanged() {
+    file_.modified = true;
+    state_.notifyTicketsChanged();
+}
+
+void TicketFileDialog::bonusNumbers() {
+    click(qv::EventSound::PickNumbers);
+    EnterBonusNumbersDialog dialog(state_, file_.tickets, window_->labels(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    qv::replaceBonusNumbers(file_, dialog.tickets());
+    window_->ticketsChanged();
+    ticketsChanged();
+}
+
+// --- Manual ticket files ---------------------------------------------------------------------
+
+ManualTicketFileDialog::ManualTicketFileDialog(ApplicationState& state, qv::TicketFile file,
+                                               QWidget* parent)
+    : TicketFileDialog(state, std::move(file), parent) {
+    setWindowTitle(file_.path.empty() ? tr("Manual Ticket Dialog") : nativePath(file_.path));
+    window_->setTickets(&file_.tickets, nullptr);
+    makeButton(kAddTicket, tr("&Add Ticket"));
+    makeButton(kUpdateTickets, tr("&Update Tickets"));
+    makeButton(kBonusNumbers, tr("&Bonus Numbers"));
+    finishButtons();
+}
+
+QString ManualTicketFileDialog::saveAsTitle() const {
+    return tr("Save Ticket File As");
+}
+
+void ManualTicketFileDialog::runCommand(int id) {
+    switch (id) {
+        case kAddTicket:
+            addTickets();
+            break;
+        case kUpdateTickets:
+            updateTickets();
+            break;
+        default:
+            TicketFileDialog::runCommand(id);
+    }
+}
+
+void ManualTicketFileDialog::addTickets() {
+    click();
+    // The grid works on the game of the open database.
+    qv::TicketFile working = file_;
+    if (const qv::DrawDatabase* database = state_.database()) {
+        working.numbersInLotto = database->header().numbersInLotto;
+        working.numbersPerTicket = database->header().numbersOnTicket;
+    }
+    ManualEnterNumbersDialog grid(state_, working, this);
+    if (grid.exec() != QDialog::Accepted || !grid.entry().applyTo(working)) return;
+    file_.tickets = std::move(working.tickets);
+    file_.numbersPerTicket = working.numbersPerTicket;
+    file_.numbersInLotto = working.numbersInLotto;
+    window_->attach();
+    ticketsChanged();
+}
+
+void ManualTicketFileDialog::updateTickets() {
+    click();
+    ModifyManualTicketsDialog editor(state_, file_.tickets, window_->labels(), this);
+    if (editor.exec() != QDialog::Accepted) return;
+    const bool countChanged = editor.model().count() != file_.tickets.size();
+    qv::replaceManualTickets(file_, editor.model().tickets());
+    if (countChanged) {
+        window_->attach();
+    } else {
+        window_->ticketsChanged();
+    }
+    ticketsChanged();
+}
+
+// --- Wheel ticket files ----------------------------------------------------------------------
+
+WheelTicketFileDialog::WheelTicketFileDialog(ApplicationState& state, qv::TicketFile file,
+                                             QWidget* parent)
+    : TicketFileDialog(state, std::move(file), parent) {
+    setWindowTitle(file_.path.empty() ? tr("Wheel Ticket Dialog") : nativePath(file_.path));
+    description_ = new QLabel(this);
+    description_->setObjectName(QString::number(kDescriptionLine));
+    numbers_ = new QLabel(this);
+    numbers_->setObjectName(QString::number(kNumbersLine));
+    QFont bold = description_->font();
+    bold.setBold(true);
+    description_->setFont(bold);
+    file_.applyWheel();
+    showLines();
+    window_->setTickets(&file_.tickets, &file_.wheel.rows);
+    makeButton(kModifyNumbers, tr("&Modify Numbers"));
+    makeButton(kChangeWheel, tr("Change &Wheel"));
+    makeButton(kBonusNumbers, tr("&Bonus Numbers"));
+    finishButtons();
+}
+
+QString WheelTicketFileDialog::saveAsTitle() const {
+    return tr("Save File As");
+}
+
+QString WheelTicketFileDialog::descriptionText() const {
+    QString text = QString::fromStdString(qv::wheelDescriptionLine(
+        file_.wheel, tr("Wheel Description: %d Numbers %d if %d, %d Tickets").toStdString()));
+    // Shown as the file holds them; the user decides what to change.
+    const qv::ChosenNumbersCheck check = qv::checkChosenNumbers(file_);
+    if (check.repeated) text += tr("  [a chosen number repeats]");
+    if (check.outOfRange) text += tr("  [a chosen number is not 1 to 100]");
+    return text;
+}
+
+QString WheelTicketFileDialog::numbersText() const {
+    return QString::fromStdString(qv::numbersUsedLine(file_, tr("Numbers Used : ").toStdString()));
+}
+
+void WheelTicketFileDialog::showLines() {
+    description_->setText(descriptionText());
+    const qv::ChosenNumbersCheck check = qv::checkChosenNumbers(file_);
+    description_->setStyleSheet(check.ok() ? QString() : QStringLiteral("color: rgb(200,0,0);"));
+    numbers_->setText(numbersText());
+}
+
+void WheelTicketFileDialog::layOut() {
+    TicketFileDialog::layOut();
+    const int line = fontMetrics().height() + 4;
+    const int x = window_->x();
+    description_->setGeometry(x, 14, window_->width(), line);
+    numbers_->setGeometry(x, 14 + line + 6, window_->width(), line);
+}
+
+void WheelTicketFileDialog::runCommand(int id) {
+    switch (id) {
+        case kModifyNumbers:
+            modifyNumbers();
+            break;
+        case kChangeWheel:
+            changeWheel();
+            break;
+        default:
+            TicketFileDialog::runCommand(id);
+    }
+}
+
+void WheelTicketFileDialog::modifyNumbers() {
+    click();
+    qv::NumbersUsed numbers = file_.numbersUsed;
+    const int quota = qv::numbersToChoose(file_.wheel);
+    EnterNumbersDialog grid(state_, quota,
+                            std::span<std::int16_t>(numbers.data(), std::size_t(quota)), this);
+    if (grid.exec() != QDialog::Accepted) return;
+    qv::changeWheelNumbers(file_, numbers);
+    showLines();
+    window_->update();
+    ticketsChanged();
+}
+
+void WheelTicketFileDialog::changeWheel() {
+    click(qv::EventSound::WheelChosen);
+    std::optional<int> gamePerTicket;
+    if (const qv::DrawDatabase* database = state_.database())
+        gamePerTicket = database->header().numbersOnTicket;
+    const QString path = FileSelection::getFile(
+        this, QString::fromLatin1(qv::kWheelPickerPattern), tr(qv::kWheelPickerFilter),
+        tr("Select File"), qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
+    if (path.isEmpty()) return;
+    qv::WheelInfo wheel;
+    if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
+        showProblem(this, tr("Change Wheel"),
+                    tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    qv::NumbersUsed numbers = file_.numbersUsed;
+    if (qv::wheelNeedsMoreNumbers(file_, wheel)) {
+        const int quota = qv::numbersToChoose(wheel);
+        EnterNumbersDialog grid(state_, quota,
+                                std::span<std::int16_t>(numbers.data(), std::size_t(quota)), this);
+        if (grid.exec() != QDialog::Accepted) return;
+    }
+    qv::changeWheel(file_, std::move(wheel), numbers);
+    showLines();
+    window_->attach();
+    ticketsChanged();
+}
+
+}  // namespace qv::gui

@@ -1,0 +1,356 @@
+#include "gui/tickets/ticket_window.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "core/tickets/matching.h"
+#include "core/view/database_view.h"
+#include "gui/common/application_state.h"
+#include "gui/common/busy_dialog.h"
+#include "gui/common/faded_bitmap.h"
+#include "gui/common/file_dialogs.h"
+#include "gui/common/sound_player.h"
+#include "gui/database/data_ticket_window.h"
+
+namespace qv::gui {
+
+namespace {
+
+QRect toRect(const qv::Box& b) {
+    return QRect(b.x, b.y, std::max(0, b.width), std::max(0, b.height));
+}
+
+QColor toColor(const qv::Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+}  // namespace
+
+TMyTicketWindow::TMyTicketWindow(ApplicationState& state, QWidget* parent)
+    : QWidget(parent), state_(state) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    vertical_ = new TMyScrollBar(kVerticalBarId, Qt::Vertical, this);
+    horizontal_ = new TMyScrollBar(kHorizontalBarId, Qt::Horizontal, this);
+    vertical_->setFocusPolicy(Qt::NoFocus);
+    horizontal_->setFocusPolicy(Qt::NoFocus);
+    horizontal_->setRange(0, qv::kHorizontalScrollMaximum);
+
+    menu_ = new QMenu(this);
+    auto add = [this](int id, const QString& text) {
+        QAction* a = menu_->addAction(text);
+        a->setObjectName(QString::number(id));
+        a->setData(id);
+        connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+        return a;
+    };
+    add(kChangeBackground, tr("&Change Background..."));
+    add(kIncreaseFade, tr("&Increase Fade"));
+    add(kDecreaseFade, tr("&Decrease Fade"));
+    menu_->addSeparator();
+    add(kSortTickets, tr("&Sort Tickets"));
+    menu_->addSeparator();
+    byResult_ = add(kArrangeByResult, tr("Arrange Tickets By &Result"));
+    byNumber_ = add(kArrangeByNumber, tr("Arrange Tickets By &Number"));
+    byResult_->setCheckable(true);
+    byNumber_->setCheckable(true);
+    menu_->addSeparator();
+    add(kExportTickets, tr("&Export Tickets..."));
+
+    ask_ = [this](const QString& text, const QString& caption) {
+        return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    };
+
+    // New winning numbers are heard again; a database opened or changed repaints.
+    connect(&state_, &ApplicationState::winningNumbersChanged, this, [this] {
+        soundsPlayed_ = false;
+        update();
+    });
+    connect(&state_, &ApplicationState::databaseChanged, this, [this] { update(); });
+
+    measure();
+    updateCheckMarks();
+    loadBackground();
+}
+
+qv::TicketTexts TMyTicketWindow::texts() {
+    qv::TicketTexts t;
+    t.labelHeading = tr("Ticket #").toStdString();
+    t.numbersHeading = tr("Numbers On Ticket").toStdString();
+    t.resultsHeading = tr("Results").toStdString();
+    t.plus = tr(" + ").toStdString();
+    t.result = tr("%d/%d").toStdString();
+    t.bonusResult = tr(" + %dB").toStdString();
+    return t;
+}
+
+void TMyTicketWindow::setTickets(std::vector<qv::TicketType>* tickets,
+                                 std::vector<qv::TicketType>* rows) {
+    tickets_ = tickets;
+    rows_ = rows;
+    attach();
+}
+
+void TMyTicketWindow::attach() {
+    order_.attach(count());
+    bonusColumns_ = tickets_ ? qv::bonusColumnCount(*tickets_) : 0;
+    updateCheckMarks();
+    updateScrollRange();
+    update();
+}
+
+void TMyTicketWindow::ticketsChanged() {
+    bonusColumns_ = tickets_ ? qv::bonusColumnCount(*tickets_) : 0;
+    updateScrollRange();
+    update();
+}
+
+void TMyTicketWindow::updateCheckMarks() {
+    byNumber_->setChecked(order_.arrangedByNumber());
+    byResult_->setChecked(!order_.arrangedByNumber());
+}
+
+void TMyTicketWindow::measure() {
+    const QFontMetrics fm(font());
+    cw_ = std::max(1, fm.horizontalAdvance(QLatin1Char('W')));
+    rowHeight_ = qv::ticketRowHeight(fm.height());
+    layOutBars();
+}
+
+void TMyTicketWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) measure();
+    QWidget::changeEvent(event);
+}
+
+void TMyTicketWindow::layOutBars() {
+    const qv::ListScrollBars bars = qv::listScrollBars(width(), height(), rowHeight_);
+    vertical_->setGeometry(toRect(bars.vertical));
+    vertical_->setRepaintRect(toRect(bars.verticalRepaint));
+    horizontal_->setGeometry(toRect(bars.horizontal));
+    horizontal_->setRepaintRect(toRect(bars.horizontalRepaint));
+    updateScrollRange();
+}
+
+void TMyTicketWindow::updateScrollRange() {
+    const int rowsHeight = std::max(0, height() - qv::kScrollBarThickness);
+    vertical_->setRange(0, qv::ticketScrollMaximum(count(), rowsHeight, rowHeight_));
+    vertical_->setPageStep(std::max(1, rowsHeight / rowHeight_ - 1));
+}
+
+void TMyTicketWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutBars();
+}
+
+void TMyTicketWindow::loadBackground() {
+    const qv::DeskTopType& background = state_.settings().ticketBackground;
+    const QString path = state_.dataFile(background.path);
+    background_ = path.isEmpty() ? QImage() : loadFadedBitmap(path, background.fade);
+    update();
+}
+
+void TMyTicketWindow::changeFade(int level) {
+    qv::DeskTopType& background = state_.settings().ticketBackground;
+    if (level == background.fade) return;
+    background.fade = static_cast<std::int16_t>(level);
+    loadBackground();
+}
+
+void TMyTicketWindow::runCommand(int id) {
+    switch (id) {
+        case kChangeBackground: {
+            qv::DeskTopType& background = state_.settings().ticketBackground;
+            const QString chosen = chooseBitmapFile(this, state_.dataFile(background.path));
+            if (chosen.isEmpty()) return;
+            background.path = chosen.toStdString();
+            loadBackground();
+            break;
+        }
+        case kIncreaseFade:
+            if (const auto level = qv::increasedFade(state_.settings().ticketBackground.fade))
+                changeFade(*level);
+            break;
+        case kDecreaseFade:
+            if (const auto level = qv::decreasedFade(state_.settings().ticketBackground.fade))
+                changeFade(*level);
+            break;
+        case kSortTickets:
+            sortTickets();
+            break;
+        case kArrangeByResult:
+            arrangeByResult();
+            break;
+        case kArrangeByNumber:
+            arrangeByNumber();
+            break;
+        case kExportTickets:
+            exportTickets();
+            break;
+        default:
+            break;
+    }
+    updateCheckMarks();
+}
+
+void TMyTicketWindow::sortTickets() {
+    if (!tickets_) return;
+    for (qv::TicketType& t : *tickets_) qv::SortTicketNumbers(t);
+    update();
+}
+
+void TMyTicketWindow::arrangeByResult(qv::ProgressReporter* progress) {
+    if (!tickets_ || !order_.arrangedByNumber()) {
+        updateCheckMarks();
+        return;
+    }
+    BusyDialog busy(this);
+    order_.arrangeByResult(*tickets_, rows_, state_.winningNumbers(), progress ? progress : &busy,
+                           tr("Checking Combinations...").toStdString());
+    updateCheckMarks();
+    update();
+}
+
+void TMyTicketWindow::arrangeByNumber() {
+    if (tickets_ && order_.arrangeByNumber(*tickets_, rows_)) update();
+    updateCheckMarks();
+}
+
+void TMyTicketWindow::exportTickets() {
+    if (!tickets_) return;
+    FileRequest request;
+    request.mode = FileRequest::Mode::Save;
+    request.title = tr("Select File Name to Save As");
+    request.filter = tr("ASCII Text Files (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.confirmOverwrite = false;
+    const QString path = chooseFile(this, request);
+    if (path.isEmpty()) return;
+    bool append = false;
+    if (QFileInfo::exists(path)) {
+        if (ask_(tr("File already exists.  Append tickets to file ?"), tr("Question ?"))) {
+            append = true;
+        } else if (!ask_(tr("Overwrite existing file ?"), tr("Question ?"))) {
+            return;
+        }
+    }
+    const qv::IoResult written = qv::writeExport(QDir::toNativeSeparators(path).toStdString(),
+                                                 qv::exportText(*tickets_), append);
+    if (!written)
+        showProblem(
+            this, tr("Export Tickets"),
+            tr("The tickets could not be written to %1:\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message)));
+}
+
+void TMyTicketWindow::playFirstPaintSounds(qv::PaintedRows painted) {
+    SoundPlayer* player = state_.soundPlayer();
+    if (!player || !tickets_) return;
+    const auto& waves = state_.settings().sound.waveFiles;
+    for (int wave : qv::firstPaintSounds(*tickets_, painted, state_.winningNumbers())) {
+        const qv::WaveFileSetting& w = waves[static_cast<std::size_t>(wave)];
+        if (w.enabled) player->playWaveFile(state_.dataFile(w.path));
+    }
+}
+
+void TMyTicketWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    paintTiled(painter, background_, rect());
+    const int t = qv::kScrollBarThickness;
+    painter.fillRect(QRect(width() - t, height() - t, t, t), QColor(192, 192, 192));
+    painter.setClipRect(QRect(0, 0, width() - t, height() - t));
+    if (count() == 0) {
+        soundsPlayed_ = true;
+        return;
+    }
+
+    const QFontMetrics fm(font());
+    const qv::TextWidth textWidth = [&fm](std::string_view s) {
+        return fm.horizontalAdvance(QString::fromUtf8(s.data(), qsizetype(s.size())));
+    };
+    const qv::TicketTexts tx = texts();
+    const qv::TicketColumns columns = qv::ticketColumns(
+        cw_, horizontal_->value(), qv::mainNumberCount(*tickets_), bonusColumns_, tx, textWidth);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    auto draw = [&](const std::vector<qv::ColouredText>& items, int y) {
+        for (const qv::ColouredText& item : items) {
+            painter.setPen(toColor(item.colour));
+            painter.drawText(item.x, y + fm.ascent(), QString::fromStdString(item.text));
+        }
+    };
+
+    draw(qv::ticketHeaderItems(columns, tx, textWidth), 0);
+    const qv::TicketType& winning = state_.winningNumbers();
+    const qv::PaintedRows painted = qv::paintedRows(
+        count(), static_cast<std::size_t>(vertical_->value()), height() - t, rowHeight_);
+    int y = rowHeight_;
+    for (std::size_t k = painted.first; k < painted.end; ++k, y += rowHeight_) {
+        const int label = k < order_.labels().size() ? order_.labels()[k] : int(k + 1);
+        draw(qv::ticketRowItems((*tickets_)[k], label, columns, winning, tx, textWidth), y);
+    }
+    if (!soundsPlayed_) {
+        soundsPlayed_ = true;
+        playFirstPaintSounds(painted);
+    }
+}
+
+void TMyTicketWindow::keyPressEvent(QKeyEvent* event) {
+    TMyScrollBar* v = vertical_;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            v->setPosition(v->value() - 1);
+            break;
+        case Qt::Key_Down:
+            v->setPosition(v->value() + 1);
+            break;
+        case Qt::Key_PageUp:
+            v->setPosition(v->value() - v->pageStep());
+            break;
+        case Qt::Key_PageDown:
+            v->setPosition(v->value() + v->pageStep());
+            break;
+        case Qt::Key_Home:
+            v->setPosition(v->minimum());
+            break;
+        case Qt::Key_End:
+            v->setPosition(v->maximum());
+            break;
+        case Qt::Key_Left:
+            horizontal_->setPosition(horizontal_->value() - 1);
+            break;
+        case Qt::Key_Right:
+            horizontal_->setPosition(horizontal_->value() + 1);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void TMyTicketWindow::wheelEvent(QWheelEvent* event) {
+    const QPoint steps = event->angleDelta() / 40;
+    if (steps.y() != 0 && !(event->modifiers() & Qt::ShiftModifier)) {
+        vertical_->setPosition(vertical_->value() - steps.y());
+    } else if (steps.x() != 0 || steps.y() != 0) {
+        horizontal_->setPosition(horizontal_->value() - (steps.x() ? steps.x() : steps.y()));
+    }
+    event->accept();
+}
+
+void TMyTicketWindow::contextMenuEvent(QContextMenuEvent* event) {
+    updateCheckMarks();
+    menu_->exec(event->globalPos());
+}
+
+}  // namespace qv::gui

@@ -1,0 +1,235 @@
+#include "gui/wheels/import_wheel_dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/app/commands.h"
+#include "core/util/file_io.h"
+#include "core/wheels/wheel_text.h"
+#include "gui/common/file_dialogs.h"
+#include "gui/common/sound_player.h"
+#include "gui/wheels/guarantee_check.h"
+#include "gui/wheels/manual_import_dialog.h"
+#include "gui/wheels/wheel_messages.h"
+
+namespace qv::gui {
+
+namespace {
+
+QSpinBox* makeSpin(int id, int minimum, int maximum, int value) {
+    auto* spin = new QSpinBox;
+    spin->setObjectName(QString::number(id));
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    spin->setAlignment(Qt::AlignRight);
+    return spin;
+}
+
+}  // namespace
+
+ImportWheelDialog::ImportWheelDialog(QWidget* parent, std::function<void()> showHelp)
+    : QDialog(parent), showHelp_(std::move(showHelp)) {
+    setWindowTitle(tr("Import Wheeling Table"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    description_ = new QLineEdit(tr("Description"));
+    description_->setObjectName(QString::number(kDescription));
+    description_->setMaxLength(static_cast<int>(qv::WheelInfo::kMaxDescriptionChars));
+    description_->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
+
+    numbersToWheel_ = makeSpin(kNumbersToWheel, 1, qv::kMaxLottoNumber, 10);
+    guarantee_ = makeSpin(kGuarantee, 1, qv::kMaxNumbersOnTicket, 3);
+    guaranteeIf_ = makeSpin(kGuaranteeIf, 1, qv::kMaxNumbersOnTicket, 6);
+    numbersPerTicket_ = makeSpin(kNumbersPerTicket, 4, qv::kMaxNumbersOnTicket, 6);
+
+    textFile_ = new QRadioButton(tr("&Text File"));
+    textFile_->setObjectName(QString::number(kTextFile));
+    enterManually_ = new QRadioButton(tr("&Enter Manually"));
+    enterManually_->setObjectName(QString::number(kEnterManually));
+    enterManually_->setChecked(true);
+    auto* method = new QButtonGroup(this);
+    method->addButton(textFile_);
+    method->addButton(enterManually_);
+
+    confirm_ = new QCheckBox(tr("&Confirm Guarantee  (pick 4 - 6 only)"));
+    confirm_->setObjectName(QString::number(kConfirm));
+
+    auto label = [](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text);
+        l->setBuddy(buddy);
+        return l;
+    };
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(label(tr("Wheel Description :"), description_), 0, 0);
+    fields->addWidget(description_, 0, 1, 1, 4);
+    fields->addWidget(label(tr("Numbers To Wheel:"), numbersToWheel_), 1, 0);
+    fields->addWidget(numbersToWheel_, 1, 1);
+    fields->addWidget(label(tr("Prize Guarantee :"), guarantee_), 2, 0);
+    auto* guaranteeRow = new QHBoxLayout;
+    guaranteeRow->addWidget(guarantee_);
+    guaranteeRow->addWidget(label(tr("if"), guaranteeIf_));
+    guaranteeRow->addWidget(guaranteeIf_);
+    guaranteeRow->addStretch(1);
+    fields->addLayout(guaranteeRow, 2, 1, 1, 4);
+    fields->addWidget(label(tr("Numbers Per Ticket:"), numbersPerTicket_), 3, 0);
+    fields->addWidget(numbersPerTicket_, 3, 1);
+    fields->setColumnStretch(4, 1);
+
+    auto* methodFrame = new QFrame;
+    methodFrame->setFrameShape(QFrame::StyledPanel);
+    methodFrame->setFrameShadow(QFrame::Sunken);
+    auto* methodLayout = new QVBoxLayout(methodFrame);
+    methodLayout->addWidget(textFile_);
+    methodLayout->addWidget(enterManually_);
+    methodLayout->addSpacing(4);
+    methodLayout->addWidget(confirm_);
+
+    auto makeButton = [this](int id, const QString& text) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(QString::number(id));
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto* nextButton = makeButton(kNext, tr("&Next"));
+    auto* doneButton = makeButton(kDone, tr("&Done"));
+    auto* helpButton = makeButton(kHelp, tr("&Help"));
+    nextButton->setDefault(true);
+    connect(nextButton, &QPushButton::clicked, this, &ImportWheelDialog::next);
+    connect(doneButton, &QPushButton::clicked, this, &ImportWheelDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [this] {
+        playEventSound();
+        if (showHelp_) showHelp_();
+    });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(nextButton);
+    buttons->addWidget(doneButton);
+    buttons->addStretch(1);
+    buttons->addWidget(helpButton);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(fields);
+    left->addSpacing(6);
+    left->addWidget(methodFrame);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addSpacing(10);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(description_, numbersToWheel_);
+    setTabOrder(numbersToWheel_, guarantee_);
+    setTabOrder(guarantee_, guaranteeIf_);
+    setTabOrder(guaranteeIf_, numbersPerTicket_);
+    setTabOrder(numbersPerTicket_, textFile_);
+    setTabOrder(textFile_, enterManually_);
+    setTabOrder(enterManually_, confirm_);
+    setTabOrder(confirm_, nextButton);
+    setTabOrder(nextButton, doneButton);
+    setTabOrder(doneButton, helpButton);
+    description_->setFocus();
+}
+
+qv::WheelInfo ImportWheelDialog::wheelFromControls() {
+    for (QSpinBox* spin : {numbersToWheel_, guarantee_, guaranteeIf_, numbersPerTicket_})
+        spin->interpretText();
+    qv::WheelInfo wheel;
+    wheel.description = description_->text().toStdString();
+    wheel.numbersToWheel = static_cast<std::int16_t>(numbersToWheel_->value());
+    wheel.guarantee = static_cast<std::int16_t>(guarantee_->value());
+    wheel.guaranteeIf = static_cast<std::int16_t>(guaranteeIf_->value());
+    wheel.numbersPerTicket = static_cast<std::int16_t>(numbersPerTicket_->value());
+    wheel.ticketCount = 0;
+    return wheel;
+}
+
+void ImportWheelDialog::next() {
+    playEventSound();
+    qv::WheelInfo wheel = wheelFromControls();
+    const auto rows = enterRows(wheel);
+    if (!rows || rows->empty()) return;
+    wheel.setRows(*rows);
+    if (confirm_->isChecked()) confirmGuarantee(this, wheel);
+    lastWheel_ = wheel;
+    save(wheel);
+}
+
+std::optional<std::vector<qv::TicketType>> ImportWheelDialog::enterRows(
+    const qv::WheelInfo& wheel) {
+    if (textFile_->isChecked()) return readTextFile(wheel);
+    ManualImportDialog entry(this, wheel.numbersPerTicket, wheel.numbersToWheel);
+    if (entry.exec() != QDialog::Accepted) return std::nullopt;
+    return entry.rows();
+}
+
+std::optional<std::vector<qv::TicketType>> ImportWheelDialog::readTextFile(
+    const qv::WheelInfo& wheel) {
+    FileRequest request;
+    request.mode = FileRequest::Mode::Open;
+    request.title = tr("Select Text File to Import");
+    request.filter = tr("Text Files (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = chooseFile(this, request);
+    if (path.isEmpty()) return std::nullopt;
+    const auto text = qv::readTextFile(QDir::toNativeSeparators(path).toStdString());
+    if (!text) {
+        showProblem(this, tr("Import Wheeling Table"),
+                    tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        return std::nullopt;
+    }
+    qv::WheelTextRows read = qv::readWheelText(*text, wheel.numbersPerTicket, wheel.numbersToWheel);
+    if (read.problem) {
+        showWheelMessage(this, {QMessageBox::Warning, tr("Bad Import Format"),
+                                wheelTextProblemMessage(*read.problem, wheel.numbersToWheel,
+                                                        qv::WheelTextSource::File),
+                                false});
+        return std::nullopt;
+    }
+    return std::move(read.rows);
+}
+
+void ImportWheelDialog::save(const qv::WheelInfo& wheel) {
+    FileRequest request;
+    request.mode = FileRequest::Mode::Save;
+    request.title = tr("Save Wheel File As");
+    request.filter = tr("Quorvantile Wheel File (*.wl%1)").arg(wheel.numbersPerTicket);
+    request.defaultSuffix = QStringLiteral("wl%1").arg(wheel.numbersPerTicket);
+    const QString path = chooseFile(this, request);
+    if (path.isEmpty()) return;
+    const qv::IoResult saved =
+        qv::saveWheelFile(QDir::toNativeSeparators(path).toStdString(), wheel);
+    if (!saved) {
+        showProblem(
+            this, tr("Import Wheeling Table"),
+            tr("The wheel %1 could not be written:\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.message)));
+    }
+}
+
+void ImportWheelDialog::reject() {
+    playEventSound();
+    QDialog::reject();
+}
+
+void installWheelImportCommands(QWidget* frame,
+                                const std::function<void(int, std::function<void()>)>& registrar,
+                                std::function<void()> showHelp) {
+    registrar(qv::cmd::kImportWheelingTable, [frame, showHelp] {
+        ImportWheelDialog dialog(frame, showHelp);
+        dialog.exec();
+    });
+}
+
+}  // namespace qv::gui
