@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A written file always holds a main window rectangle and the window positions.
     first.mainRectRead = true;
     first.databaseWindowPosRead = true;
+    first.ticketWindowPosRead = true;
     if (!(first == second)) std::abort();
     return 0;
 }

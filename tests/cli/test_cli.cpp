@@ -15,6 +15,7 @@
 #include <tuple>
 #include <vector>
 
+#include "cli_test_support.h"
 #include "core/database/draw_database.h"
 #include "core/tickets/ticket_file.h"
 #include "core/util/file_io.h"
@@ -23,6 +24,11 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+using qv::test::CliRun;
+using qv::test::runCli;
+using qv::test::scratchFile;
+using qv::test::slurp;
 
 // What a usage error prints after its message.
 const char* const kUsage =
@@ -68,49 +74,8 @@ const char* const kUsage =
     "  quorvantile-cli list create FILE.lst N1 [N2 ...]\n"
     "  quorvantile-cli list show FILE.lst\n";
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Test processes run in parallel: every scratch file gets a name of its own.
-fs::path scratchFile() {
-    std::string tmpl = (fs::temp_directory_path() / "qv_cli_io_XXXXXX").string();
-    int fd = mkstemp(tmpl.data());
-    if (fd >= 0) close(fd);
-    return tmpl;
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 CliRun cli(const std::vector<std::string>& args, const std::string& stdinText = "") {
-    std::string cmd = quote(QV_CLI_PATH);
-    for (const auto& a : args) cmd += " " + quote(a);
-    const fs::path in = scratchFile();
-    const fs::path err = scratchFile();
-    std::ofstream(in, std::ios::binary) << stdinText;
-    cmd += " <" + quote(in.string()) + " 2>" + quote(err.string());
-    CliRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.err = slurp(err);
-    fs::remove(in);
-    fs::remove(err);
-    return r;
+    return runCli(args, stdinText);
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -318,8 +283,8 @@ TEST_F(CliTest, FailedSavesAndLostOutputAreFailures) {
     // A list that cannot reach its reader is no success.
     cli({"db", "create", db});
     cli({"db", "add", db, "1/3/2004", "3", "12", "19"});
-    const std::string cmd =
-        quote(QV_CLI_PATH) + " db list " + quote(db) + " >/dev/full 2>/dev/null";
+    const std::string cmd = qv::test::shellQuote(QV_CLI_PATH) + " db list " +
+                            qv::test::shellQuote(db) + " >/dev/full 2>/dev/null";
     const int st = std::system(cmd.c_str());
     ASSERT_TRUE(WIFEXITED(st));
     EXPECT_EQ(WEXITSTATUS(st), 1);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_test_support.h"
 #include "core/database/draw_database.h"
 #include "core/tickets/ticket_file.h"
 #include "core/util/file_io.h"
@@ -21,17 +22,8 @@ using qv::test::ticket;
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using qv::test::CliRun;
+using qv::test::runCli;
 
 class CliEntry : public ::testing::Test {
 protected:
@@ -55,23 +47,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    CliRun cli(const std::vector<std::string>& args) const {
-        std::string cmd = quote(QV_CLI_PATH);
-        for (const auto& a : args) cmd += " " + quote(a);
-        const std::string err = (dir / "stderr.txt").string();
-        cmd += " </dev/null 2>" + quote(err);
-        CliRun r;
-        FILE* p = popen(cmd.c_str(), "r");
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        const int st = pclose(p);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        std::ifstream in(err, std::ios::binary);
-        r.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        fs::remove(err);
-        return r;
-    }
+    CliRun cli(const std::vector<std::string>& args) const { return runCli(args); }
     std::string list() const { return cli({"db", "list", db}).out; }
 
     // Manual tickets: one with all six of the newest draw and the bonus number 7, one with

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_test_support.h"
 #include "core/util/file_io.h"
 #include "test_support.h"
 
@@ -19,22 +20,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using CliResult = qv::test::CliRun;
+using qv::test::runCli;
+
 using qv::Bytes;
 using qv::test::put16;
 using qv::test::put32;
 using qv::test::put8;
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 // A 32-byte ticket record: numbers, bonus numbers, then a zero date.
 void putTicket(Bytes& b, std::vector<int> numbers, std::vector<int> bonus = {}) {
@@ -80,23 +72,7 @@ protected:
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
-    CliResult cli(const std::vector<std::string>& args) const {
-        std::string cmd = quote(QV_CLI_PATH);
-        for (const auto& a : args) cmd += " " + quote(a);
-        const std::string err = path("stderr.txt");
-        cmd += " </dev/null 2>" + quote(err);
-        CliResult r;
-        FILE* p = popen(cmd.c_str(), "r");
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        const int st = pclose(p);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        std::ifstream in(err, std::ios::binary);
-        r.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        fs::remove(err);
-        return r;
-    }
+    CliResult cli(const std::vector<std::string>& args) const { return runCli(args); }
     Bytes bytes(const std::string& name) const { return qv::readWholeFile(path(name)).value(); }
     void write(const std::string& name, const Bytes& b) const {
         ASSERT_TRUE(qv::writeFileAtomic(path(name), b));

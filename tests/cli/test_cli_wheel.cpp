@@ -14,46 +14,21 @@
 #include <string>
 #include <vector>
 
+#include "cli_test_support.h"
 #include "test_support.h"
 
 namespace {
+
+using qv::test::CliRun;
+using qv::test::runCli;
+using qv::test::slurp;
 
 using qv::Bytes;
 using qv::test::put16;
 using qv::test::TempDir;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-CliRun cli(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string cmd = quote(QV_CLI_PATH);
-    for (const auto& a : args) cmd += " " + quote(a);
-    const std::string err = dir.file("stderr.txt");
-    cmd += " </dev/null 2>" + quote(err);
-    CliRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[4096];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.err = slurp(err);
-    std::remove(err.c_str());
-    return r;
+CliRun cli(const TempDir&, const std::vector<std::string>& args) {
+    return runCli(args);
 }
 
 using Row = std::vector<int>;

@@ -69,6 +69,7 @@ Settings sampleSettings() {
     s.ticketWindowPos = {-100, 0};
     s.databaseWindowPos = {5000, -3};
     s.databaseWindowPosRead = true;  // as after reading a file
+    s.ticketWindowPosRead = true;
     s.databaseBackground = {"/home/a b/c d.bmp", 100};
     s.ticketBackground = {"/tmp/Ünïcödé  two blanks.bmp", 55};
     s.lastDatabase = "/home/ann/lotto 6 49.dat";

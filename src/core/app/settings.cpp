@@ -169,7 +169,10 @@ Settings parseSettings(std::string_view text) {
                 if (auto v = scanNumberLine(line, i)) s.statisticsWeight = *v;
                 break;
             case 12:
-                if (auto p = scanPairLine(line, i)) s.ticketWindowPos = *p;
+                if (auto p = scanPairLine(line, i)) {
+                    s.ticketWindowPos = *p;
+                    s.ticketWindowPosRead = true;
+                }
                 break;
             case 13:
                 if (auto p = scanPairLine(line, i)) {

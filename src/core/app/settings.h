@@ -69,7 +69,8 @@ struct Settings {
     int statisticsPointSize = 12;                          // line 10
     int statisticsWeight = 0;                              // line 11
     Point ticketWindowPos{0, 40};                          // line 12
-    Point databaseWindowPos{320, 40};                      // line 13
+    bool ticketWindowPosRead = false;    // line 12 was read: the user has placed the window
+    Point databaseWindowPos{320, 40};    // line 13
     bool databaseWindowPosRead = false;  // line 13 was read: the user has placed the window
     DeskTopType databaseBackground{".\\qvtbg.bmp", 0};  // line 14
     DeskTopType ticketBackground{".\\qvtbg.bmp", 0};    // line 15

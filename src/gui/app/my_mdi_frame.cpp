@@ -121,6 +121,13 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     });
     setWheelingTableOpener([this](const QString& path) { useWheelingTable(state_, this, path); });
 
+    state_.setFirstWindowPosition([this] {
+        const int below = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
+        // From the outer corner the frame was placed at: the window manager may not have
+        // framed the window yet, so the inside's position is not to be trusted here. Two
+        // title bars' allowance leaves the tool bar clear.
+        return pos() + QPoint(8, 2 * DataBaseDialog::kFrameAllowance + below);
+    });
     connect(&state_, &ApplicationState::flagsChanged, this, &TMyMDIFrame::updateCommandEnabling);
     connect(&state_, &ApplicationState::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 8000); });
@@ -130,6 +137,7 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
 TMyMDIFrame::~TMyMDIFrame() {
     // The windows that registered documents go with the frame's children.
     disconnect(&state_, nullptr, this, nullptr);
+    state_.setFirstWindowPosition({});
 }
 
 void TMyMDIFrame::placeFrame() {
@@ -383,11 +391,7 @@ bool TMyMDIFrame::openDatabaseByName(const QString& path) {
     // The first time, the window goes below the tool bar so that the menus and the tool bar
     // stay in reach.
     if (!state_.settings().databaseWindowPosRead) {
-        const int below = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
-        // From the outer corner the frame was placed at: the window manager may not have
-        // framed the window yet, so the inside's position is not to be trusted here.
-        const QPoint at = pos() + QPoint(8, 2 * DataBaseDialog::kFrameAllowance + below);
-        dialog->placeAt(at);
+        if (const auto at = state_.firstWindowPosition()) dialog->placeAt(*at);
     }
     return true;
 }
@@ -607,12 +611,14 @@ bool TMyMDIFrame::canClose() {
         if (!offerSave(db, tr("Save database file before exit ?"))) return false;
         const QPoint at = db->windowPosition();
         settings.databaseWindowPos = qv::Point{at.x(), at.y()};
+        settings.databaseWindowPosRead = true;
     }
     for (DocumentSlot slot : {DocumentSlot::WheelTicketFile, DocumentSlot::ManualTicketFile}) {
         if (OpenDocument* tickets = state_.document(slot)) {
             if (!offerSave(tickets, tr("Save ticket file before exit ?"))) return false;
             const QPoint at = tickets->windowPosition();
             settings.ticketWindowPos = qv::Point{at.x(), at.y()};
+            settings.ticketWindowPosRead = true;
         }
     }
 

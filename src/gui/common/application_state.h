@@ -5,9 +5,12 @@
 // this object and follow its signals; none of them has to know the others.
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +101,16 @@ public:
     // The open file's tickets changed: the database window repaints.
     void notifyTicketsChanged() { emit ticketFileChanged(); }
 
+    // Where a document window goes when the user has never placed one: below the main
+    // window's menus and tool bar. Set by the main window; empty until then.
+    void setFirstWindowPosition(std::function<QPoint()> position) {
+        firstWindowPosition_ = std::move(position);
+    }
+    std::optional<QPoint> firstWindowPosition() const {
+        if (!firstWindowPosition_) return std::nullopt;
+        return firstWindowPosition_();
+    }
+
     // A short note for the main window's status line.
     void showStatus(const QString& text) { emit statusMessage(text); }
 
@@ -122,6 +135,7 @@ private:
     std::vector<int> myNumbers_;
     const qv::TicketFile* ticketFile_ = nullptr;
     SoundPlayer* soundPlayer_ = nullptr;
+    std::function<QPoint()> firstWindowPosition_;
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QString>
 
 #include "core/progress.h"
 
@@ -46,6 +47,22 @@ private:
     bool cancel_ = false;
     int shown_ = -1;
     QElapsedTimer sincePoll_;
+};
+
+// The progress dialog under a translated caption: core computations name their work in
+// English, the window shows the caption given here.
+class TranslatedProgress : public qv::ProgressReporter {
+public:
+    TranslatedProgress(BusyDialog& dialog, QString caption)
+        : dialog_(dialog), caption_(std::move(caption)) {}
+    void open(const std::string&) override { dialog_.open(caption_.toStdString()); }
+    void show(int percent) override { dialog_.show(percent); }
+    bool cancelled() override { return dialog_.cancelled(); }
+    void close() override { dialog_.close(); }
+
+private:
+    BusyDialog& dialog_;
+    QString caption_;
 };
 
 }  // namespace qv::gui

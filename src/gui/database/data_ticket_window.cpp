@@ -13,6 +13,7 @@
 #include "core/entry/past_performance.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/common/faded_bitmap.h"
+#include "gui/common/list_scrolling.h"
 
 namespace qv::gui {
 
@@ -184,47 +185,15 @@ void TMyDataTicketWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void TMyDataTicketWindow::keyPressEvent(QKeyEvent* event) {
-    TMyScrollBar* v = vertical_;
-    switch (event->key()) {
-        case Qt::Key_Up:
-            v->setPosition(v->value() - 1);
-            break;
-        case Qt::Key_Down:
-            v->setPosition(v->value() + 1);
-            break;
-        case Qt::Key_PageUp:
-            v->setPosition(v->value() - v->pageStep());
-            break;
-        case Qt::Key_PageDown:
-            v->setPosition(v->value() + v->pageStep());
-            break;
-        case Qt::Key_Home:
-            v->setPosition(v->minimum());
-            break;
-        case Qt::Key_End:
-            v->setPosition(v->maximum());
-            break;
-        case Qt::Key_Left:
-            horizontal_->setPosition(horizontal_->value() - 1);
-            break;
-        case Qt::Key_Right:
-            horizontal_->setPosition(horizontal_->value() + 1);
-            break;
-        default:
-            QWidget::keyPressEvent(event);
-            return;
+    if (!scrollListByKey(event, vertical_, horizontal_)) {
+        QWidget::keyPressEvent(event);
+        return;
     }
     event->accept();
 }
 
 void TMyDataTicketWindow::wheelEvent(QWheelEvent* event) {
-    // Three lines a notch, as list boxes scroll.
-    const QPoint steps = event->angleDelta() / 40;
-    if (steps.y() != 0 && !(event->modifiers() & Qt::ShiftModifier)) {
-        vertical_->setPosition(vertical_->value() - steps.y());
-    } else if (steps.x() != 0 || steps.y() != 0) {
-        horizontal_->setPosition(horizontal_->value() - (steps.x() ? steps.x() : steps.y()));
-    }
+    scrollListByWheel(event, vertical_, horizontal_);
     event->accept();
 }
 

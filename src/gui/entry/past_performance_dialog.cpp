@@ -28,21 +28,6 @@ ProgramStarter& programStarter() {
     return starter;
 }
 
-// The progress dialog under a translated caption.
-class TranslatedProgress : public qv::ProgressReporter {
-public:
-    TranslatedProgress(BusyDialog& dialog, QString caption)
-        : dialog_(dialog), caption_(std::move(caption)) {}
-    void open(const std::string&) override { dialog_.open(caption_.toStdString()); }
-    void show(int percent) override { dialog_.show(percent); }
-    bool cancelled() override { return dialog_.cancelled(); }
-    void close() override { dialog_.close(); }
-
-private:
-    BusyDialog& dialog_;
-    QString caption_;
-};
-
 }  // namespace
 
 QStringList calculatorPrograms() {

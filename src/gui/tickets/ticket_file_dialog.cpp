@@ -105,7 +105,13 @@ void TicketFileDialog::placeFromSettings() {
     const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const int outer = qv::ticketDialogHeight(desktop.y() + desktop.height());
     resize(width(), std::max(minimumHeight(), outer - kFrameAllowance));
-    const qv::Point wanted = state_.settings().ticketWindowPos;
+    qv::Point wanted = state_.settings().ticketWindowPos;
+    // Never placed by the user: below the main window's tool bar, a step right of where a
+    // database window goes the first time.
+    if (!state_.settings().ticketWindowPosRead) {
+        if (const auto first = state_.firstWindowPosition())
+            wanted = qv::Point{first->x() + 24, first->y() + 24};
+    }
     const qv::Point at = qv::keepTitleBarReachable(
         wanted, width(),
         qv::Rect{desktop.left(), desktop.top(), desktop.left() + desktop.width(),
@@ -223,6 +229,7 @@ bool TicketFileDialog::closeFile() {
     }
     qv::Settings& settings = state_.settings();
     settings.ticketWindowPos = qv::Point{pos().x(), pos().y()};
+    settings.ticketWindowPosRead = true;
     settings.lastTicketFile.clear();
     if (registered_) {
         registered_ = false;

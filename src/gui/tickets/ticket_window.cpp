@@ -16,6 +16,7 @@
 #include "gui/common/application_state.h"
 #include "gui/common/busy_dialog.h"
 #include "gui/common/faded_bitmap.h"
+#include "gui/common/list_scrolling.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
 #include "gui/database/data_ticket_window.h"
@@ -305,46 +306,15 @@ void TMyTicketWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void TMyTicketWindow::keyPressEvent(QKeyEvent* event) {
-    TMyScrollBar* v = vertical_;
-    switch (event->key()) {
-        case Qt::Key_Up:
-            v->setPosition(v->value() - 1);
-            break;
-        case Qt::Key_Down:
-            v->setPosition(v->value() + 1);
-            break;
-        case Qt::Key_PageUp:
-            v->setPosition(v->value() - v->pageStep());
-            break;
-        case Qt::Key_PageDown:
-            v->setPosition(v->value() + v->pageStep());
-            break;
-        case Qt::Key_Home:
-            v->setPosition(v->minimum());
-            break;
-        case Qt::Key_End:
-            v->setPosition(v->maximum());
-            break;
-        case Qt::Key_Left:
-            horizontal_->setPosition(horizontal_->value() - 1);
-            break;
-        case Qt::Key_Right:
-            horizontal_->setPosition(horizontal_->value() + 1);
-            break;
-        default:
-            QWidget::keyPressEvent(event);
-            return;
+    if (!scrollListByKey(event, vertical_, horizontal_)) {
+        QWidget::keyPressEvent(event);
+        return;
     }
     event->accept();
 }
 
 void TMyTicketWindow::wheelEvent(QWheelEvent* event) {
-    const QPoint steps = event->angleDelta() / 40;
-    if (steps.y() != 0 && !(event->modifiers() & Qt::ShiftModifier)) {
-        vertical_->setPosition(vertical_->value() - steps.y());
-    } else if (steps.x() != 0 || steps.y() != 0) {
-        horizontal_->setPosition(horizontal_->value() - (steps.x() ? steps.x() : steps.y()));
-    }
+    scrollListByWheel(event, vertical_, horizontal_);
     event->accept();
 }
 
