@@ -13,44 +13,12 @@
 #include "core/entry/past_performance.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/common/faded_bitmap.h"
-#include "gui/common/list_scrolling.h"
 
 namespace qv::gui {
 
-namespace {
-
-QRect toRect(const qv::Box& b) {
-    return QRect(b.x, b.y, std::max(0, b.width), std::max(0, b.height));
-}
-
-}  // namespace
-
-TMyScrollBar::TMyScrollBar(int id, Qt::Orientation orientation, QWidget* parent)
-    : QScrollBar(orientation, parent) {
-    setObjectName(QString::number(id));
-    connect(this, &QAbstractSlider::valueChanged, this, [this] {
-        if (QWidget* p = parentWidget()) p->update(repaintRect_);
-    });
-}
-
 TMyDataTicketWindow::TMyDataTicketWindow(const qv::DrawDatabase* database, QWidget* parent)
-    : QWidget(parent), database_(database) {
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-
-    vertical_ = new TMyScrollBar(kVerticalBarId, Qt::Vertical, this);
-    horizontal_ = new TMyScrollBar(kHorizontalBarId, Qt::Horizontal, this);
-    vertical_->setFocusPolicy(Qt::NoFocus);
-    horizontal_->setFocusPolicy(Qt::NoFocus);
-    horizontal_->setRange(0, qv::kHorizontalScrollMaximum);
-
-    menu_ = new QMenu(this);
-    auto add = [this](int id, const QString& text) {
-        QAction* a = menu_->addAction(text);
-        a->setObjectName(QString::number(id));
-        a->setData(id);
-        connect(a, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
-    };
+    : TScrolledListWindow(parent), database_(database) {
+    auto add = [this](int id, const QString& text) { addMenuCommand(id, text); };
     add(kChangeBackground, tr("Change &Background..."));
     add(kIncreaseFade, tr("&Increase Fade"));
     add(kDecreaseFade, tr("&Decrease Fade"));
@@ -81,18 +49,6 @@ qv::DatabaseTexts TMyDataTicketWindow::texts() {
     return t;
 }
 
-void TMyDataTicketWindow::measure() {
-    const QFontMetrics fm(font());
-    cw_ = std::max(1, fm.horizontalAdvance(QLatin1Char('W')));
-    lh_ = std::max(1, qv::listLineHeight(fm.height()));
-    layOutBars();
-}
-
-void TMyDataTicketWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) measure();
-    QWidget::changeEvent(event);
-}
-
 void TMyDataTicketWindow::setTicketFile(const qv::TicketFile* tickets) {
     tickets_ = tickets;
     update();
@@ -103,35 +59,17 @@ void TMyDataTicketWindow::loadBackground(const QString& path, int fade) {
     update();
 }
 
-int TMyDataTicketWindow::listHeight() const {
-    return std::max(0, height() - qv::kScrollBarThickness);
-}
-
-void TMyDataTicketWindow::layOutBars() {
-    const qv::ListScrollBars bars = qv::listScrollBars(width(), height(), lh_);
-    vertical_->setGeometry(toRect(bars.vertical));
-    vertical_->setRepaintRect(toRect(bars.verticalRepaint));
-    horizontal_->setGeometry(toRect(bars.horizontal));
-    horizontal_->setRepaintRect(toRect(bars.horizontalRepaint));
-    entriesChanged();
-}
-
 void TMyDataTicketWindow::entriesChanged() {
     const std::size_t count = database_ ? database_->entryCount() : 0;
     // Measured above the horizontal bar, so that the closing notes can be scrolled into view.
-    const int maximum = qv::verticalScrollMaximum(count, listHeight(), lh_);
+    const int maximum = qv::verticalScrollMaximum(count, listHeight(), rowHeight_);
     vertical_->setRange(0, maximum);
-    vertical_->setPageStep(std::max(1, listHeight() / lh_ - 1));
+    vertical_->setPageStep(std::max(1, listHeight() / rowHeight_ - 1));
     update();
 }
 
 int TMyDataTicketWindow::firstEntry() const {
     return vertical_->value();
-}
-
-void TMyDataTicketWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    layOutBars();
 }
 
 void TMyDataTicketWindow::paintEvent(QPaintEvent* /*event*/) {
@@ -162,8 +100,8 @@ void TMyDataTicketWindow::paintEvent(QPaintEvent* /*event*/) {
         }
     };
 
-    const auto lines = qv::visibleLines(database_->entryCount(),
-                                        static_cast<std::size_t>(firstEntry()), height(), lh_);
+    const auto lines = qv::visibleLines(
+        database_->entryCount(), static_cast<std::size_t>(firstEntry()), height(), rowHeight_);
     for (const qv::ListLine& line : lines) {
         switch (line.kind) {
             case qv::ListLineKind::Header:
@@ -184,25 +122,12 @@ void TMyDataTicketWindow::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-void TMyDataTicketWindow::keyPressEvent(QKeyEvent* event) {
-    if (!scrollListByKey(event, vertical_, horizontal_)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-}
-
-void TMyDataTicketWindow::wheelEvent(QWheelEvent* event) {
-    scrollListByWheel(event, vertical_, horizontal_);
-    event->accept();
-}
-
 void TMyDataTicketWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !database_) return;
     // Only the dates and numbers, not the margin or the result columns.
     if (!qv::isPastPerformanceClick(horizontal_->value(), cw_, event->position().toPoint().x()))
         return;
-    const auto entry = qv::entryAt(event->position().toPoint().y(), lh_,
+    const auto entry = qv::entryAt(event->position().toPoint().y(), rowHeight_,
                                    static_cast<std::size_t>(firstEntry()), database_->entryCount());
     if (entry) emit entryDoubleClicked(static_cast<int>(*entry));
 }
@@ -210,10 +135,6 @@ void TMyDataTicketWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 void TMyDataTicketWindow::setUndoAvailable(bool available) {
     for (QAction* a : menu_->actions())
         if (a->data().toInt() == kUndoLastImport) a->setEnabled(available);
-}
-
-void TMyDataTicketWindow::contextMenuEvent(QContextMenuEvent* event) {
-    menu_->exec(event->globalPos());
 }
 
 }  // namespace qv::gui

@@ -3,13 +3,9 @@
 // results per draw, its faded background picture and its context menu.
 
 #include <QImage>
-#include <QRect>
-#include <QScrollBar>
-#include <QWidget>
 
 #include "core/view/database_view.h"
-
-class QMenu;
+#include "gui/common/scrolled_list_window.h"
 
 namespace qv {
 class DrawDatabase;
@@ -18,28 +14,10 @@ struct TicketFile;
 
 namespace qv::gui {
 
-// A scroll bar that repaints part of its parent whenever its position changes, by the user
-// or by the program.
-class TMyScrollBar : public QScrollBar {
+class TMyDataTicketWindow : public TScrolledListWindow {
     Q_OBJECT
 
 public:
-    TMyScrollBar(int id, Qt::Orientation orientation, QWidget* parent);
-
-    void setRepaintRect(const QRect& rect) { repaintRect_ = rect; }
-    QRect repaintRect() const { return repaintRect_; }
-    void setPosition(int position) { setValue(position); }
-
-private:
-    QRect repaintRect_;
-};
-
-class TMyDataTicketWindow : public QWidget {
-    Q_OBJECT
-
-public:
-    static constexpr int kVerticalBarId = 150;
-    static constexpr int kHorizontalBarId = 160;
     // Context menu commands, also the actions' object names.
     static constexpr int kChangeBackground = 401;
     static constexpr int kIncreaseFade = 402;
@@ -63,11 +41,7 @@ public:
     // After the entries changed: the scroll range follows the count, then a repaint.
     void entriesChanged();
 
-    int charWidth() const { return cw_; }
-    int lineHeight() const { return lh_; }
-    TMyScrollBar* verticalBar() const { return vertical_; }
-    TMyScrollBar* horizontalBar() const { return horizontal_; }
-    QMenu* contextMenu() const { return menu_; }
+    int lineHeight() const { return rowHeight_; }
     // "Undo Last Import" is offered only while the last paste or import can be taken back.
     void setUndoAvailable(bool available);
     // Index of the first listed entry.
@@ -76,33 +50,18 @@ public:
     static qv::DatabaseTexts texts();
 
 signals:
-    // A command of the context menu (kChangeBackground ... kUndoLastImport).
-    void commandChosen(int id);
     void entryDoubleClicked(int entry);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    int rowHeightFor(int fontHeight) const override { return qv::listLineHeight(fontHeight); }
+    void updateScrollRange() override { entriesChanged(); }
 
 private:
-    void measure();
-    void layOutBars();
-    // Height the rows use: everything above the horizontal bar.
-    int listHeight() const;
-
     const qv::DrawDatabase* database_;
     const qv::TicketFile* tickets_ = nullptr;
-    TMyScrollBar* vertical_ = nullptr;
-    TMyScrollBar* horizontal_ = nullptr;
-    QMenu* menu_ = nullptr;
     QImage background_;
-    int cw_ = 8;
-    int lh_ = 16;
 };
 
 }  // namespace qv::gui

@@ -16,7 +16,6 @@
 #include "gui/common/application_state.h"
 #include "gui/common/busy_dialog.h"
 #include "gui/common/faded_bitmap.h"
-#include "gui/common/list_scrolling.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
 #include "gui/database/data_ticket_window.h"
@@ -25,10 +24,6 @@ namespace qv::gui {
 
 namespace {
 
-QRect toRect(const qv::Box& b) {
-    return QRect(b.x, b.y, std::max(0, b.width), std::max(0, b.height));
-}
-
 QColor toColor(const qv::Rgb& c) {
     return QColor(c.r, c.g, c.b);
 }
@@ -36,24 +31,9 @@ QColor toColor(const qv::Rgb& c) {
 }  // namespace
 
 TMyTicketWindow::TMyTicketWindow(ApplicationState& state, QWidget* parent)
-    : QWidget(parent), state_(state) {
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-
-    vertical_ = new TMyScrollBar(kVerticalBarId, Qt::Vertical, this);
-    horizontal_ = new TMyScrollBar(kHorizontalBarId, Qt::Horizontal, this);
-    vertical_->setFocusPolicy(Qt::NoFocus);
-    horizontal_->setFocusPolicy(Qt::NoFocus);
-    horizontal_->setRange(0, qv::kHorizontalScrollMaximum);
-
-    menu_ = new QMenu(this);
-    auto add = [this](int id, const QString& text) {
-        QAction* a = menu_->addAction(text);
-        a->setObjectName(QString::number(id));
-        a->setData(id);
-        connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
-        return a;
-    };
+    : TScrolledListWindow(parent), state_(state) {
+    connect(this, &TScrolledListWindow::commandChosen, this, &TMyTicketWindow::runCommand);
+    auto add = [this](int id, const QString& text) { return addMenuCommand(id, text); };
     add(kChangeBackground, tr("&Change Background..."));
     add(kIncreaseFade, tr("&Increase Fade"));
     add(kDecreaseFade, tr("&Decrease Fade"));
@@ -121,36 +101,10 @@ void TMyTicketWindow::updateCheckMarks() {
     byResult_->setChecked(!order_.arrangedByNumber());
 }
 
-void TMyTicketWindow::measure() {
-    const QFontMetrics fm(font());
-    cw_ = std::max(1, fm.horizontalAdvance(QLatin1Char('W')));
-    rowHeight_ = qv::ticketRowHeight(fm.height());
-    layOutBars();
-}
-
-void TMyTicketWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) measure();
-    QWidget::changeEvent(event);
-}
-
-void TMyTicketWindow::layOutBars() {
-    const qv::ListScrollBars bars = qv::listScrollBars(width(), height(), rowHeight_);
-    vertical_->setGeometry(toRect(bars.vertical));
-    vertical_->setRepaintRect(toRect(bars.verticalRepaint));
-    horizontal_->setGeometry(toRect(bars.horizontal));
-    horizontal_->setRepaintRect(toRect(bars.horizontalRepaint));
-    updateScrollRange();
-}
-
 void TMyTicketWindow::updateScrollRange() {
-    const int rowsHeight = std::max(0, height() - qv::kScrollBarThickness);
+    const int rowsHeight = listHeight();
     vertical_->setRange(0, qv::ticketScrollMaximum(count(), rowsHeight, rowHeight_));
     vertical_->setPageStep(std::max(1, rowsHeight / rowHeight_ - 1));
-}
-
-void TMyTicketWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    layOutBars();
 }
 
 void TMyTicketWindow::loadBackground() {
@@ -303,24 +257,6 @@ void TMyTicketWindow::paintEvent(QPaintEvent* /*event*/) {
         soundsPlayed_ = true;
         playFirstPaintSounds(painted);
     }
-}
-
-void TMyTicketWindow::keyPressEvent(QKeyEvent* event) {
-    if (!scrollListByKey(event, vertical_, horizontal_)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-}
-
-void TMyTicketWindow::wheelEvent(QWheelEvent* event) {
-    scrollListByWheel(event, vertical_, horizontal_);
-    event->accept();
-}
-
-void TMyTicketWindow::contextMenuEvent(QContextMenuEvent* event) {
-    updateCheckMarks();
-    menu_->exec(event->globalPos());
 }
 
 }  // namespace qv::gui

@@ -5,7 +5,6 @@
 // exports the tickets.
 
 #include <QImage>
-#include <QWidget>
 #include <functional>
 #include <vector>
 
@@ -13,21 +12,17 @@
 #include "core/records/records.h"
 #include "core/tickets/arrange.h"
 #include "core/view/ticket_view.h"
+#include "gui/common/scrolled_list_window.h"
 
 class QAction;
-class QMenu;
 
 namespace qv::gui {
 
 class ApplicationState;
-class TMyScrollBar;
-
-class TMyTicketWindow : public QWidget {
+class TMyTicketWindow : public TScrolledListWindow {
     Q_OBJECT
 
 public:
-    static constexpr int kVerticalBarId = 150;
-    static constexpr int kHorizontalBarId = 160;
     // Context menu commands, also the actions' object names.
     static constexpr int kChangeBackground = 401;
     static constexpr int kIncreaseFade = 402;
@@ -52,10 +47,6 @@ public:
     bool arrangedByNumber() const { return order_.arrangedByNumber(); }
     int bonusColumns() const { return bonusColumns_; }
     int rowHeight() const { return rowHeight_; }
-    int charWidth() const { return cw_; }
-    TMyScrollBar* verticalBar() const { return vertical_; }
-    TMyScrollBar* horizontalBar() const { return horizontal_; }
-    QMenu* contextMenu() const { return menu_; }
     const QImage& background() const { return background_; }
     // Whether the first paint (with its score sounds) has happened.
     bool soundsPlayed() const { return soundsPlayed_; }
@@ -78,16 +69,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    int rowHeightFor(int fontHeight) const override { return qv::ticketRowHeight(fontHeight); }
+    void updateScrollRange() override;
+    void aboutToShowMenu() override { updateCheckMarks(); }
 
 private:
-    void measure();
-    void layOutBars();
-    void updateScrollRange();
     void updateCheckMarks();
     void changeFade(int level);
     void playFirstPaintSounds(qv::PaintedRows painted);
@@ -98,12 +84,7 @@ private:
     std::vector<qv::TicketType>* rows_ = nullptr;
     qv::TicketOrder order_;
     int bonusColumns_ = 0;
-    int cw_ = 8;
-    int rowHeight_ = 16;
     bool soundsPlayed_ = false;
-    TMyScrollBar* vertical_ = nullptr;
-    TMyScrollBar* horizontal_ = nullptr;
-    QMenu* menu_ = nullptr;
     QAction* byResult_ = nullptr;
     QAction* byNumber_ = nullptr;
     QImage background_;
