@@ -22,8 +22,10 @@
 #include "core/view/placement.h"
 #include "gui/common/application_state.h"
 #include "gui/common/busy_dialog.h"
+#include "gui/common/button_row.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/window_placement.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/data_ticket_window.h"
 #include "gui/database/draw_preview_dialog.h"
@@ -105,10 +107,7 @@ DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase databas
     const int table = qv::kListLeftMargin + fm.horizontalAdvance(QStringLiteral("00/00/0000 ")) +
                       17 * cw + 4 * (fm.horizontalAdvance(QStringLiteral("3/6  +B ")) + cw) +
                       qv::kScrollBarThickness;
-    int widest = 0;
-    for (QPushButton* b : buttons_) widest = std::max(widest, b->sizeHint().width());
-    // The buttons keep this width however wide the window grows.
-    buttonWidth_ = widest;
+    const int widest = widestButton(buttonRow());
     const int row = int(buttons_.size()) * (widest + kButtonGap);
     // The list and the row are about W - 30 wide.
     setMinimumSize(row + 40, 320);
@@ -133,29 +132,15 @@ void DataBaseDialog::click(qv::EventSound sound) {
 }
 
 void DataBaseDialog::placeFromSettings() {
-    const QRect desktop = availableDesktop();
+    const QRect desktop = availableDesktopFor(this);
     const int outer = qv::databaseWindowHeight(desktop.y() + desktop.height());
     resize(width(), std::max(minimumHeight(), outer - kFrameAllowance));
     const qv::Point at = state_.settings().databaseWindowPos;
     placeAt(QPoint(at.x, at.y));
 }
 
-QRect DataBaseDialog::availableDesktop() const {
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
 void DataBaseDialog::placeAt(const QPoint& topLeft) {
-    const QRect desktop = availableDesktop();
-    const qv::Point at = qv::keepTitleBarReachable(
-        qv::Point{topLeft.x(), topLeft.y()}, width(),
-        qv::Rect{desktop.left(), desktop.top(), desktop.left() + desktop.width(),
-                 desktop.top() + desktop.height()});
-    // Shorter rather than pushed up over the main window by the window manager.
-    const int room = desktop.y() + desktop.height() - at.y - kFrameAllowance;
-    if (room < height()) resize(width(), std::max(minimumHeight(), room));
-    move(at.x, at.y);
+    placeWindowAt(this, topLeft, kFrameAllowance);
 }
 
 void DataBaseDialog::layOut() {
@@ -169,17 +154,14 @@ void DataBaseDialog::layOut() {
     information_->setGeometry(0, 8 + line + 2, w, line);
     list_->setGeometry(l.list.x, l.list.y, l.list.width, l.list.height);
 
-    const int count = static_cast<int>(buttons_.size());
-    const int buttonWidth =
-        std::max(40, std::min(buttonWidth_, (l.list.width - kButtonGap * (count - 1)) / count));
-    for (int i = 0; i < count; ++i) {
-        QPushButton* b = buttons_[static_cast<std::size_t>(i)];
-        b->setGeometry(l.list.x + i * (buttonWidth + kButtonGap), l.buttonsY, buttonWidth,
-                       buttonHeight);
-        if (b->objectName() == QString::number(kSave)) {
-            saveAsButton_->setGeometry(b->x(), l.asButtonY, buttonWidth, buttonHeight);
-        }
-    }
+    // The buttons keep their natural width however wide the window grows.
+    const ButtonRow row = buttonRow();
+    layOutButtonRow(row, l.list.x, l.buttonsY, l.asButtonY, l.list.width, widestButton(row),
+                    kButtonGap);
+}
+
+ButtonRow DataBaseDialog::buttonRow() const {
+    return ButtonRow{buttons_, saveAsButton_, findChild<QPushButton*>(QString::number(kSave))};
 }
 
 void DataBaseDialog::resizeEvent(QResizeEvent* event) {

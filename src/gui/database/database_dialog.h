@@ -13,6 +13,7 @@
 #include "core/database/draw_preview.h"
 #include "core/options/sound_options.h"
 #include "core/records/records.h"
+#include "gui/common/button_row.h"
 #include "gui/common/open_document.h"
 
 class QLabel;
@@ -120,7 +121,7 @@ private:
     void insertFound(const std::vector<qv::TicketType>& found, const QString& source);
     void forgetLastImport();
     void layOut();
-    QRect availableDesktop() const;
+    ButtonRow buttonRow() const;
     void showInformation();
     void updatePasteButton();
     void importFromFile();
@@ -136,7 +137,6 @@ private:
     bool closing_ = false;
     // Positions of the draws the last paste or import added, while they can be taken back.
     std::vector<std::size_t> lastImport_;
-    int buttonWidth_ = 0;
     QLabel* description_ = nullptr;
     QLabel* information_ = nullptr;
     TMyDataTicketWindow* list_ = nullptr;

@@ -17,6 +17,7 @@
 #include "gui/common/application_state.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/window_placement.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
@@ -80,8 +81,7 @@ void TicketFileDialog::finishButtons() {
             previous = saveAsButton_;
         }
     }
-    int widest = 0;
-    for (QPushButton* b : buttons_) widest = std::max(widest, b->sizeHint().width());
+    const int widest = widestButton(buttonRow());
     const int row = int(buttons_.size()) * (widest + kButtonGap) + 30;
     setMinimumSize(std::max(360, row), 320);
     resize(std::max(kWidth, row), 560);
@@ -100,9 +100,7 @@ void TicketFileDialog::open() {
 }
 
 void TicketFileDialog::placeFromSettings() {
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect desktop = availableDesktopFor(this);
     const int outer = qv::ticketDialogHeight(desktop.y() + desktop.height());
     resize(width(), std::max(minimumHeight(), outer - kFrameAllowance));
     qv::Point wanted = state_.settings().ticketWindowPos;
@@ -112,13 +110,7 @@ void TicketFileDialog::placeFromSettings() {
         if (const auto first = state_.firstWindowPosition())
             wanted = qv::Point{first->x() + 24, first->y() + 24};
     }
-    const qv::Point at = qv::keepTitleBarReachable(
-        wanted, width(),
-        qv::Rect{desktop.left(), desktop.top(), desktop.left() + desktop.width(),
-                 desktop.top() + desktop.height()});
-    const int room = desktop.y() + desktop.height() - at.y - kFrameAllowance;
-    if (room < height()) resize(width(), std::max(minimumHeight(), room));
-    move(at.x, at.y);
+    placeWindowAt(this, QPoint(wanted.x, wanted.y), kFrameAllowance);
 }
 
 void TicketFileDialog::layOut() {
@@ -129,15 +121,14 @@ void TicketFileDialog::layOut() {
     const qv::TicketDialogLayout l =
         qv::ticketDialogLayout(isWheel(), w, h, buttonHeight, kButtonGap);
     window_->setGeometry(l.window.x, l.window.y, l.window.width, l.window.height);
-    const int count = int(buttons_.size());
-    const int buttonWidth = std::max(40, (l.window.width - kButtonGap * (count - 1)) / count);
-    for (int i = 0; i < count; ++i) {
-        QPushButton* b = buttons_[static_cast<std::size_t>(i)];
-        b->setGeometry(l.window.x + i * (buttonWidth + kButtonGap), l.buttonsY, buttonWidth,
-                       buttonHeight);
-        if (b->objectName() == QString::number(kSave))
-            saveAsButton_->setGeometry(b->x(), l.asButtonY, buttonWidth, buttonHeight);
-    }
+    // The buttons keep their natural width however wide the window grows.
+    const ButtonRow row = buttonRow();
+    layOutButtonRow(row, l.window.x, l.buttonsY, l.asButtonY, l.window.width, widestButton(row),
+                    kButtonGap);
+}
+
+ButtonRow TicketFileDialog::buttonRow() const {
+    return ButtonRow{buttons_, saveAsButton_, findChild<QPushButton*>(QString::number(kSave))};
 }
 
 void TicketFileDialog::resizeEvent(QResizeEvent* event) {

@@ -11,6 +11,7 @@
 
 #include "core/options/sound_options.h"
 #include "core/tickets/ticket_file.h"
+#include "gui/common/button_row.h"
 #include "gui/common/open_document.h"
 
 class QLabel;
@@ -80,6 +81,7 @@ protected:
 
     // The buttons in the order they stand, "&As" going under "&Save".
     QPushButton* makeButton(int id, const QString& text);
+    ButtonRow buttonRow() const;
     void finishButtons();
     void click(qv::EventSound sound = qv::EventSound::Click);
     // After the tickets changed: modified, and the database window repaints.

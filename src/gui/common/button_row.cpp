@@ -1,0 +1,27 @@
+#include "gui/common/button_row.h"
+
+#include <QPushButton>
+#include <algorithm>
+
+namespace qv::gui {
+
+int widestButton(const ButtonRow& row) {
+    int widest = 0;
+    for (const QPushButton* b : row.buttons) widest = std::max(widest, b->sizeHint().width());
+    return widest;
+}
+
+void layOutButtonRow(const ButtonRow& row, int x, int y, int belowY, int room, int maxWidth,
+                     int gap) {
+    if (row.buttons.empty()) return;
+    const int count = static_cast<int>(row.buttons.size());
+    const int height = row.buttons.front()->sizeHint().height();
+    const int width = std::max(40, std::min(maxWidth, (room - gap * (count - 1)) / count));
+    for (int i = 0; i < count; ++i) {
+        QPushButton* b = row.buttons[static_cast<std::size_t>(i)];
+        b->setGeometry(x + i * (width + gap), y, width, height);
+        if (b == row.above && row.under) row.under->setGeometry(b->x(), belowY, width, height);
+    }
+}
+
+}  // namespace qv::gui
