@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     libgtest-dev libbenchmark-dev libboost-math-dev
     clang libclang-rt-14-dev ccache
+    fonts-liberation
 )
 if [ "${1:-}" = "--with-test-tools" ]; then
     # xvfb for the screenshots; the validators of the desktop entry and the AppStream data.

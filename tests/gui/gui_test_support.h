@@ -19,8 +19,10 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <initializer_list>
 
 #include "gui/app/my_mdi_frame.h"
+#include "core/records/records.h"
 #include "gui/common/file_dialogs.h"
 
 namespace qv::test {
@@ -96,6 +98,17 @@ struct DialogHooks {
         qv::gui::setMessageSink({});
     }
 };
+
+// A ticket or draw with these numbers and bonus numbers.
+inline qv::TicketType ticket(std::initializer_list<int> numbers,
+                             std::initializer_list<int> bonus = {}) {
+    qv::TicketType t;
+    std::size_t k = 0;
+    for (int n : numbers) t.numbers[k++] = static_cast<std::int16_t>(n);
+    k = 0;
+    for (int n : bonus) t.bonus[k++] = static_cast<std::int16_t>(n);
+    return t;
+}
 
 inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);

@@ -24,11 +24,7 @@ const QString kSample = QStringLiteral(QV_BUILD_DATA_DIR "/lotto649.dat");
 
 qv::TicketType draw(int month, int day, int year, std::initializer_list<int> numbers,
                     std::initializer_list<int> bonus = {}) {
-    qv::TicketType t;
-    std::size_t k = 0;
-    for (int n : numbers) t.numbers[k++] = static_cast<std::int16_t>(n);
-    k = 0;
-    for (int n : bonus) t.bonus[k++] = static_cast<std::int16_t>(n);
+    qv::TicketType t = ticket(numbers, bonus);
     t.setDate(qv::Date{std::int16_t(month), std::int16_t(day), std::int16_t(year)});
     return t;
 }

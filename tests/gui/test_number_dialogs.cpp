@@ -18,15 +18,6 @@ using namespace qv::test;
 
 namespace {
 
-qv::TicketType ticket(std::initializer_list<int> numbers, std::initializer_list<int> bonus = {}) {
-    qv::TicketType t;
-    std::size_t k = 0;
-    for (int n : numbers) t.numbers[k++] = static_cast<std::int16_t>(n);
-    k = 0;
-    for (int n : bonus) t.bonus[k++] = static_cast<std::int16_t>(n);
-    return t;
-}
-
 void shot(QWidget* w, const QString& name) {
     const QString dir = qEnvironmentVariable("QV_SHOT_DIR");
     if (!dir.isEmpty()) w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));

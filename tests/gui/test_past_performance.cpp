@@ -18,15 +18,6 @@ namespace {
 
 const QString kSample = QStringLiteral(QV_BUILD_DATA_DIR "/lotto649.dat");
 
-qv::TicketType ticket(std::initializer_list<int> numbers, std::initializer_list<int> bonus = {}) {
-    qv::TicketType t;
-    std::size_t k = 0;
-    for (int n : numbers) t.numbers[k++] = static_cast<std::int16_t>(n);
-    k = 0;
-    for (int n : bonus) t.bonus[k++] = static_cast<std::int16_t>(n);
-    return t;
-}
-
 struct Fixture : DialogHooks {
     QTemporaryDir dir;
     FrameFixture app{environmentIn(dir)};

@@ -16,6 +16,7 @@
 
 #include "core/app/commands.h"
 #include "core/app/settings.h"
+#include "core/print/print_common.h"
 #include "core/records/records.h"
 #include "gui/common/open_document.h"
 
@@ -61,6 +62,10 @@ public:
     // The one printer: its page set-up is shared by every window that prints, for the whole
     // run. Made on first use.
     QPrinter& printer();
+
+    // The page range of the ticket printout, remembered between prints for the whole run.
+    const qv::print::PageRange& ticketPrintRange() const { return ticketPrintRange_; }
+    void setTicketPrintRange(const qv::print::PageRange& range) { ticketPrintRange_ = range; }
 
     // The flags the command enabling looks at.
     const qv::AppState& flags() const { return flags_; }
@@ -137,6 +142,7 @@ private:
     SoundPlayer* soundPlayer_ = nullptr;
     std::function<QPoint()> firstWindowPosition_;
     std::unique_ptr<QPrinter> printer_;
+    qv::print::PageRange ticketPrintRange_;
 };
 
 }  // namespace qv::gui

@@ -29,6 +29,9 @@
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/data_ticket_window.h"
 #include "gui/database/draw_preview_dialog.h"
+#include "gui/print/database_print_options_dialog.h"
+#include "gui/print/statistics_printouts.h"
+#include "gui/print/triples_print_options_dialog.h"
 
 namespace qv::gui {
 
@@ -203,6 +206,34 @@ void DataBaseDialog::databaseChanged() {
     state_.notifyDatabaseChanged();
 }
 
+void DataBaseDialog::printOptions() {
+    MyDataBasePrintOptionsDialog dialog(
+        state_.printer(),
+        [this](qv::print::PrintedChart chart) { return chartPrintout(chart, 0); }, this);
+    const std::optional<qv::print::PrintedChart> chart =
+        MyDataBasePrintOptionsDialog::chartForResult(dialog.exec());
+    if (chart) printChart(*chart);
+}
+
+void DataBaseDialog::printChart(qv::print::PrintedChart chart) {
+    int pageLimit = 0;
+    if (chart == qv::print::PrintedChart::Triples) {
+        MyTriplesPrintOptionsDialog dialog(state_.printer(), [this](int limit) {
+            return chartPrintout(qv::print::PrintedChart::Triples, limit);
+        }, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        pageLimit = dialog.pageLimit();
+    }
+    if (std::unique_ptr<Printout> printout = chartPrintout(chart, pageLimit))
+        printOnPrinter(state_, this, *printout);
+}
+
+std::unique_ptr<Printout> DataBaseDialog::chartPrintout(qv::print::PrintedChart chart,
+                                                        int triplesPageLimit) {
+    BusyDialog busy(this);
+    return makeChartPrintout(chart, database_, triplesPageLimit, &busy);
+}
+
 void DataBaseDialog::runCommand(int id) {
     switch (id) {
         case kPrintOptions:
@@ -210,7 +241,7 @@ void DataBaseDialog::runCommand(int id) {
             if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::printOptionsRequested)))
                 emit printOptionsRequested();
             else
-                showNotAvailableYet(this);
+                printOptions();
             break;
         case kModifyNumbers:
             click();

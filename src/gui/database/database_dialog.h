@@ -7,11 +7,13 @@
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/database/draw_database.h"
 #include "core/database/draw_preview.h"
 #include "core/options/sound_options.h"
+#include "core/print/print_common.h"
 #include "core/records/records.h"
 #include "gui/common/button_row.h"
 #include "gui/common/open_document.h"
@@ -20,6 +22,8 @@ class QLabel;
 class QPushButton;
 
 namespace qv::gui {
+
+class Printout;
 
 class ApplicationState;
 class TMyDataTicketWindow;
@@ -74,6 +78,11 @@ public:
 
     // The buttons and the list's menu commands, by id.
     void runCommand(int id);
+    // "Print &Options...": the print options, then the chosen chart.
+    void printOptions();
+    // Prints a chart of the open database over the selected range, computed afresh; the
+    // triples ask for their page limit first.
+    void printChart(qv::print::PrintedChart chart);
     bool saveAs();
     // Asks to save a modified database; false when the user kept it open.
     bool closeFile();
@@ -131,6 +140,7 @@ private:
     void loadBackground();
     void sortEntries();
     void reportAdded(int added);
+    std::unique_ptr<Printout> chartPrintout(qv::print::PrintedChart chart, int triplesPageLimit);
 
     ApplicationState& state_;
     qv::DrawDatabase database_;

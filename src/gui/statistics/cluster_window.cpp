@@ -8,6 +8,7 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
+#include "gui/print/statistics_printouts.h"
 
 namespace qv::gui {
 
@@ -40,14 +41,11 @@ ClusterWindow::ClusterWindow(ApplicationState& state)
 }
 
 QColor ClusterWindow::touchColour(int touches) {
-    switch (touches) {
-        case 0:
-            return QColor(0, 0, 255);
-        case 1:
-            return QColor(255, 255, 128);
-        default:
-            return QColor(255, 0, 0);
-    }
+    return qv::gui::touchColour(touches);
+}
+
+std::unique_ptr<Printout> ClusterWindow::makePrintout() const {
+    return std::make_unique<TClusterOut>(databaseName(), chart_);
 }
 
 qv::ClusterGeometry ClusterWindow::geometry() const {

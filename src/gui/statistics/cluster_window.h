@@ -34,6 +34,7 @@ public:
     QString regionMessage(const QRect& selection) const;
 
     static QColor touchColour(int touches);
+    std::unique_ptr<Printout> makePrintout() const override;
 
 protected:
     void paintChart(QPainter& painter, const QRect& visible) override;

@@ -7,25 +7,9 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
+#include "gui/print/statistics_printouts.h"
 
 namespace qv::gui {
-
-namespace {
-
-const QColor kHot(200, 0, 0);
-const QColor kCold(0, 0, 255);
-
-// A Windows-style rectangle: the outline and fill cover left..right - 1 and top..bottom - 1.
-// An empty one still shows as a line, so a bar of 0 lies visibly on the base line.
-void drawBar(QPainter& painter, int left, int top, int right, int bottom) {
-    if (bottom - top < 2 || right - left < 2) {
-        painter.drawLine(left, bottom - 1, right - 1, bottom - 1);
-        return;
-    }
-    painter.drawRect(left, top, right - left - 1, bottom - top - 1);
-}
-
-}  // namespace
 
 FrequencyWindow::FrequencyWindow(ApplicationState& state, bool bonus)
     : StatWindow(state,
@@ -62,6 +46,10 @@ QString FrequencyWindow::uniformityText() const {
 QString FrequencyWindow::averageText() const {
     return QString::asprintf(qPrintable(tr("Statistical Avg. = %5.2f")),
                              static_cast<double>(frequency_.average));
+}
+
+std::unique_ptr<Printout> FrequencyWindow::makePrintout() const {
+    return std::make_unique<TFreqOut>(databaseName(), bonus_, records_, frequency_.average);
 }
 
 void FrequencyWindow::updateChecks() {
@@ -138,44 +126,26 @@ void FrequencyWindow::paintChart(QPainter& painter, const QRect&) {
     const int ch = charHeight();
     const qv::FrequencyLayout l =
         qv::frequencyLayout(view()->chartArea().height(), cw, ch, barWidth_);
-    const QPen solid(Qt::black, 1, Qt::SolidLine);
-    const QPen dashed(Qt::black, 1, Qt::DashLine);
+    const ChartPainter chart = chartPainter(painter);
     const int greatest = qv::greatestCount(records_);
     const float average = frequency_.average;
 
     for (int i = 0; i < static_cast<int>(records_.size()); ++i) {
         const qv::NumberCount& r = records_[static_cast<std::size_t>(i)];
-        const int left = l.cellLeft(i);
-        const int width = l.cellWidth();
-        drawCentred(painter, QString::number(r.number), left, width, l.base, Qt::black);
-        const int top = l.barTop(r.count, greatest);
-        painter.setPen(solid);
-        painter.setBrush(qv::isHot(r.count, average) ? kHot : kCold);
-        drawBar(painter, left, top, left + width, l.base);
-        drawCentred(painter, QString::number(r.count), left, width, top - ch, Qt::black);
+        paintFrequencyBar(chart, FrequencyBar{r.number, r.count, qv::isHot(r.count, average)},
+                          l.cellLeft(i), l.cellWidth(), l.barTop(r.count, greatest), l.base, l.base,
+                          ch);
     }
-    if (average > 0) {
-        const int y = l.averageY(average, greatest);
-        painter.setPen(dashed);
-        painter.drawLine(l.x0, y, l.barsRight(frequency_.highestNumber), y);
-    }
+    if (average > 0)
+        paintAverageLine(chart, l.x0, l.barsRight(frequency_.highestNumber),
+                         l.averageY(average, greatest));
 
     // The legend along the bottom, the uniformity line under it.
-    int x = l.x0;
-    const int boxTop = l.legendBoxTop();
-    for (const auto& [brush, text] :
-         {std::pair{kHot, tr("Hot Numbers")}, std::pair{kCold, tr("Cold Numbers")}}) {
-        painter.setPen(solid);
-        painter.setBrush(brush);
-        drawBar(painter, x, boxTop, x + l.legendBoxWidth(), l.chartBottom);
-        const int w = drawText(painter, text, x + 2 * cw, l.legendTextTop(), Qt::black);
-        x += w + 3 * cw;
-    }
-    painter.setPen(dashed);
-    painter.drawLine(x, l.legendLineY(), x + l.legendBoxWidth(), l.legendLineY());
-    drawText(painter, averageText(), x + 2 * cw, l.legendTextTop(), Qt::black);
+    paintFrequencyLegend(chart,
+                         FrequencyLegend{l.x0, l.legendBoxTop(), l.chartBottom, l.legendBoxWidth(),
+                                         l.legendTextTop(), l.legendLineY(), cw},
+                         averageText());
     drawText(painter, uniformityText(), l.x0, l.uniformityTop(), Qt::black);
-    painter.setBrush(Qt::NoBrush);
 }
 
 }  // namespace qv::gui

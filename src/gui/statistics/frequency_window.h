@@ -32,6 +32,8 @@ public:
     QString uniformityText() const;
     QString averageText() const;
 
+    std::unique_ptr<Printout> makePrintout() const override;
+
     void cmSortNumerically();
     void cmSortByFrequency();
     void cmIncreaseBarWidth();

@@ -7,12 +7,12 @@
 #include "core/database/draw_database.h"
 #include "core/view/statistics_view.h"
 #include "gui/common/application_state.h"
+#include "gui/print/statistics_printouts.h"
 
 namespace qv::gui {
 
 namespace {
 
-const QColor kRed(255, 0, 0);
 const QColor kGrey(130, 130, 130);
 const QColor kTeal(0, 100, 100);
 
@@ -39,6 +39,10 @@ PairsWindow::PairsWindow(ApplicationState& state)
     addPrinterCommands();
     updateChecks();
     chartChanged();
+}
+
+std::unique_ptr<Printout> PairsWindow::makePrintout() const {
+    return std::make_unique<TPairsOut>(databaseName(), matrix_, sorted_, listMode_);
 }
 
 void PairsWindow::updateChecks() {
@@ -102,11 +106,8 @@ void PairsWindow::paintTable(QPainter& painter, const QRect& visible) {
     const int gridLeft = 6 * cw;
     const int gridTop = 2 * ch;
 
-    painter.setPen(QPen(Qt::black, 1));
-    for (int c = 0; c <= n; ++c)
-        painter.drawLine(gridLeft + 3 * c * cw, gridTop, gridLeft + 3 * c * cw, gridTop + n * ch);
-    for (int r = 0; r <= n; ++r)
-        painter.drawLine(gridLeft, gridTop + r * ch, gridLeft + 3 * n * cw, gridTop + r * ch);
+    const ChartPainter chart = chartPainter(painter);
+    paintTableLines(chart, gridLeft, gridTop, 3 * cw, ch, n, n);
 
     for (int c = 0; c < n; ++c) {
         const int left = gridLeft + 3 * c * cw;
@@ -126,15 +127,13 @@ void PairsWindow::paintTable(QPainter& painter, const QRect& visible) {
                 drawCentred(painter, QStringLiteral("X"), left, 3 * cw, top, kGrey);
             } else {
                 drawCentred(painter, QString::number(count), left, 3 * cw, top,
-                            count >= threshold_ ? kRed : QColor(Qt::black));
+                            count >= threshold_ ? kChartRed : QColor(Qt::black));
             }
         }
     }
 
-    const int legendTop = (n + 3) * ch;
-    const int x = 3 * cw + drawText(painter, tr("Red -"), 3 * cw, legendTop, kRed);
-    drawText(painter, tr(" Indicates the top 10 occuring pairs for this data"), x, legendTop,
-             Qt::black);
+    paintRedLegend(chart, 3 * cw, (n + 3) * ch,
+                   tr(" Indicates the top 10 occuring pairs for this data"));
 }
 
 void PairsWindow::paintList(QPainter& painter, const QRect& visible) {
@@ -162,7 +161,7 @@ void PairsWindow::paintList(QPainter& painter, const QRect& visible) {
             drawCentred(painter, QStringLiteral("%1, %2").arg(p.high).arg(p.low), blockLeft[block],
                         w1, top, Qt::black);
             drawCentred(painter, QString::number(p.count), blockLeft[block] + w1 + cw, w2, top,
-                        qv::pairListRed(i, block) ? kRed : kTeal);
+                        qv::pairListRed(i, block) ? kChartRed : kTeal);
         }
     }
 }

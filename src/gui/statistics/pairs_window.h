@@ -24,6 +24,9 @@ public:
     int topTenThreshold() const { return threshold_; }
     bool listMode() const { return listMode_; }
 
+    // The table or the list, as the window shows it.
+    std::unique_ptr<Printout> makePrintout() const override;
+
     void cmShowTable();
     void cmShowList();
 

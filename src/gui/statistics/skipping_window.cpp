@@ -7,14 +7,9 @@
 #include "core/database/draw_database.h"
 #include "core/view/statistics_view.h"
 #include "gui/common/application_state.h"
+#include "gui/print/statistics_printouts.h"
 
 namespace qv::gui {
-
-namespace {
-
-const QColor kRed(255, 0, 0);
-
-}  // namespace
 
 SkippingWindow::SkippingWindow(ApplicationState& state)
     : StatWindow(state, qv::StatisticsKind::SkippingHabit, tr("Skipping Habits for Numbers Drawn"),
@@ -27,6 +22,10 @@ SkippingWindow::SkippingWindow(ApplicationState& state)
     addPrinterCommands();
     updateChecks();
     chartChanged();
+}
+
+std::unique_ptr<Printout> SkippingWindow::makePrintout() const {
+    return std::make_unique<TSkipOut>(databaseName(), skips_);
 }
 
 QSize SkippingWindow::chartSize() const {
@@ -47,11 +46,8 @@ void SkippingWindow::paintChart(QPainter& painter, const QRect& visible) {
     const int gridLeft = 6 * cw;
     const int gridTop = 2 * ch;
 
-    painter.setPen(QPen(Qt::black, 1));
-    for (int k = 0; k <= qv::kSkipBuckets; ++k)
-        painter.drawLine(gridLeft + 3 * k * cw, gridTop, gridLeft + 3 * k * cw, gridTop + n * ch);
-    for (int r = 0; r <= n; ++r)
-        painter.drawLine(gridLeft, gridTop + r * ch, 186 * cw, gridTop + r * ch);
+    const ChartPainter chart = chartPainter(painter);
+    paintTableLines(chart, gridLeft, gridTop, 3 * cw, ch, qv::kSkipBuckets, n);
 
     for (int k = 0; k < qv::kSkipBuckets; ++k) {
         const int left = gridLeft + 3 * k * cw;
@@ -70,7 +66,7 @@ void SkippingWindow::paintChart(QPainter& painter, const QRect& visible) {
             if (left > visible.right() || left + 3 * cw < visible.left()) continue;
             const int count = row[static_cast<std::size_t>(k)];
             drawCentred(painter, QString::number(count), left, 3 * cw, top,
-                        qv::skipCellRed(count, maximum) ? kRed : QColor(Qt::black));
+                        qv::skipCellRed(count, maximum) ? kChartRed : QColor(Qt::black));
         }
     }
 
@@ -81,10 +77,8 @@ void SkippingWindow::paintChart(QPainter& painter, const QRect& visible) {
         drawText(painter, label.mid(i, 1), cw, height() / 2 - int(label.size()) / 2 + i * ch,
                  Qt::black);
 
-    const int legendTop = (n + 3) * ch;
-    const int x = 3 * cw + drawText(painter, tr("Red -"), 3 * cw, legendTop, kRed);
-    drawText(painter, tr(" Indicates the most frequent Skip Pattern for that number drawn"), x,
-             legendTop, Qt::black);
+    paintRedLegend(chart, 3 * cw, (n + 3) * ch,
+                   tr(" Indicates the most frequent Skip Pattern for that number drawn"));
 }
 
 }  // namespace qv::gui

@@ -15,6 +15,7 @@ public:
     explicit SkippingWindow(ApplicationState& state);
 
     const qv::SkipCounts& skips() const { return skips_; }
+    std::unique_ptr<Printout> makePrintout() const override;
 
 protected:
     void paintChart(QPainter& painter, const QRect& visible) override;

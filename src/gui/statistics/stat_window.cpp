@@ -4,18 +4,19 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "core/database/draw_database.h"
 #include "core/view/statistics_view.h"
 #include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
 #include "gui/common/faded_bitmap.h"
 #include "gui/common/file_dialogs.h"
+#include "gui/print/printout.h"
 
 namespace qv::gui {
 
@@ -135,6 +136,8 @@ StatWindow::StatWindow(ApplicationState& state, qv::StatisticsKind kind, const Q
     setWindowTitle(title);
     setWindowIcon(applicationIcon());
     state_.setStatisticsOpen(kind_, true);
+    if (const qv::DrawDatabase* db = state_.database())
+        databaseName_ = QString::fromStdString(db->header().description);
 
     view_ = new StatChartView(this, horizontalBar, verticalBar);
     setWidget(view_);
@@ -327,12 +330,16 @@ void StatWindow::cmBold() {
 }
 
 void StatWindow::cmPrinterSetup() {
-    QPageSetupDialog dialog(&state_.printer(), this);
-    dialog.exec();
+    runPrinterSetup(state_.printer(), this);
 }
 
 void StatWindow::cmPrint() {
-    showNotAvailableYet(this);
+    if (std::unique_ptr<Printout> printout = makePrintout())
+        printOnPrinter(state_, this, *printout);
+}
+
+std::unique_ptr<Printout> StatWindow::makePrintout() const {
+    return nullptr;
 }
 
 void StatWindow::statisticsFontChanged() {
@@ -354,21 +361,23 @@ void StatWindow::chartChanged() {
     view_->update();
 }
 
+ChartPainter StatWindow::chartPainter(QPainter& painter) const {
+    if (!textLog_) return ChartPainter(painter);
+    QList<PaintedText>* log = textLog_;
+    return ChartPainter(painter,
+                        [log](const QString& text, const QRect& box, const QColor& colour) {
+                            log->append(PaintedText{text, box, colour});
+                        });
+}
+
 int StatWindow::drawText(QPainter& painter, const QString& text, int left, int top,
                          const QColor& colour) {
-    const QFontMetrics metrics(painter.font());
-    painter.setPen(colour);
-    painter.drawText(left, top + metrics.ascent(), text);
-    const int width = metrics.horizontalAdvance(text);
-    if (textLog_)
-        textLog_->append(PaintedText{text, QRect(left, top, width, metrics.height()), colour});
-    return width;
+    return chartPainter(painter).text(text, left, top, colour);
 }
 
 void StatWindow::drawCentred(QPainter& painter, const QString& text, int left, int width, int top,
                              const QColor& colour) {
-    const int w = QFontMetrics(painter.font()).horizontalAdvance(text);
-    drawText(painter, text, left + width / 2 - w / 2, top, colour);
+    chartPainter(painter).centred(text, left, width, top, colour);
 }
 
 void StatWindow::paintView(QPainter& painter) {

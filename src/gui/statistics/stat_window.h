@@ -12,9 +12,11 @@
 #include <QMdiSubWindow>
 #include <QRect>
 #include <QString>
+#include <memory>
 
 #include "core/app/commands.h"
 #include "core/view/statistics_view.h"
+#include "gui/common/chart_painter.h"
 
 class QMenu;
 class QScrollBar;
@@ -22,6 +24,7 @@ class QScrollBar;
 namespace qv::gui {
 
 class ApplicationState;
+class Printout;
 class StatWindow;
 
 // The client area of a statistics window: the chart and its scroll bars.
@@ -115,7 +118,12 @@ public:
     virtual void cmUseTimesNewRoman();
     virtual void cmBold();
     virtual void cmPrinterSetup();
+    // Prints what the window shows on the application's printer.
     virtual void cmPrint();
+    // The printout of the chart as the window shows it now.
+    virtual std::unique_ptr<Printout> makePrintout() const;
+    // The description of the database the chart was counted from, for the printouts.
+    const QString& databaseName() const { return databaseName_; }
 
     // After the shared font changed: the scroll ranges follow and the window repaints.
     virtual void statisticsFontChanged();
@@ -154,6 +162,8 @@ protected:
     virtual void chartMouseMove(QMouseEvent*) {}
     virtual void chartMouseRelease(QMouseEvent*) {}
 
+    // The painter's texts go to the text log while one is set.
+    ChartPainter chartPainter(QPainter& painter) const;
     // Text with its top-left corner at (left, top); returns its width.
     int drawText(QPainter& painter, const QString& text, int left, int top, const QColor& colour);
     // Text centred in the band from `left`, `width` wide (halves truncated), top at `top`.
@@ -171,6 +181,7 @@ private:
 
     ApplicationState& state_;
     qv::StatisticsKind kind_;
+    QString databaseName_;
     StatChartView* view_ = nullptr;
     QMenu* menu_ = nullptr;
     QHash<int, QAction*> actions_;

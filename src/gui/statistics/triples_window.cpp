@@ -7,6 +7,8 @@
 #include "core/database/draw_database.h"
 #include "core/view/statistics_view.h"
 #include "gui/common/application_state.h"
+#include "gui/print/statistics_printouts.h"
+#include "gui/print/triples_print_options_dialog.h"
 
 namespace qv::gui {
 
@@ -27,6 +29,22 @@ TriplesWindow::TriplesWindow(ApplicationState& state, qv::ProgressReporter* prog
     addPrinterCommands();
     updateChecks();
     chartChanged();
+}
+
+void TriplesWindow::cmPrint() {
+    MyTriplesPrintOptionsDialog options(
+        state().printer(), [this](int pageLimit) { return makeTriplesPrintout(pageLimit); }, this);
+    if (options.exec() != QDialog::Accepted) return;
+    const std::unique_ptr<Printout> printout = makeTriplesPrintout(options.pageLimit());
+    printOnPrinter(state(), this, *printout);
+}
+
+std::unique_ptr<Printout> TriplesWindow::makePrintout() const {
+    return makeTriplesPrintout(0);
+}
+
+std::unique_ptr<Printout> TriplesWindow::makeTriplesPrintout(int pageLimit) const {
+    return std::make_unique<TTriplesOut>(databaseName(), triples_.triples, pageLimit);
 }
 
 int TriplesWindow::cellWidth() const {

@@ -21,6 +21,12 @@ public:
 
     const qv::TripleCounts& triples() const { return triples_; }
 
+    // Asks for the pages to print first.
+    void cmPrint() override;
+    // Every page; makeTriplesPrintout limits them.
+    std::unique_ptr<Printout> makePrintout() const override;
+    std::unique_ptr<Printout> makeTriplesPrintout(int pageLimit) const;
+
 protected:
     void paintChart(QPainter& painter, const QRect& visible) override;
     QSize chartSize() const override;

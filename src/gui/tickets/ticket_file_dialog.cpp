@@ -19,6 +19,8 @@
 #include "gui/common/sound_player.h"
 #include "gui/common/window_placement.h"
 #include "gui/options/file_selection_dialog.h"
+#include "gui/print/ticket_print_options_dialog.h"
+#include "gui/print/ticket_printout.h"
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
 #include "gui/tickets/modify_manual_tickets_dialog.h"
@@ -148,7 +150,7 @@ void TicketFileDialog::runCommand(int id) {
     switch (id) {
         case kPrintOptions:
             click(qv::EventSound::Print);
-            showNotAvailableYet(this);
+            printOptions();
             break;
         case kSave:
             click();
@@ -236,6 +238,17 @@ bool TicketFileDialog::closeFile() {
 void TicketFileDialog::ticketsChanged() {
     file_.modified = true;
     state_.notifyTicketsChanged();
+}
+
+void TicketFileDialog::printOptions() {
+    auto make = [this](qv::print::PageRange range) {
+        return makeTicketPrintout(nativePath(file_.path), file_, window_->labels(),
+                                  state_.winningNumbers(), range);
+    };
+    MyTicketFilePrintOptionsDialog dialog(state_, make, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::unique_ptr<Printout> printout = make(dialog.range());
+    printOnPrinter(state_, this, *printout);
 }
 
 void TicketFileDialog::bonusNumbers() {

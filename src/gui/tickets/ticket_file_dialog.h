@@ -67,6 +67,9 @@ public:
     virtual void runCommand(int id);
     // "&Bonus Numbers", both kinds.
     void bonusNumbers();
+    // "Print &Options": the page range, then the tickets as the window shows them on the
+    // printer.
+    void printOptions();
 
     // The close question, replaceable so tests can answer.
     using Question =

@@ -1,0 +1,96 @@
+#include "gui/app/batch_print.h"
+
+#include <QApplication>
+#include <QString>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/database/draw_database.h"
+#include "core/print/batch_arguments.h"
+#include "core/tickets/ticket_file.h"
+#include "gui/print/statistics_printouts.h"
+#include "gui/print/ticket_printout.h"
+
+namespace qv::gui {
+
+namespace {
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "quorvantile: %s\n", message.c_str());
+    return 1;
+}
+
+std::string cannotRead(const std::string& path, const qv::IoResult& result) {
+    std::string text = "cannot read " + path;
+    if (!result.message.empty()) text += ": " + result.message;
+    return text;
+}
+
+int writePdf(const std::string& output, Printout& printout) {
+    QString error;
+    if (!printToPdf(QString::fromStdString(output), printout, &error))
+        return fail(error.toStdString());
+    return 0;
+}
+
+int printChart(const qv::print::BatchRequest& request) {
+    qv::DrawDatabase database;
+    const qv::IoResult loaded = database.load(request.database);
+    if (!loaded.ok()) return fail(cannotRead(request.database, loaded));
+    std::unique_ptr<Printout> printout =
+        makeChartPrintout(request.chart, database, request.pageLimit, nullptr);
+    if (!printout) return fail("nothing to print");
+    return writePdf(request.output, *printout);
+}
+
+int printTickets(const qv::print::BatchRequest& request) {
+    qv::TicketFile file;
+    const qv::IoResult loaded = qv::loadTicketFile(request.ticketFile, file);
+    if (!loaded.ok()) return fail(cannotRead(request.ticketFile, loaded));
+    qv::TicketType winning;
+    if (!request.database.empty()) {
+        qv::DrawDatabase database;
+        const qv::IoResult read = database.load(request.database);
+        if (!read.ok()) return fail(cannotRead(request.database, read));
+        if (std::optional<qv::TicketType> newest = database.newestEntry()) winning = *newest;
+    }
+    std::unique_ptr<Printout> printout = makeTicketPrintout(
+        QString::fromStdString(request.ticketFile), file, winning, request.pages);
+    return writePdf(request.output, *printout);
+}
+
+}  // namespace
+
+std::optional<int> runBatchCommand(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    const qv::print::BatchParse parse = qv::print::parseBatchArguments(args);
+    if (!parse.ok()) {
+        std::fprintf(stderr, "quorvantile: %s\n\n%s", parse.error.c_str(),
+                     qv::print::batchUsage().c_str());
+        return 2;
+    }
+    using Kind = qv::print::BatchRequest::Kind;
+    switch (parse.request.kind) {
+        case Kind::None:
+            return std::nullopt;
+        case Kind::Help:
+            std::fputs(qv::print::batchUsage().c_str(), stdout);
+            return 0;
+        case Kind::Chart:
+        case Kind::Tickets:
+            break;
+    }
+
+    // Nothing is shown: without a chosen windowing system the pages are drawn off screen,
+    // so a batch print needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvantile"));
+    return parse.request.kind == Kind::Chart ? printChart(parse.request)
+                                             : printTickets(parse.request);
+}
+
+}  // namespace qv::gui

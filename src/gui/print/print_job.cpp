@@ -1,0 +1,292 @@
+// Running printouts: on the printer, into a PDF file, and in the print preview; the page
+// header every printout shares.
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cstdio>
+
+#include "gui/common/application_state.h"
+#include "gui/common/file_dialogs.h"
+#include "gui/print/printout.h"
+
+namespace qv::gui {
+
+namespace {
+
+QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
+    return QCoreApplication::translate("Printing", text, disambiguation, n);
+}
+
+// Pages a printout may ask for before the runner decides it never ends.
+constexpr int kPageLimit = 100000;
+
+// Draws `text` with its top at `top`, starting at `left`.
+void drawTextTop(QPainter& painter, int left, int top, const QString& text) {
+    painter.drawText(QPoint(left, top + painter.fontMetrics().ascent()), text);
+}
+
+// The first page that draws, walking the pages that are passed over; 0 when none does.
+int firstDrawnPage(const Printout& printout) {
+    for (int page = 1; page < kPageLimit; ++page) {
+        if (page > 1 && !printout.hasPage(page)) return 0;
+        if (printout.drawsPage(page)) return page;
+    }
+    return 0;
+}
+
+}  // namespace
+
+QFont printBaseFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+QFont printFont(int pixelHeight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, pixelHeight));
+    return font;
+}
+
+namespace {
+
+qv::print::PageMetrics metricsOf(const QFontMetrics& fm, const QRect& pageRect) {
+    qv::print::PageMetrics m;
+    m.pageWidth = pageRect.width();
+    m.pageHeight = pageRect.height();
+    m.w = std::max(1, fm.horizontalAdvance(QLatin1Char('W')));
+    m.h = std::max(1, fm.height());
+    return m;
+}
+
+}  // namespace
+
+qv::print::PageMetrics measurePage(QPainter& painter, const QRect& pageRect) {
+    return metricsOf(painter.fontMetrics(), pageRect);
+}
+
+qv::print::PageMetrics measurePage(const QPaintDevice& device, const QRect& pageRect) {
+    return metricsOf(QFontMetrics(printBaseFont(), &device), pageRect);
+}
+
+int pageHeaderBottom(const QPaintDevice& device, const QRect& pageRect) {
+    const QFontMetrics fm(printFont(qv::print::headerFontHeight(pageRect.width())), &device);
+    return 2 * fm.height();
+}
+
+int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QString& title) {
+    const qv::print::PageMetrics metrics = measurePage(painter, pageRect);
+    const int pw = metrics.pageWidth;
+    const int margin = qv::print::headerMargin(metrics.w);
+
+    painter.save();
+    painter.setFont(printFont(qv::print::headerFontHeight(pw)));
+    painter.setPen(Qt::black);
+    const QFontMetrics fm = painter.fontMetrics();
+    const int top = fm.height();
+
+    const QString pageText = QString::fromStdString(qv::print::pageLabel(page));
+    drawTextTop(painter, margin, top, pageText);
+
+    const QDate today = QDate::currentDate();
+    const QString date = QString::fromStdString(qv::print::headerDate(
+        qv::Date{static_cast<std::int16_t>(today.month()), static_cast<std::int16_t>(today.day()),
+                 static_cast<std::int16_t>(today.year())}));
+    const int dateWidth = fm.horizontalAdvance(date);
+    drawTextTop(painter, pw - margin - dateWidth, top, date);
+
+    // The title is centred on the page; a long one (a file path) keeps clear of the page
+    // number and the date, shortened in the middle when it cannot fit between them.
+    const int gap = metrics.w;
+    const int freeLeft = margin + fm.horizontalAdvance(pageText) + gap;
+    const int freeRight = pw - margin - dateWidth - gap;
+    if (freeRight > freeLeft) {
+        const QString shown =
+            fm.elidedText(title, Qt::ElideMiddle, freeRight - freeLeft);
+        const int width = fm.horizontalAdvance(shown);
+        int left = (pw - width) / 2;
+        left = std::clamp(left, freeLeft, std::max(freeLeft, freeRight - width));
+        drawTextTop(painter, left, top, shown);
+    }
+
+    const int bottom = top + fm.height();
+    painter.restore();
+    (void)pageRect;
+    return bottom;
+}
+
+int printDocument(QPrinter& printer, Printout& printout) {
+    const QRect pageRect(QPoint(0, 0),
+                         printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    printout.prepare(printer, pageRect);
+    const int first = firstDrawnPage(printout);
+    if (first == 0) return 0;
+
+    printer.setDocName(printout.documentName());
+    QPainter painter;
+    if (!painter.begin(&printer)) return -1;
+
+    int sheets = 0;
+    for (int page = first; page < kPageLimit; ++page) {
+        if (page > first && !printout.hasPage(page)) break;
+        if (!printout.drawsPage(page)) continue;
+        if (sheets > 0 && !printer.newPage()) {
+            painter.end();
+            return -1;
+        }
+        painter.save();
+        painter.setFont(printBaseFont());
+        painter.setPen(Qt::black);
+        printout.printPage(painter, page, pageRect);
+        painter.restore();
+        ++sheets;
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error) return -1;
+    return sheets;
+}
+
+namespace {
+
+// Where a print goes when the system has no printer: a PDF file the user names. Empty when
+// the user cancelled.
+QString askForPdfFile(QWidget* parent, const QString& documentName) {
+    FileRequest request;
+    request.mode = FileRequest::Mode::Save;
+    request.title = tr("Print to PDF File");
+    request.filter = tr("PDF Files (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    QString base = QFileInfo(documentName).completeBaseName();
+    if (base.isEmpty()) base = QStringLiteral("printout");
+    request.selected = QDir::home().filePath(base + QStringLiteral(".pdf"));
+    return chooseFile(parent, request);
+}
+
+bool hasNoPrinter(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return printer.outputFileName().isEmpty();
+    return QPrinterInfo::availablePrinters().isEmpty() && printer.printerName().isEmpty();
+}
+
+void reportResult(ApplicationState& state, QWidget* parent, int sheets, const QString& where) {
+    if (sheets < 0) {
+        showProblem(parent, tr("Print"),
+                    where.isEmpty() ? tr("The printer could not print this document.")
+                                    : tr("The file %1 could not be written.").arg(where));
+    } else if (sheets == 0) {
+        showProblem(parent, tr("Print"), tr("There is nothing to print on the chosen pages."));
+    } else if (where.isEmpty()) {
+        state.showStatus(tr("%n page(s) sent to the printer.", nullptr, sheets));
+    } else {
+        state.showStatus(tr("%n page(s) printed to %1.", nullptr, sheets)
+                             .arg(QDir::toNativeSeparators(where)));
+    }
+}
+
+}  // namespace
+
+bool printOnPrinter(ApplicationState& state, QWidget* parent, Printout& printout) {
+    QPrinter& printer = state.printer();
+    if (hasNoPrinter(printer)) {
+        const QString path = askForPdfFile(parent, printout.documentName());
+        if (path.isEmpty()) return false;
+        QString error;
+        const bool ok = printToPdf(path, printout, &error, &printer);
+        if (!ok) {
+            showProblem(parent, tr("Print"), error);
+            return false;
+        }
+        state.showStatus(tr("Printed to %1.").arg(QDir::toNativeSeparators(path)));
+        return true;
+    }
+    const QString where =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const int sheets = printDocument(printer, printout);
+    reportResult(state, parent, sheets, where);
+    return sheets > 0;
+}
+
+void runPrinterSetup(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(tr("Printer Setup"));
+    // Page ranges are chosen in the program's own print options.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The dialog only sets the printer up: its button says so.
+    if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(tr("OK"));
+    }
+    dialog.exec();
+}
+
+void previewPrintout(QPrinter& printer, QWidget* parent, const PrintoutFactory& make) {
+    QPrintPreviewDialog preview(&printer, parent);
+    std::unique_ptr<Printout> title = make();
+    if (title) preview.setWindowTitle(tr("Print Preview - %1").arg(title->documentName()));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&make](QPrinter* target) {
+                         if (std::unique_ptr<Printout> printout = make())
+                             printDocument(*target, *printout);
+                     });
+    preview.exec();
+}
+
+bool printToPdf(const QString& path, Printout& printout, QString* error, const QPrinter* setup) {
+    const QString cannotWrite = tr("The file %1 could not be written.")
+                                    .arg(QDir::toNativeSeparators(path));
+    // The pages go to a new file beside the target, which replaces the target only when
+    // every page was written: a failed print leaves an existing file as it was.
+    const QFileInfo target(path);
+    QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part")
+                                                               .arg(target.fileName())));
+    if (!temporary.open()) {
+        if (error) *error = cannotWrite;
+        return false;
+    }
+    temporary.close();
+    temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                             QFileDevice::ReadGroup | QFileDevice::ReadOther);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temporary.fileName());
+    if (setup) {
+        printer.setPageLayout(setup->pageLayout());
+    } else {
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    }
+    printer.setCreator(QStringLiteral("Quorvantile"));
+
+    const int sheets = printDocument(printer, printout);
+    if (sheets == 0) {
+        if (error) *error = tr("There is nothing to print on the chosen pages.");
+        return false;
+    }
+    if (sheets < 0 || QFileInfo(temporary.fileName()).size() == 0) {
+        if (error) *error = cannotWrite;
+        return false;
+    }
+    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        if (error) *error = cannotWrite;
+        return false;
+    }
+    temporary.setAutoRemove(false);
+    return true;
+}
+
+}  // namespace qv::gui
