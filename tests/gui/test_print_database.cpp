@@ -129,6 +129,10 @@ private slots:
         QCOMPARE(f.requests.size(), 1);
         QCOMPARE(f.requests.first().mode, FileRequest::Mode::Save);
         QVERIFY(f.requests.first().filter.contains(QStringLiteral("*.pdf")));
+        // The chart's title, made safe for a file name, is offered.
+        QVERIFY2(f.requests.first().selected.endsWith(
+                     QStringLiteral("/Cluster Analysis for Lotto 6-49.pdf")),
+                 qPrintable(f.requests.first().selected));
         QVERIFY(isPdf(f.answer));
         QVERIFY(f.problems.isEmpty());
 

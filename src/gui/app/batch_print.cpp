@@ -1,6 +1,8 @@
 #include "gui/app/batch_print.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <cstdio>
 #include <string>
@@ -55,8 +57,10 @@ int printTickets(const qv::print::BatchRequest& request) {
         if (!read.ok()) return fail(cannotRead(request.database, read));
         if (std::optional<qv::TicketType> newest = database.newestEntry()) winning = *newest;
     }
-    std::unique_ptr<Printout> printout = makeTicketPrintout(
-        QString::fromStdString(request.ticketFile), file, winning, request.pages);
+    // The title is the file's full path, as the ticket window's print shows it.
+    const QString path = QDir::toNativeSeparators(
+        QFileInfo(QString::fromStdString(request.ticketFile)).absoluteFilePath());
+    std::unique_ptr<Printout> printout = makeTicketPrintout(path, file, winning, request.pages);
     return writePdf(request.output, *printout);
 }
 

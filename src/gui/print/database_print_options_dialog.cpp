@@ -32,6 +32,7 @@ MyDataBasePrintOptionsDialog::MyDataBasePrintOptionsDialog(QPrinter& printer, Ch
     : QDialog(parent), printer_(printer), make_(std::move(make)) {
     setWindowTitle(tr("Print Options"));
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     group_ = new QButtonGroup(this);
     const std::array<std::pair<int, QString>, 6> radios{{
         {kNumberFrequency, tr("Print Number Frequency Chart")},

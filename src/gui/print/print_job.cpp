@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cstdio>
@@ -171,7 +172,12 @@ QString askForPdfFile(QWidget* parent, const QString& documentName) {
     request.title = tr("Print to PDF File");
     request.filter = tr("PDF Files (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    QString base = QFileInfo(documentName).completeBaseName();
+    // The document's name as a file name: "Pairs Frequency for Lotto 6-49.pdf", "tickets.pdf".
+    QString base = documentName;
+    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|]"));
+    base.replace(unsafe, QStringLiteral("-"));
+    if (base.endsWith(QStringLiteral(".qvt"), Qt::CaseInsensitive)) base.chop(4);
+    base = base.trimmed();
     if (base.isEmpty()) base = QStringLiteral("printout");
     request.selected = QDir::home().filePath(base + QStringLiteral(".pdf"));
     return chooseFile(parent, request);

@@ -45,6 +45,7 @@ MyTriplesPrintOptionsDialog::MyTriplesPrintOptionsDialog(QPrinter& printer, Prin
     buttons.preview->setEnabled(static_cast<bool>(preview_));
 
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(allPages_);
     layout->addLayout(limitRow);
     layout->addSpacing(8);
