@@ -4,6 +4,7 @@
 #include <set>
 #include <vector>
 
+#include "core/print/print_common.h"
 #include "core/print/statistics_print.h"
 
 using namespace qv::print;
@@ -306,4 +307,12 @@ TEST(ClusterPrint, SpanFitsTheWidthAndRowsTheHeight) {
     EXPECT_EQ(tiny.rowsPerPage, 1);
     EXPECT_EQ(tiny.pages(49), 49);
     EXPECT_EQ(clusterPrintLayout(page(1000, 1000, 2, 2), 10, 100).columnWidth, 1);
+}
+
+TEST(PageHeader, PageNumberAndDateTexts) {
+    EXPECT_EQ(qv::print::pageLabel(3), "Page 3");
+    EXPECT_EQ(qv::print::headerDate(qv::Date{12, 7, 2026}), "12/7/2026");
+    EXPECT_EQ(qv::print::headerDate(qv::Date{1, 31, 2027}), "1/31/2027");
+    EXPECT_EQ(qv::print::headerFontHeight(4760), 95);
+    EXPECT_EQ(qv::print::headerFontHeight(20), 1);  // never a font of no height
 }

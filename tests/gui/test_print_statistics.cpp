@@ -128,6 +128,15 @@ private slots:
             QCOMPARE(sheets, int(r.pages.size()));
             QVERIFY2(r.outside.isEmpty(), qPrintable(r.outside.join(", ")));
             const QList<Page>& pages = r.pages;
+            // Every page starts with its number, the title and today's date.
+            const QDate today = QDate::currentDate();
+            const QString date = QStringLiteral("%1/%2/%3")
+                                     .arg(today.month()).arg(today.day()).arg(today.year());
+            for (int i = 0; i < pages.size(); ++i) {
+                QCOMPARE(pages[i].value(0).text, QStringLiteral("Page %1").arg(i + 1));
+                QCOMPARE(pages[i].value(1).text, date);
+                QCOMPARE(pages[i].value(2).text, c.title);
+            }
 
             switch (c.chart) {
                 case Chart::Frequency:

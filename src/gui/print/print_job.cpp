@@ -35,11 +35,6 @@ QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
 // Pages a printout may ask for before the runner decides it never ends.
 constexpr int kPageLimit = 100000;
 
-// Draws `text` with its top at `top`, starting at `left`.
-void drawTextTop(QPainter& painter, int left, int top, const QString& text) {
-    painter.drawText(QPoint(left, top + painter.fontMetrics().ascent()), text);
-}
-
 // The first page that draws, walking the pages that are passed over; 0 when none does.
 int firstDrawnPage(const Printout& printout) {
     for (int page = 1; page < kPageLimit; ++page) {
@@ -91,7 +86,8 @@ int pageHeaderBottom(const QPaintDevice& device, const QRect& pageRect) {
     return 2 * fm.height();
 }
 
-int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QString& title) {
+int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QString& title,
+                    const ChartPainter::TextSink& sink) {
     const qv::print::PageMetrics metrics = measurePage(painter, pageRect);
     const int pw = metrics.pageWidth;
     const int margin = qv::print::headerMargin(metrics.w);
@@ -101,16 +97,17 @@ int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QS
     painter.setPen(Qt::black);
     const QFontMetrics fm = painter.fontMetrics();
     const int top = fm.height();
+    const ChartPainter chart(painter, sink);
 
     const QString pageText = QString::fromStdString(qv::print::pageLabel(page));
-    drawTextTop(painter, margin, top, pageText);
+    chart.text(pageText, margin, top, Qt::black);
 
     const QDate today = QDate::currentDate();
     const QString date = QString::fromStdString(qv::print::headerDate(
         qv::Date{static_cast<std::int16_t>(today.month()), static_cast<std::int16_t>(today.day()),
                  static_cast<std::int16_t>(today.year())}));
     const int dateWidth = fm.horizontalAdvance(date);
-    drawTextTop(painter, pw - margin - dateWidth, top, date);
+    chart.text(date, pw - margin - dateWidth, top, Qt::black);
 
     // The title is centred on the page; a long one (a file path) keeps clear of the page
     // number and the date, shortened in the middle when it cannot fit between them.
@@ -123,12 +120,11 @@ int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QS
         const int width = fm.horizontalAdvance(shown);
         int left = (pw - width) / 2;
         left = std::clamp(left, freeLeft, std::max(freeLeft, freeRight - width));
-        drawTextTop(painter, left, top, shown);
+        chart.text(shown, left, top, Qt::black);
     }
 
     const int bottom = top + fm.height();
     painter.restore();
-    (void)pageRect;
     return bottom;
 }
 

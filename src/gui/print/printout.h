@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/print/print_common.h"
+#include "gui/common/chart_painter.h"
 
 class QPainter;
 class QPaintDevice;
@@ -56,8 +57,9 @@ QFont printFont(int pixelHeight);
 
 // The shared page header: "Page %d" at the left, the title centred, today's date at the
 // right, all in Arial pw / 50 high below a margin of one such line. Returns the y below
-// the header. The painter's font is left as it was.
-int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QString& title);
+// the header. The painter's font is left as it was. `sink` notes the texts, for tests.
+int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QString& title,
+                    const ChartPainter::TextSink& sink = {});
 // Where that header ends on `device`, without drawing it.
 int pageHeaderBottom(const QPaintDevice& device, const QRect& pageRect);
 

@@ -54,7 +54,7 @@ QString printedDatabaseName(const qv::DrawDatabase& database) {
 
 void StatisticsPrintout::printPage(QPainter& painter, int page, const QRect& pageRect) {
     const pr::PageMetrics metrics = measurePage(painter, pageRect);
-    const int headerBottom = printPageHeader(painter, pageRect, page, title_);
+    const int headerBottom = printPageHeader(painter, pageRect, page, title_, sink_);
     ChartPainter chart(painter, sink_);
     // Lines about a quarter of a point wide, whatever the printer's resolution.
     chart.setLineWidth(std::max(1, painter.device()->logicalDpiX() / 300));
