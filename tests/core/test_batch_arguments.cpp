@@ -86,6 +86,10 @@ TEST(BatchArguments, UsageErrors) {
         {"--print-pdf", "o.pdf", "--tickets", "t.qvt", "--colour"},
         {"--print-pdf", "o.pdf", "--print-pdf", "p.pdf", "--tickets", "t.qvt"},
         {"--print-pdf", "", "--tickets", "t.qvt"},
+        // Printing options without --print-pdf do not open the windows.
+        {"--chart", "pairs", "db.dat"},
+        {"--tickets", "t.qvt"},
+        {"lotto.dat", "--pages", "2"},
     };
     for (const auto& args : bad) {
         const qv::print::BatchParse parse = parseBatchArguments(args);

@@ -61,7 +61,11 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args) {
             r.kind = BatchRequest::Kind::Help;
             return parse;
         }
-        if (arg == "--print-pdf") printing = true;
+        // Any of the printing options means a batch print, so a forgotten --print-pdf is
+        // reported rather than the windows opening.
+        if (arg == "--print-pdf" || arg == "--chart" || arg == "--tickets" ||
+            arg == "--winning" || arg == "--pages")
+            printing = true;
     }
     if (!printing) return parse;
 
@@ -100,6 +104,7 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args) {
         }
     }
 
+    if (r.output.empty()) return fail("--print-pdf OUT.pdf is missing");
     if (chartName.has_value() == tickets)
         return fail("--print-pdf needs either --chart or --tickets");
     if (chartName) {

@@ -71,8 +71,10 @@ std::optional<int> runBatchCommand(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     const qv::print::BatchParse parse = qv::print::parseBatchArguments(args);
     if (!parse.ok()) {
-        std::fprintf(stderr, "quorvantile: %s\n\n%s", parse.error.c_str(),
-                     qv::print::batchUsage().c_str());
+        // The error, then the synopsis: the first lines of the usage text.
+        const std::string usage = qv::print::batchUsage();
+        std::fprintf(stderr, "quorvantile: %s\n%s\nTry 'quorvantile --help' for more.\n",
+                     parse.error.c_str(), usage.substr(0, usage.find("\n\n") + 1).c_str());
         return 2;
     }
     using Kind = qv::print::BatchRequest::Kind;
