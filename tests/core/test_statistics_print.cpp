@@ -68,7 +68,7 @@ TEST(FrequencyPrint, BarsStandOnTheBaseLineAndReachTheHeader) {
     EXPECT_EQ(l.averageY(1.5f, 0), l.base);
     // The numbers and the legend lie between the base line and the chart bottom.
     EXPECT_GE(l.numberTop(), l.base);
-    EXPECT_GT(l.legendBoxTop(), l.numberTop() + l.h - 1);
+    EXPECT_GT(l.legend().boxTop(), l.numberTop() + l.h - 1);
     EXPECT_LE(l.bottom, 2000);
 
     // A page shorter than the header and legend: no bar grows downward.

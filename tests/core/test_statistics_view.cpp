@@ -77,7 +77,7 @@ TEST(FrequencyChart, BarsAverageAndLegendFitTheHeight) {
     EXPECT_EQ(l.averageY(3.5f, 0), 544);
 
     // The legend stands on the line above the uniformity line, clear of the numbers.
-    EXPECT_GE(l.legendBoxTop(), l.base + l.ch);
+    EXPECT_GE(l.legend().boxTop(), l.base + l.ch);
     EXPECT_EQ(l.uniformityTop() + l.ch, 600);
 
     // A window too low for a chart draws no bar upward of its base.

@@ -2,10 +2,12 @@
 // it writes, with no window and no display.
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include "core/tickets/ticket_file.h"
+#include "pdf_pages.h"
+
+using qv::test::pdfPages;
 
 namespace {
 
@@ -30,16 +32,6 @@ Run runProgram(const QStringList& args) {
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
-}
-
-// Pages of a PDF file: its page objects.
-int pdfPages(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray data = file.readAll();
-    if (!data.startsWith("%PDF-")) return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return static_cast<int>(QString::fromLatin1(data).count(page));
 }
 
 const QString kSample = QStringLiteral(QV_BUILD_DATA_DIR "/lotto649.dat");

@@ -13,6 +13,7 @@
 #include "gui/statistics/statistics_commands.h"
 #include "gui/statistics/triples_window.h"
 #include "gui_test_support.h"
+#include "pdf_pages.h"
 
 using namespace qv::gui;
 using namespace qv::test;
@@ -70,14 +71,6 @@ int count(const QList<Page>& pages, const std::function<bool(const PrintedText&)
     for (const Page& p : pages)
         for (const PrintedText& t : p) n += matches(t) ? 1 : 0;
     return n;
-}
-
-// PDF pages in a file Qt wrote.
-int pdfPages(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QString bytes = QString::fromLatin1(f.readAll());
-    return int(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
 }  // namespace

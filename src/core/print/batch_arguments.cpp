@@ -1,7 +1,6 @@
 #include "core/print/batch_arguments.h"
 
 #include <array>
-#include <charconv>
 #include <utility>
 
 namespace qv::print {
@@ -18,24 +17,13 @@ constexpr std::array<std::pair<const char*, PrintedChart>, 7> kCharts{{
     {"cluster", PrintedChart::Cluster},
 }};
 
-// The page limit and page numbers: 1 to 999, as the print options take them.
-constexpr int kMaxPage = 999;
-
-std::optional<int> pageNumber(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    auto [p, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || p != end || text.empty() || value < 0 || value > kMaxPage)
-        return std::nullopt;
-    return value;
-}
-
 // "FIRST-LAST", or one page alone.
 std::optional<PageRange> pageRange(const std::string& text) {
     const auto dash = text.find('-');
-    const std::optional<int> first = pageNumber(text.substr(0, dash));
+    const std::optional<int> first = parsePageNumber(std::string_view(text).substr(0, dash));
     const std::optional<int> last =
-        dash == std::string::npos ? first : pageNumber(text.substr(dash + 1));
+        dash == std::string::npos ? first
+                                  : parsePageNumber(std::string_view(text).substr(dash + 1));
     if (!first || !last || *first < 1 || *last < *first) return std::nullopt;
     return PageRange{*first, *last};
 }
@@ -116,7 +104,7 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args) {
         r.chart = *chart;
         r.database = files.front();
         if (pages) {
-            const std::optional<int> limit = pageNumber(*pages);
+            const std::optional<int> limit = parsePageNumber(*pages);
             if (!limit) return fail("--pages takes a page limit from 0 to 999");
             r.pageLimit = *limit;
         }

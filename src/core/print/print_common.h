@@ -2,7 +2,9 @@
 // What every printout shares: the page header's texts, the measured page, and a page range.
 // Sizes are printer pixels.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/records/records.h"
 
@@ -31,6 +33,12 @@ inline int headerMargin(int w) {
 // The charts that print: the number and bonus number frequency, the pairs as a table or a
 // list, the triples, the skipping habit and the cluster analysis.
 enum class PrintedChart { Frequency, Bonus, Pairs, PairsList, Triples, Skips, Cluster };
+
+// The largest page number or page count the print options take (three digits).
+inline constexpr int kMaxPageNumber = 999;
+// A page number or page count as typed: digits alone, blanks around them allowed, from 0 to
+// kMaxPageNumber. nullopt for anything else (empty, a sign, letters, too large).
+std::optional<int> parsePageNumber(std::string_view text);
 
 // Pages to print, counted from 1; 0 means from the first page or to the last page.
 struct PageRange {

@@ -176,17 +176,7 @@ TriplesPrintLayout triplesPrintLayout(const PageMetrics& m, int headerBottom, in
 
 std::optional<int> triplesPageLimit(bool onlyFirst, std::string_view text) {
     if (!onlyFirst) return 0;
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-    const std::string_view digits = text.substr(begin, end - begin);
-    if (digits.empty() ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    const std::optional<int> v = scanInteger(digits);
-    if (!v || *v > kMaxTriplesPageLimit) return std::nullopt;
-    return *v;
+    return parsePageNumber(text);
 }
 
 int ClusterPrintLayout::lastNumber(int highestNumber, int page) const {

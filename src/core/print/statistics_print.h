@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/print/print_common.h"
+#include "core/view/statistics_view.h"
 
 namespace qv::print {
 
@@ -33,10 +34,7 @@ struct FrequencyPrintLayout {
     int barTop(int count, int greatest) const;
     int averageY(float average, int greatest) const;
     int numberTop() const { return bottom - 3 * h; }
-    int legendBoxTop() const { return bottom - (3 * h) / 2; }
-    int legendTextTop() const { return bottom - (5 * h) / 4; }
-    int legendLineY() const { return bottom - (3 * h) / 4; }
-    int legendBoxWidth() const { return (3 * w) / 2; }
+    FrequencyLegendPlace legend() const { return {x0, bottom, w, h}; }
 };
 FrequencyPrintLayout frequencyPrintLayout(const PageMetrics& m, int headerBottom);
 
@@ -164,8 +162,7 @@ TriplesPrintLayout triplesPrintLayout(const PageMetrics& m, int headerBottom, in
 
 // The page limit typed into the triples print options: "All Pages" is 0; "Only the first"
 // reads the text as "%d" (blanks around it allowed). nullopt for text that is no page count
-// (empty, letters, negative, more than kMaxTriplesPageLimit).
-inline constexpr int kMaxTriplesPageLimit = 999;
+// (empty, letters, negative, more than kMaxPageNumber).
 std::optional<int> triplesPageLimit(bool onlyFirst, std::string_view text);
 
 // --- Cluster ------------------------------------------------------------------------------------

@@ -89,29 +89,14 @@ PageRangeFields pageRangeFields(const PageRange& range) {
     return {false, std::to_string(range.first), std::to_string(range.last)};
 }
 
-namespace {
-
-// A page number typed into an edit: digits alone, spaces around them allowed; -1 otherwise.
-int pageNumber(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return -1;
-    const std::size_t end = text.find_last_not_of(' ') + 1;
-    const std::string_view digits = text.substr(begin, end - begin);
-    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return -1;
-    return parseDigitsSaturating(digits);
-}
-
-}  // namespace
-
 PageRangeChoice pageRangeFromFields(const PageRangeFields& fields) {
     if (fields.allPages) return {};
-    const int first = pageNumber(fields.first);
-    const int last = pageNumber(fields.last);
-    if (first < 0 || last < 0) return {{}, PageRangeProblem::MissingPage};
-    if (first == 0 || last == 0) return {{}, PageRangeProblem::PageZero};
-    if (first > last) return {{}, PageRangeProblem::FirstAfterLast};
-    return {{first, last}, PageRangeProblem::None};
+    const std::optional<int> first = parsePageNumber(fields.first);
+    const std::optional<int> last = parsePageNumber(fields.last);
+    if (!first || !last) return {{}, PageRangeProblem::MissingPage};
+    if (*first == 0 || *last == 0) return {{}, PageRangeProblem::PageZero};
+    if (*first > *last) return {{}, PageRangeProblem::FirstAfterLast};
+    return {{*first, *last}, PageRangeProblem::None};
 }
 
 }  // namespace qv::print

@@ -75,6 +75,7 @@ std::vector<TicketPiece> ticketPieces(const TicketType& ticket, int label, std::
 
 // The print options dialog: two page edits, each up to three digits.
 inline constexpr int kPageEditChars = 3;
+static_assert(kMaxPageNumber == 999, "three digits");
 
 struct PageRangeFields {
     bool allPages = true;

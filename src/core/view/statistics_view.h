@@ -56,6 +56,21 @@ inline constexpr int kDefaultBarWidth = 2;
 int increasedBarWidth(int width);
 int decreasedBarWidth(int width);
 
+// The legend under the frequency bars, on screen and on paper: boxes 1.5 ch high ending at
+// `bottom`, text 0.25 ch lower than the box top, the dashed sample line 0.75 ch above
+// `bottom`; items start at `left`.
+struct FrequencyLegendPlace {
+    int left = 0;
+    int bottom = 0;
+    int cw = 1;
+    int ch = 1;
+
+    int boxTop() const { return bottom - (3 * ch) / 2; }
+    int textTop() const { return bottom - (5 * ch) / 4; }
+    int lineY() const { return bottom - (3 * ch) / 4; }
+    int boxWidth() const { return (3 * cw) / 2; }
+};
+
 // The bar chart fills the height of the window; the uniformity line takes the last text
 // line, and everything else stands on the line above it.
 struct FrequencyLayout {
@@ -75,12 +90,7 @@ struct FrequencyLayout {
     // The dashed average line, on the base line when the greatest count is 0.
     int averageY(float average, int greatest) const;
 
-    // The legend: boxes 1.5 ch high ending at chartBottom, text 0.25 ch lower than the box
-    // top, the dashed sample line 0.75 ch above chartBottom.
-    int legendBoxTop() const { return chartBottom - (3 * ch) / 2; }
-    int legendTextTop() const { return chartBottom - (5 * ch) / 4; }
-    int legendLineY() const { return chartBottom - (3 * ch) / 4; }
-    int legendBoxWidth() const { return (3 * cw) / 2; }
+    FrequencyLegendPlace legend() const { return {x0, chartBottom, cw, ch}; }
     int uniformityTop() const { return chartBottom; }
 };
 FrequencyLayout frequencyLayout(int clientHeight, int cw, int ch, int barWidth);

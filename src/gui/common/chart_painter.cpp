@@ -76,7 +76,7 @@ void paintAverageLine(const ChartPainter& chart, int left, int right, int y) {
     chart.painter().drawLine(left, y, right, y);
 }
 
-void paintFrequencyLegend(const ChartPainter& chart, const FrequencyLegend& legend,
+void paintFrequencyLegend(const ChartPainter& chart, const qv::FrequencyLegendPlace& legend,
                           const QString& averageText) {
     QPainter& painter = chart.painter();
     int x = legend.left;
@@ -84,13 +84,13 @@ void paintFrequencyLegend(const ChartPainter& chart, const FrequencyLegend& lege
          {std::pair{kHotColour, tr("Hot Numbers")}, std::pair{kColdColour, tr("Cold Numbers")}}) {
         painter.setPen(chart.pen());
         painter.setBrush(brush);
-        chart.box(x, legend.boxTop, x + legend.boxWidth, legend.boxBottom);
-        const int w = chart.text(text, x + 2 * legend.cw, legend.textTop, Qt::black);
+        chart.box(x, legend.boxTop(), x + legend.boxWidth(), legend.bottom);
+        const int w = chart.text(text, x + 2 * legend.cw, legend.textTop(), Qt::black);
         x += w + 3 * legend.cw;
     }
     painter.setBrush(Qt::NoBrush);
-    paintAverageLine(chart, x, x + legend.boxWidth, legend.lineY);
-    chart.text(averageText, x + 2 * legend.cw, legend.textTop, Qt::black);
+    paintAverageLine(chart, x, x + legend.boxWidth(), legend.lineY());
+    chart.text(averageText, x + 2 * legend.cw, legend.textTop(), Qt::black);
 }
 
 void paintTableLines(const ChartPainter& chart, int left, int top, int cellWidth, int cellHeight,

@@ -9,6 +9,8 @@
 #include <QString>
 #include <functional>
 
+#include "core/view/statistics_view.h"
+
 class QPainter;
 
 namespace qv::gui {
@@ -63,16 +65,7 @@ void paintAverageLine(const ChartPainter& chart, int left, int right, int y);
 // and "Cold Numbers", then a dashed sample line and `averageText`. Boxes `boxWidth` wide
 // from `boxTop` to `boxBottom`, texts 2 cw right of their sample with their tops at
 // `textTop`, 3 cw between items, the sample line at `lineY`.
-struct FrequencyLegend {
-    int left = 0;
-    int boxTop = 0;
-    int boxBottom = 0;
-    int boxWidth = 0;
-    int textTop = 0;
-    int lineY = 0;
-    int cw = 1;
-};
-void paintFrequencyLegend(const ChartPainter& chart, const FrequencyLegend& legend,
+void paintFrequencyLegend(const ChartPainter& chart, const qv::FrequencyLegendPlace& legend,
                           const QString& averageText);
 
 // The lines of a table `columns` cells of `cellWidth` across and `rows` cells of

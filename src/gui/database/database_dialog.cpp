@@ -18,6 +18,7 @@
 
 #include "core/database/draw_parser.h"
 #include "core/util/text.h"
+#include "core/statistics/triples.h"
 #include "core/view/database_view.h"
 #include "core/view/placement.h"
 #include "gui/common/application_state.h"
@@ -216,16 +217,22 @@ void DataBaseDialog::printOptions() {
 }
 
 void DataBaseDialog::printChart(qv::print::PrintedChart chart) {
-    int pageLimit = 0;
     if (chart == qv::print::PrintedChart::Triples) {
-        MyTriplesPrintOptionsDialog dialog(state_.printer(), [this](int limit) {
-            return chartPrintout(qv::print::PrintedChart::Triples, limit);
-        }, this);
-        if (dialog.exec() != QDialog::Accepted) return;
-        pageLimit = dialog.pageLimit();
-    }
-    if (std::unique_ptr<Printout> printout = chartPrintout(chart, pageLimit))
+        // Counted once, when the preview or the print first needs them.
+        std::optional<std::vector<qv::TripleCount>> counted;
+        printTriplesWithOptions(state_, this, [this, &counted](int pageLimit) {
+            if (!counted) {
+                BusyDialog busy(this);
+                counted = qv::CountTriples(database_.header(), database_.entries(),
+                                           database_.statistics(), &busy)
+                              .triples;
+            }
+            return std::make_unique<TTriplesOut>(printedDatabaseName(database_), *counted,
+                                                 pageLimit);
+        });
+    } else if (std::unique_ptr<Printout> printout = chartPrintout(chart, 0)) {
         printOnPrinter(state_, this, *printout);
+    }
 }
 
 std::unique_ptr<Printout> DataBaseDialog::chartPrintout(qv::print::PrintedChart chart,

@@ -123,9 +123,8 @@ int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QS
         chart.text(shown, left, top, Qt::black);
     }
 
-    const int bottom = top + fm.height();
     painter.restore();
-    return bottom;
+    return pageHeaderBottom(*painter.device(), pageRect);
 }
 
 int printDocument(QPrinter& printer, Printout& printout) {

@@ -28,20 +28,8 @@ QString titled(const char* format, const QString& name) {
 const QColor kGrey(130, 130, 130);
 const QColor kTeal(0, 100, 100);
 
-// The page measured in the painter's current font.
-pr::PageMetrics measuredIn(const QPainter& painter, pr::PageMetrics m) {
-    const QFontMetrics fm(painter.font(), painter.device());
-    m.w = std::max(fm.horizontalAdvance(QLatin1Char('W')), 1);
-    m.h = std::max(fm.height(), 1);
-    return m;
-}
-
 QString twoDigits(int v) {
     return QString::asprintf("%2d", v);
-}
-
-QString dateText(const qv::Date& d) {
-    return QStringLiteral("%1/%2/%3").arg(d.month).arg(d.day).arg(d.year);
 }
 
 }  // namespace
@@ -72,14 +60,14 @@ TFreqOut::TFreqOut(const QString& databaseName, bool bonus, std::vector<qv::Numb
       average_(average),
       greatest_(qv::greatestCount(records_)) {}
 
-int TFreqOut::printBody(const ChartPainter& chart, int page, const QRect&,
+int TFreqOut::printBody(const ChartPainter& chart, int page, const QRect& pageRect,
                         const pr::PageMetrics& metrics, int headerBottom) {
     QPainter& painter = chart.painter();
     painter.setFont(printFont(pr::headerFontHeight(metrics.pageWidth)));
     // Bars are as wide as the page's base font says; lines are as high as the taller of the
     // two fonts, so the counts and numbers never run into the header or the legend.
     pr::PageMetrics m = metrics;
-    m.h = std::max(metrics.h, measuredIn(painter, metrics).h);
+    m.h = std::max(metrics.h, measurePage(painter, pageRect).h);
     const pr::FrequencyPrintLayout l = pr::frequencyPrintLayout(m, headerBottom);
     const pr::RecordSpan span = pr::pageSpan(records_.size(), l.barsPerPage, page);
 
@@ -93,9 +81,7 @@ int TFreqOut::printBody(const ChartPainter& chart, int page, const QRect&,
     if (average_ > 0)
         paintAverageLine(chart, l.barLeft(0), l.barLeft(static_cast<int>(span.size())),
                          l.averageY(average_, greatest_));
-    paintFrequencyLegend(chart,
-                         FrequencyLegend{l.x0, l.legendBoxTop(), l.bottom, l.legendBoxWidth(),
-                                         l.legendTextTop(), l.legendLineY(), l.w},
+    paintFrequencyLegend(chart, l.legend(),
                          QString::asprintf(qPrintable(tr("Statistical Avg. = %5.2f")),
                                            static_cast<double>(average_)));
     return pr::pagesFor(records_.size(), l.barsPerPage);
@@ -145,10 +131,8 @@ void printTile(const ChartPainter& chart, const pr::TablePrintLayout& l, const p
 
 int TPairsOut::printTable(const ChartPainter& chart, int page, const QRect& pageRect,
                           int headerBottom) {
-    pr::PageMetrics m = measuredIn(chart.painter(), pr::PageMetrics{});
-    m.pageWidth = pageRect.width();
-    m.pageHeight = pageRect.height();
-    const pr::TablePrintLayout l = pr::tablePrintLayout(m, headerBottom, 1);
+    const pr::TablePrintLayout l =
+        pr::tablePrintLayout(measurePage(chart.painter(), pageRect), headerBottom, 1);
     const std::vector<pr::Tile> tiles = pr::pairTableTiles(matrix_.highestNumber(), l);
     const int pages = static_cast<int>(tiles.size());
     if (page > pages) return pages;
@@ -176,10 +160,7 @@ int TPairsOut::printList(const ChartPainter& chart, int page, const QRect& pageR
     pr::PairListPrintLayout l;
     for (;;) {
         painter.setFont(printFont(pixels));
-        pr::PageMetrics m = measuredIn(painter, pr::PageMetrics{});
-        m.pageWidth = pageRect.width();
-        m.pageHeight = pageRect.height();
-        l = pr::pairListPrintLayout(m, headerBottom, chart.textWidth(pairHeading),
+        l = pr::pairListPrintLayout(measurePage(painter, pageRect), headerBottom, chart.textWidth(pairHeading),
                                     chart.textWidth(countHeading));
         const int room = pageRect.width() - 3 * l.w;
         if (l.right() <= room || pixels <= 4) break;
@@ -224,7 +205,7 @@ int TTriplesOut::printBody(const ChartPainter& chart, int page, const QRect& pag
                            const pr::PageMetrics& metrics, int headerBottom) {
     chart.painter().setFont(printFont(std::max(1, pageRect.width() / 60)));
     const int cw = chart.textWidth(QStringLiteral("00-00-00, 00     "));
-    const int ch = measuredIn(chart.painter(), metrics).h;
+    const int ch = measurePage(chart.painter(), pageRect).h;
     const pr::TriplesPrintLayout l =
         pr::triplesPrintLayout(metrics, headerBottom, cw, ch, triples_.size(), pageLimit_);
 
@@ -254,10 +235,8 @@ int TSkipOut::printBody(const ChartPainter& chart, int page, const QRect& pageRe
                         const pr::PageMetrics&, int headerBottom) {
     QPainter& painter = chart.painter();
     painter.setFont(printFont(pr::headerFontHeight(pageRect.width())));
-    pr::PageMetrics m = measuredIn(painter, pr::PageMetrics{});
-    m.pageWidth = pageRect.width();
-    m.pageHeight = pageRect.height();
-    const pr::TablePrintLayout l = pr::tablePrintLayout(m, headerBottom, 2);
+    const pr::TablePrintLayout l =
+        pr::tablePrintLayout(measurePage(painter, pageRect), headerBottom, 2);
     const int n = static_cast<int>(skips_.buckets.size());
     const std::vector<pr::Tile> tiles = pr::skipTableTiles(n, qv::kSkipBuckets, l);
     const int pages = static_cast<int>(tiles.size());
@@ -319,8 +298,9 @@ int TClusterOut::printBody(const ChartPainter& chart, int page, const QRect&,
     // The newest printed draw's date at the left, "Time" in the middle, the oldest's ending
     // at the right; side by side when the span is too narrow for that.
     if (l.draws > 0) {
-        const QString newest = dateText(chart_.columns.front().date);
-        const QString oldest = dateText(chart_.columns[static_cast<std::size_t>(l.draws - 1)].date);
+        const QString newest = QString::fromStdString(pr::headerDate(chart_.columns.front().date));
+        const QString oldest = QString::fromStdString(
+            pr::headerDate(chart_.columns[static_cast<std::size_t>(l.draws - 1)].date));
         const QString time = tr("Time");
         const int headingTop = l.y0() - h;
         const int needed =

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/print/statistics_print.h"
+#include "gui/common/application_state.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/print/print_option_buttons.h"
 
@@ -63,7 +64,7 @@ std::optional<int> MyTriplesPrintOptionsDialog::enteredLimit() {
     if (!limit) {
         showProblem(this, tr("Print Options"),
                     tr("Please enter the number of pages to print, from 0 (all pages) to %1.")
-                        .arg(qv::print::kMaxTriplesPageLimit));
+                        .arg(qv::print::kMaxPageNumber));
         pages_->setFocus();
         pages_->selectAll();
     }
@@ -83,6 +84,14 @@ void MyTriplesPrintOptionsDialog::preview() {
     const PrintoutMaker make = preview_;
     const int pages = *limit;
     previewPrintout(printer_, this, [make, pages] { return make(pages); });
+}
+
+void printTriplesWithOptions(ApplicationState& state, QWidget* parent,
+                             const MyTriplesPrintOptionsDialog::PrintoutMaker& make) {
+    MyTriplesPrintOptionsDialog options(state.printer(), make, parent);
+    if (options.exec() != QDialog::Accepted) return;
+    if (const std::unique_ptr<Printout> printout = make(options.pageLimit()))
+        printOnPrinter(state, parent, *printout);
 }
 
 }  // namespace qv::gui

@@ -13,6 +13,8 @@ class QRadioButton;
 
 namespace qv::gui {
 
+class ApplicationState;
+
 class MyTriplesPrintOptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -52,5 +54,10 @@ private:
     QLineEdit* pages_ = nullptr;
     int pageLimit_ = 0;
 };
+
+// Asks for the page limit, then prints the printout `make` builds for it on the
+// application's printer; nothing when the dialog is cancelled.
+void printTriplesWithOptions(ApplicationState& state, QWidget* parent,
+                             const MyTriplesPrintOptionsDialog::PrintoutMaker& make);
 
 }  // namespace qv::gui

@@ -141,10 +141,7 @@ void FrequencyWindow::paintChart(QPainter& painter, const QRect&) {
                          l.averageY(average, greatest));
 
     // The legend along the bottom, the uniformity line under it.
-    paintFrequencyLegend(chart,
-                         FrequencyLegend{l.x0, l.legendBoxTop(), l.chartBottom, l.legendBoxWidth(),
-                                         l.legendTextTop(), l.legendLineY(), cw},
-                         averageText());
+    paintFrequencyLegend(chart, l.legend(), averageText());
     drawText(painter, uniformityText(), l.x0, l.uniformityTop(), Qt::black);
 }
 

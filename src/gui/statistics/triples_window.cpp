@@ -32,11 +32,8 @@ TriplesWindow::TriplesWindow(ApplicationState& state, qv::ProgressReporter* prog
 }
 
 void TriplesWindow::cmPrint() {
-    MyTriplesPrintOptionsDialog options(
-        state().printer(), [this](int pageLimit) { return makeTriplesPrintout(pageLimit); }, this);
-    if (options.exec() != QDialog::Accepted) return;
-    const std::unique_ptr<Printout> printout = makeTriplesPrintout(options.pageLimit());
-    printOnPrinter(state(), this, *printout);
+    printTriplesWithOptions(state(), this,
+                            [this](int pageLimit) { return makeTriplesPrintout(pageLimit); });
 }
 
 std::unique_ptr<Printout> TriplesWindow::makePrintout() const {
