@@ -123,7 +123,8 @@ BatchParse parseBatchArguments(const std::vector<std::string>& args) {
 
 std::string batchUsage() {
     return "Usage: quorvantile [FILE...]\n"
-           "       quorvantile --print-pdf OUT.pdf --chart CHART DB [--pages N]\n"
+           "       quorvantile --print-pdf OUT.pdf --chart "
+           "frequency|bonus|pairs|pairs-list|triples|skips|cluster DB [--pages N]\n"
            "       quorvantile --print-pdf OUT.pdf --tickets FILE.qvt [--winning DB]"
            " [--pages FIRST-LAST]\n"
            "       quorvantile --help\n"
@@ -139,9 +140,9 @@ std::string batchUsage() {
            "                write the pages the print commands print to OUT.pdf, on A4 in\n"
            "                portrait, without showing a window, then exit\n"
            "  --chart CHART DB\n"
-           "                print a chart over the statistics range stored in the database DB;\n"
-           "                CHART is frequency, bonus, pairs, pairs-list, triples, skips or\n"
-           "                cluster\n"
+           "                print a chart over the statistics range stored in the database DB:\n"
+           "                the number or bonus number frequency, the pairs as a table or a\n"
+           "                list, the triples, the skipping habit or the cluster analysis\n"
            "  --pages N     with --chart triples: print at most N pages (0: all)\n"
            "  --tickets FILE.qvt\n"
            "                print the ticket file\n"

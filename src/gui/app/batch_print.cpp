@@ -23,10 +23,9 @@ int fail(const std::string& message) {
     return 1;
 }
 
+// The reader's own message names the file already.
 std::string cannotRead(const std::string& path, const qv::IoResult& result) {
-    std::string text = "cannot read " + path;
-    if (!result.message.empty()) text += ": " + result.message;
-    return text;
+    return result.message.empty() ? "cannot read " + path : result.message;
 }
 
 int writePdf(const std::string& output, Printout& printout) {
