@@ -84,12 +84,22 @@ bool takeFlag(Args& a, const std::string& flag) {
 
 DrawDatabase loadDatabase(const std::string& path) {
     DrawDatabase database;
-    if (!database.load(path)) throw FileError{"Error opening file: " + path};
+    const IoResult loaded = database.load(path);
+    if (loaded.status == IoStatus::Damaged) throw FileError{loaded.message};
+    if (!loaded) throw FileError{"Error opening file: " + path};
     return database;
 }
 
 void saveDatabase(DrawDatabase& database) {
     if (IoResult saved = database.save(); !saved) throw FileError{saved.message};
+}
+
+WheelInfo loadWheel(const std::string& path) {
+    WheelInfo wheel;
+    const IoResult loaded = loadWheelFile(path, wheel);
+    if (loaded.status == IoStatus::Damaged) throw FileError{loaded.message};
+    if (!loaded) throw FileError{"Error opening file: " + path};
+    return wheel;
 }
 
 TicketFile loadTickets(const std::string& path) {

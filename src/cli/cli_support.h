@@ -9,6 +9,7 @@
 #include "core/progress.h"
 #include "core/records/records.h"
 #include "core/tickets/ticket_file.h"
+#include "core/wheels/wheel_info.h"
 
 namespace qv::cli {
 
@@ -53,6 +54,7 @@ bool takeFlag(Args& a, const std::string& flag);
 DrawDatabase loadDatabase(const std::string& path);
 void saveDatabase(DrawDatabase& database);
 TicketFile loadTickets(const std::string& path);
+WheelInfo loadWheel(const std::string& path);
 // The whole text of a file, or of standard input for "-".
 std::string readInputText(const std::string& source);
 

@@ -1,5 +1,6 @@
 // db ...: create, inspect and fill draw databases.
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ int dbCreate(const Args& a) {
     header.numbersOnTicket = 6;
     std::string link;
     std::string path;
+    bool force = false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         auto value = [&]() -> const std::string& {
             if (i + 1 >= a.size()) throw UsageError{a[i] + " needs a value"};
@@ -40,6 +42,8 @@ int dbCreate(const Args& a) {
                 parseIntArg(value(), 1, kMaxNumbersOnTicket, "--ticket"));
         } else if (a[i] == "--link") {
             link = utf8Left(value(), kMaxLinkChars);
+        } else if (a[i] == "--force") {
+            force = true;
         } else if (a[i].rfind("--", 0) == 0 || !path.empty()) {
             throw UsageError{"unexpected argument: " + a[i]};
         } else {
@@ -47,6 +51,10 @@ int dbCreate(const Args& a) {
         }
     }
     if (path.empty()) throw UsageError{"db create needs a FILE"};
+    std::error_code ignored;
+    if (!force && std::filesystem::symlink_status(path, ignored).type() !=
+                      std::filesystem::file_type::not_found)
+        throw FileError{path + " already exists; give --force to replace it."};
     if (IoResult created = createDatabaseFile(path, header, StatisticsSettings{}, link); !created)
         throw FileError{created.message};
     return kExitOk;
@@ -93,6 +101,8 @@ int dbAdd(const Args& a) {
     draw.setDate(parseDateArg(a[1]));
     parseNumberArgs(a, 2, draw);
     DrawDatabase database = loadDatabase(a[0]);
+    if (const auto problem = drawNumbersProblem(draw, database.header().numbersOnTicket))
+        throw UsageError{numberProblemText(*problem, "the entry " + dateText(draw.date()))};
     if (!database.insert(draw))
         throw FileError{"The database is full: it already holds " +
                         std::to_string(kMaxDatabaseEntries) + " draws."};
@@ -117,14 +127,16 @@ void printPreview(const DrawDatabase& database, const std::vector<TicketType>& d
     std::cout << out;
 }
 
-// Inserts the draws and saves; a full database stops the insertion with a message, and the
-// draws that went in are still saved. Returns how many went in.
-std::size_t insertAndSave(DrawDatabase& database, const std::vector<TicketType>& draws) {
+// Inserts the draws, saves, and prints how many went in ("N draws imported"); a full database
+// stops the insertion with a message and exit status 1, and the draws that went in are still
+// saved.
+int insertAndSave(DrawDatabase& database, const std::vector<TicketType>& draws, const char* done) {
     const InsertOutcome outcome = database.insertAll(draws);
     if (outcome.full())
         std::cerr << "The database is full: " << outcome.refused << " draws were not inserted.\n";
     saveDatabase(database);
-    return outcome.added;
+    std::cout << outcome.added << " draws " << done << "\n";
+    return outcome.full() ? kExitFile : kExitOk;
 }
 
 int dbImport(const Args& args) {
@@ -139,9 +151,7 @@ int dbImport(const Args& args) {
         printPreview(database, result.draws);
         return kExitOk;
     }
-    const std::size_t n = insertAndSave(database, result.draws);
-    std::cout << n << " draws imported\n";
-    return kExitOk;
+    return insertAndSave(database, result.draws, "imported");
 }
 
 int dbPaste(const Args& args) {
@@ -156,9 +166,7 @@ int dbPaste(const Args& args) {
         printPreview(database, draws);
         return kExitOk;
     }
-    const std::size_t n = insertAndSave(database, draws);
-    std::cout << n << " draws pasted\n";
-    return kExitOk;
+    return insertAndSave(database, draws, "pasted");
 }
 
 // INDEX of an entry of `database`, 0 = newest.
@@ -179,6 +187,8 @@ int dbSet(const Args& a) {
     for (std::size_t i = 0; i < ModifyEntries::kNumberFields; ++i) values[i] = given.numbers[i];
     for (std::size_t i = 0; i < ModifyEntries::kBonusFields; ++i)
         values[ModifyEntries::kNumberFields + i] = given.bonus[i];
+    if (const auto problem = edit.problemWith(values))
+        throw UsageError{numberProblemText(*problem, edit.selectedName())};
     edit.update(values);
     database.replace(edit.header(), edit.entries());
     saveDatabase(database);
@@ -214,7 +224,7 @@ CommandList databaseCommands() {
     return {
         {"db",
          "create",
-         {"db create FILE [--description TEXT] [--lotto N] [--ticket K] [--link URL]"},
+         {"db create FILE [--description TEXT] [--lotto N] [--ticket K] [--link URL] [--force]"},
          dbCreate},
         {"db", "info", {"db info FILE"}, dbInfo},
         {"db", "list", {"db list FILE", "db list FILE.dat --tickets FILE.qvt"}, dbList},

@@ -10,6 +10,7 @@
 #include "cli/number_args.h"
 #include "core/database/draw_report.h"
 #include "core/options/file_description.h"
+#include "core/records/number_rules.h"
 #include "core/tickets/arrange.h"
 #include "core/tickets/matching.h"
 #include "core/tickets/ticket_editing.h"
@@ -135,6 +136,9 @@ int ticketsAdd(const Args& a) {
     for (std::size_t k = 0; k < main.size(); ++k) t.numbers[k] = static_cast<std::int16_t>(main[k]);
     for (std::size_t k = 0; k < bonus.size(); ++k) t.bonus[k] = static_cast<std::int16_t>(bonus[k]);
     TicketFile f = loadManualTickets(a[0], "are added");
+    if (const auto problem = ticketNumbersProblem(t, f.numbersInLotto))
+        throw UsageError{
+            numberProblemText(*problem, "ticket " + std::to_string(f.ticketCount() + 1))};
     addManualTicket(f, t);
     saveTickets(f);
     return kExitOk;

@@ -96,6 +96,8 @@ int wheelImport(const Args& a) {
         }
     }
     if (files.size() != 2) throw UsageError{"wheel import takes TEXTFILE and OUT"};
+    if (const std::string why = impossibleTermsReason(GuaranteeTerms::of(wheel)); !why.empty())
+        throw UsageError{"no wheel can keep these terms: " + why};
 
     const auto text = readTextFile(files[0]);
     if (!text) throw FileError{"Error opening file: " + files[0]};
@@ -124,9 +126,7 @@ int wheelCheck(const Args& a) {
     }
     if (file.empty()) throw UsageError{"wheel check takes one FILE"};
 
-    WheelInfo wheel;
-    if (IoResult loaded = loadWheelFile(file, wheel); !loaded)
-        throw FileError{"Error opening file: " + file};
+    WheelInfo wheel = loadWheel(file);
     const std::size_t before = wheel.rows.size();
     const int status = confirm(wheel, !out.empty());
     // Rows were added only when asked for; the grown wheel is kept only when it holds.

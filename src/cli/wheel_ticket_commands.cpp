@@ -15,12 +15,6 @@ namespace qv::cli {
 
 namespace {
 
-WheelInfo loadWheel(const std::string& path) {
-    WheelInfo wheel;
-    if (!loadWheelFile(path, wheel)) throw FileError{"Error opening file: " + path};
-    return wheel;
-}
-
 int wheelRows(const Args& a) {
     if (a.size() != 1) throw UsageError{"wheel rows takes one FILE.wlN"};
     const WheelInfo wheel = loadWheel(a[0]);

@@ -33,7 +33,8 @@ using qv::test::slurp;
 // What a usage error prints after its message.
 const char* const kUsage =
     "usage:\n"
-    "  quorvantile-cli db create FILE [--description TEXT] [--lotto N] [--ticket K] [--link URL]\n"
+    "  quorvantile-cli db create FILE [--description TEXT] [--lotto N] [--ticket K] [--link URL] "
+    "[--force]\n"
     "  quorvantile-cli db info FILE\n"
     "  quorvantile-cli db list FILE\n"
     "  quorvantile-cli db add FILE M/D/YYYY N1 [N2 ...] [+ B1 [B2 [B3]]]\n"
@@ -288,6 +289,75 @@ TEST_F(CliTest, FailedSavesAndLostOutputAreFailures) {
     const int st = std::system(cmd.c_str());
     ASSERT_TRUE(WIFEXITED(st));
     EXPECT_EQ(WEXITSTATUS(st), 1);
+}
+
+TEST_F(CliTest, CreateRefusesAnExistingFileUnlessForced) {
+    ASSERT_EQ(cli({"db", "create", db, "--lotto", "54"}).status, 0);
+    cli({"db", "add", db, "1/3/2004", "3", "12", "19"});
+    const auto before = qv::readWholeFile(db);
+    CliRun r = cli({"db", "create", db});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, db + " already exists; give --force to replace it.\n");
+    EXPECT_EQ(qv::readWholeFile(db), before);
+    ASSERT_EQ(cli({"db", "create", db, "--force"}).status, 0);
+    EXPECT_EQ(fs::file_size(db), 57u);
+}
+
+// The draws that fit are saved, and the command says it did not take them all.
+TEST_F(CliTest, APasteOrImportThatFillsTheDatabaseFails) {
+    qv::DrawDatabase d;
+    std::vector<qv::TicketType> entries(qv::kMaxDatabaseEntries - 1);
+    for (auto& e : entries) {
+        e.setDate({1, 1, 1990});
+        e.numbers = {1, 2, 3, 4, 5, 6};
+    }
+    d.replace(qv::DataHeader{}, entries);
+    ASSERT_TRUE(d.saveAs(db));
+    const std::string text = write("draws.txt",
+                                   "1/5/2004 5 9 14 22 31 40\n"
+                                   "1/6/2004 5 9 14 22 31 41\n");
+    for (const char* command : {"import", "paste"}) {
+        const CliRun r = cli({"db", command, db, text});
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(r.out,
+                  std::string(command[0] == 'i' ? "1 draws imported\n" : "0 draws pasted\n"));
+        EXPECT_EQ(r.err, std::string("The database is full: ") + (command[0] == 'i' ? "1" : "2") +
+                             " draws were not inserted.\n");
+    }
+    EXPECT_EQ(fs::file_size(db), 57u + qv::kMaxDatabaseEntries * 32u);
+    EXPECT_EQ(cli({"db", "list", db}).out.substr(0, 25), "1-5-2004 5 9 14 22 31 40\n");
+}
+
+// Random bytes are not a database or a wheel: every command that reads one says so.
+TEST_F(CliTest, FilesThatAreNoDatabaseOrWheelAreRefused) {
+    std::mt19937 rng(7);
+    std::string junk(4000, '\0');
+    for (char& c : junk) c = static_cast<char>(rng());
+    junk[37] = char(0x5D);  // 24413 numbers on a ticket
+    junk[38] = char(0x5F);
+    junk[25] = char(0x57);  // -15017 numbers to wheel
+    junk[26] = char(0xC5);
+    const std::string dat = write("junk.dat", junk);
+    const std::string wheel = write("junk.wl6", junk);
+    const std::string notDb = dat + " is not a draw database: it says 24413 numbers on a ticket.\n";
+    const std::string notWheel = wheel + " is not a wheeling table: it says -15017 numbers.\n";
+    for (const auto& [args, message] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"db", "info", dat}, notDb},
+             {{"db", "add", dat, "1/1/2004", "1"}, notDb},
+             {{"stats", "frequency", dat}, notDb},
+             {{"wheel", "rows", wheel}, notWheel},
+             {{"wheel", "check", wheel}, notWheel}}) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 1) << args[1];
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, message);
+    }
+    EXPECT_EQ(slurp(dat), junk);
+    EXPECT_EQ(cli({"describe", dat}).out,
+              "This is not a draw database:\nit says 24413 numbers on a ticket.\n");
+    EXPECT_EQ(cli({"describe", wheel}).out,
+              "This is not a wheeling table:\nit says -15017 numbers.\n");
 }
 
 // --preview lists what a paste or an import would add, marked as the insert dialog marks

@@ -130,6 +130,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCall{{"set", "{db}", "0"}, "db set needs FILE, INDEX and at least one number"},
         BadCall{{"set", "{db}", "0", "1", "+", "2", "3", "4", "5"},
                 "a draw has at most 3 bonus numbers"},
+        BadCall{{"set", "{db}", "1", "3", "3", "19", "27", "35", "44"},
+                "The number 3 stands twice in the entry 3-2-2024."},
+        BadCall{{"set", "{db}", "1", "3", "19", "27", "35", "44", "49", "99"},
+                "There are 7 numbers in the entry 3-2-2024, more than the 6 numbers on a ticket."},
+        BadCall{{"add", "{db}", "1/1/2025", "1", "2", "1"},
+                "The number 1 stands twice in the entry 1-1-2025."},
         BadCall{{"delete", "{db}", "x"}, "INDEX must be a whole number from 0 to 2: \"x\""},
         BadCall{{"delete", "{db}"}, "db delete takes FILE and INDEX"},
         BadCall{{"past", "{db}", "t.qvt"}, "db past takes FILE.dat, TICKETS.qvt and INDEX"}));

@@ -113,11 +113,12 @@ TEST_F(CliTickets, WheelApplyWritesTheFileAsSaveDoes) {
     EXPECT_EQ(expected.size(), 536u + 64 * 3);
 }
 
-TEST_F(CliTickets, WheelRowsOfAnEmptyOrMissingWheel) {
+TEST_F(CliTickets, WheelRowsOfAnImpossibleOrMissingWheel) {
     write("bad.wl6", qv::test::wheelRecord("Eleven", 12, 4, 3, 11, 4));
-    const CliResult empty = cli({"wheel", "rows", path("bad.wl6")});
-    EXPECT_EQ(empty.status, 0);
-    EXPECT_EQ(empty.out, "");
+    const CliResult refused = cli({"wheel", "rows", path("bad.wl6")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              path("bad.wl6") + " is not a wheeling table: it says 11 numbers per ticket.\n");
     EXPECT_EQ(cli({"wheel", "rows", path("none.wl6")}).status, 1);
 }
 
@@ -168,6 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"addToWheelFile", {"tickets", "add", "$/w.qvt", "1", "2", "3"}, 1},
         Refusal{"deleteFromWheelFile", {"tickets", "delete", "$/w.qvt", "1"}, 1},
         Refusal{"addRepeat", {"tickets", "add", "$/m.qvt", "1", "2", "2"}, 2},
+        Refusal{
+            "addAboveTheFilesLotto", {"tickets", "add", "$/m.qvt", "1", "3", "4", "5", "77"}, 2},
         Refusal{
             "addEleven",
             {"tickets", "add", "$/m.qvt", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"},

@@ -215,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                    with(kFourOfFour, {"--confirm"}),
                    1,
                    "",
-                   "This file contains illegal char ';'\n",
+                   "This file contains illegal char ';' on line 2.\n",
                    {}},
         ImportCase{"NoRows", "\n  \n", {}, 1, "", "This file holds no wheel rows.\n", {}},
         ImportCase{"OutOfRange",
@@ -265,12 +265,19 @@ TEST(WheelImportFile, UsageErrors) {
              {{"wheel", "import", text, dir.file("o"), "--numbers", "101"},
               "--numbers must be from 1 to 100: 101"},
              {{"wheel", "import", text, dir.file("o"), "--if"}, "--if needs a value"},
+             {{"wheel", "import", text, dir.file("o"), "--if", "7"},
+              "no wheel can keep these terms: \"if\" (7) is not from the prize guarantee (3) "
+              "to the numbers per ticket (6)"},
+             {{"wheel", "import", text, dir.file("o"), "--guarantee", "5", "--if", "4"},
+              "no wheel can keep these terms: the prize guarantee (5) is not from 1 to \"if\" "
+              "(4)"},
              {{"wheel", "check"}, "wheel check takes one FILE"},
              {{"wheel", "check", text, "--add-all"}, "--add-all needs an OUT file"},
              {{"wheel", "check", text, "extra"}, "unexpected argument: extra"}}) {
         const CliRun r = cli(dir, args);
         EXPECT_EQ(r.status, 2) << message;
         EXPECT_EQ(r.err.rfind("quorvantile-cli: " + message + "\n", 0), 0u) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("o")));
     }
     EXPECT_EQ(cli(dir, {"wheel", "check", dir.file("missing.wl6")}).err,
               "Error opening file: " + dir.file("missing.wl6") + "\n");
@@ -304,31 +311,41 @@ TEST(WheelCheck, StatusesOfThePartsSmallCases) {
     EXPECT_FALSE(std::ifstream(same).good());
 
     // With I below P the draw is named by its chosen numbers and nothing is added.
-    const std::string below = writeWheel(dir, "below.wl4", 4, 4, 4, 3, {{1, 2, 3, 4}});
+    const std::string below = writeWheel(dir, "below.wl4", 5, 3, 4, 3, {{1, 2, 3, 4}});
     r = cli(dir, {"wheel", "check", below, "--add-all", same});
     EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(r.out, invalidFrom("1-2-3"));
+    EXPECT_EQ(r.out, invalidFrom("1-2-5"));
     EXPECT_FALSE(std::ifstream(same).good());
 }
 
+// A wheel whose terms cannot be kept opens and is not checked (exit 4); a file whose record
+// no wheel can have is not opened (exit 1).
 TEST(WheelCheck, WheelsThatCannotBeChecked) {
     TempDir dir;
     struct Case {
         int n, g, per, i;
-        std::string out;
+        int status;
+        std::string out;  // with status 1: the message after the path
     };
-    for (const Case& c : {Case{10, 3, 7, 6, "Can't Confirm This Type of Wheel\n"},
-                          Case{10, 3, 11, 6, "Can't Confirm This Type of Wheel\n"},
-                          Case{0, 3, 6, 6,
-                               "This wheel cannot be checked: its numbers to wheel (0) are not "
-                               "from 1 to 100.\n"},
-                          Case{100, 3, 6, -4,
-                               "This wheel cannot be checked: it needs 110 candidate numbers, "
-                               "more than 109.\n"}}) {
+    for (const Case& c : {Case{10, 3, 7, 6, 4, "Can't Confirm This Type of Wheel\n"},
+                          Case{10, 3, 6, 7, 4,
+                               "This wheel cannot be checked: \"if\" (7) is not from the prize "
+                               "guarantee (3) to the numbers per ticket (6).\n"},
+                          Case{3, 3, 4, 4, 4,
+                               "This wheel cannot be checked: the numbers to wheel (3) are fewer "
+                               "than \"if\" (4).\n"},
+                          Case{10, 3, 11, 6, 1, "it says 11 numbers per ticket."},
+                          Case{0, 3, 6, 6, 1, "it says 0 numbers."},
+                          Case{100, 3, 6, -4, 1, "it says a guarantee if -4."}}) {
         const std::string path = writeWheel(dir, "w.wl", c.n, c.g, c.per, c.i, {{1, 2, 3, 4}});
         const CliRun r = cli(dir, {"wheel", "check", path});
-        EXPECT_EQ(r.status, 4) << c.out;
-        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status) << c.out;
+        if (c.status == 1) {
+            EXPECT_EQ(r.out, "");
+            EXPECT_EQ(r.err, path + " is not a wheeling table: " + c.out + "\n");
+        } else {
+            EXPECT_EQ(r.out, c.out);
+        }
     }
 }
 

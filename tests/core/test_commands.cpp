@@ -69,25 +69,28 @@ TEST(CommandEnabling, NumberListRules) {
     EXPECT_TRUE(isCommandEnabled(cmd::kCreateList, state));
 }
 
-TEST(MainRect, DefaultIsCentredWithTruncatedHalves) {
-    EXPECT_EQ(defaultMainRect(Rect{0, 0, 1024, 768}), (Rect{211, 146, 813, 622}));
-    // Odd sizes: 1023 / 2 = 511, 767 / 2 = 383.
-    EXPECT_EQ(defaultMainRect(Rect{0, 0, 1023, 767}), (Rect{210, 145, 812, 621}));
+TEST(MainRect, DefaultTakesThreeQuartersCentred) {
+    EXPECT_EQ(defaultMainRect(Rect{0, 0, 1280, 1024}), (Rect{160, 128, 1120, 896}));
+    // Odd sizes: 1023 x 3 / 4 = 767, (1023 - 767) / 2 = 128.
+    EXPECT_EQ(defaultMainRect(Rect{0, 0, 1023, 767}), (Rect{128, 96, 895, 671}));
     // An available area that does not start at the origin (a panel on top).
-    EXPECT_EQ(defaultMainRect(Rect{0, 32, 1024, 768}), (Rect{211, 162, 813, 638}));
+    EXPECT_EQ(defaultMainRect(Rect{0, 32, 1024, 800}), (Rect{128, 128, 896, 704}));
+    // A small screen keeps the frame at 602 x 476, as far as the screen allows.
+    EXPECT_EQ(defaultMainRect(Rect{0, 0, 700, 500}), (Rect{49, 12, 651, 488}));
+    EXPECT_EQ(defaultMainRect(Rect{0, 0, 500, 400}), (Rect{0, 0, 500, 400}));
 }
 
 TEST(MainRect, ReadRectangleIsUsedUnlessMissingOrEmpty) {
     const Rect desktop{0, 0, 1024, 768};
     Settings s;
     s.mainRect = Rect{10, 20, 500, 400};
-    EXPECT_EQ(initialMainRect(s, desktop), (Rect{211, 146, 813, 622}));  // not read
+    EXPECT_EQ(initialMainRect(s, desktop), defaultMainRect(desktop));  // not read
     s.mainRectRead = true;
     EXPECT_EQ(initialMainRect(s, desktop), (Rect{10, 20, 500, 400}));
     s.mainRect = Rect{500, 20, 10, 400};  // inverted
-    EXPECT_EQ(initialMainRect(s, desktop), (Rect{211, 146, 813, 622}));
+    EXPECT_EQ(initialMainRect(s, desktop), defaultMainRect(desktop));
     s.mainRect = Rect{10, 20, 500, 20};  // no height
-    EXPECT_EQ(initialMainRect(s, desktop), (Rect{211, 146, 813, 622}));
+    EXPECT_EQ(initialMainRect(s, desktop), defaultMainRect(desktop));
 }
 
 TEST(Wallpaper, OrientationCommandsAndLayout) {

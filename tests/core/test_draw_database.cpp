@@ -195,6 +195,53 @@ TEST(DrawDatabase, TruncatedFilesGiveDefinedPartialResults) {
     }
 }
 
+// A header no database can have is refused, naming the value; a file cut inside the header
+// is judged only on the fields it holds.
+TEST(DrawDatabase, ImpossibleHeadersAreRefusedOnOpen) {
+    struct Case {
+        int lotto, ticket;
+        std::size_t keep;    // bytes of the file kept
+        const char* reason;  // empty: opens
+    } cases[] = {
+        {49, 6, 57, ""},
+        {100, 10, 57, ""},
+        {35269, 24413, 57, "it says 24413 numbers on a ticket"},
+        {49, 0, 57, "it says 0 numbers on a ticket"},
+        {49, 11, 57, "it says 11 numbers on a ticket"},
+        {101, 6, 57, "it says 101 numbers in lotto"},
+        {0, 6, 57, "it says 0 numbers in lotto"},
+        {49, 24413, 37, ""},  // ends before the numbers on a ticket
+        {0, 0, 20, ""},
+    };
+    TempDir dir;
+    const std::string path = dir.file("db.dat");
+    for (const Case& c : cases) {
+        Bytes file = head("Lotto", c.lotto, c.ticket, 0);
+        file.resize(c.keep);
+        ASSERT_TRUE(writeFileAtomic(path, file).ok());
+        DrawDatabase db;
+        db.insert(draw(1, 1, 2004, {1, 2, 3}));
+        const IoResult r = db.load(path);
+        if (*c.reason == 0) {
+            EXPECT_TRUE(r.ok()) << c.lotto << " " << c.ticket << " " << c.keep;
+            continue;
+        }
+        EXPECT_EQ(r.status, IoStatus::Damaged);
+        EXPECT_EQ(r.message, path + " is not a draw database: " + c.reason + ".");
+        EXPECT_EQ(db.entryCount(), 0u);
+    }
+}
+
+TEST(DrawDatabase, ChangedStatisticsOptionsMarkItModified) {
+    DrawDatabase db;
+    StatisticsSettings same = db.statistics();
+    db.setStatistics(same);
+    EXPECT_FALSE(db.isModified());
+    same.coldPickMode = 1;
+    db.setStatistics(same);
+    EXPECT_TRUE(db.isModified());
+}
+
 TEST(DrawDatabase, UpdateLinkIsClippedLatin1Text) {
     Bytes file = head("x", 49, 6, 0);
     file.push_back(0xE9);

@@ -38,21 +38,26 @@ TEST(EntryChoice, StartsClearUpToTheNumbersInTheLottoAndDimmedAbove) {
     EXPECT_FALSE(c.click(101));
 }
 
-TEST(EntryChoice, AFullChoiceDimsTheRestAndADeselectedNumberTakesTwoClicks) {
+// A full choice dims the rest; giving one number up opens every number of the game again,
+// so a click or "Random" completes the draw.
+TEST(EntryChoice, AFullChoiceDimsTheRestAndADeselectedNumberOpensThemAgain) {
     EntryChoice c = chooseAll({5, 17, 3, 44, 29, 11});
     EXPECT_EQ(boxesIn(c, EntryBox::Chosen), (std::vector<int>{3, 5, 11, 17, 29, 44}));
     EXPECT_TRUE(boxesIn(c, EntryBox::Clear).empty());
     EXPECT_FALSE(c.click(20));  // dimmed while full: nothing
 
     EXPECT_TRUE(c.click(17));
-    EXPECT_EQ(c.box(17), EntryBox::Dimmed);
     EXPECT_EQ(c.chosen(), (std::vector<int>{5, 3, 44, 29, 11}));
-    EXPECT_TRUE(boxesIn(c, EntryBox::Clear).empty());  // the others stay dimmed
-
-    EXPECT_TRUE(c.click(17));
+    EXPECT_EQ(boxesIn(c, EntryBox::Clear).size(), 44u);
     EXPECT_EQ(c.box(17), EntryBox::Clear);
-    EXPECT_TRUE(c.click(17));
-    EXPECT_EQ(c.chosen(), (std::vector<int>{5, 3, 44, 29, 11, 17}));
+    EXPECT_EQ(c.box(50), EntryBox::Dimmed);
+    std::mt19937 random(5);
+    EXPECT_EQ(c.randomPick(random), 1);
+    EXPECT_TRUE(c.isFull());
+
+    EXPECT_TRUE(c.click(c.chosen().back()));
+    EXPECT_TRUE(c.click(20));
+    EXPECT_EQ(c.chosen(), (std::vector<int>{5, 3, 44, 29, 11, 20}));
 }
 
 TEST(EntryChoice, AClearBoxCannotBeChosenWhileTheChoiceIsFull) {
@@ -106,12 +111,10 @@ TEST(EntryChoice, RandomFillsOnlyTheFreePlacesWithDistinctNumbersOfTheGame) {
 TEST(EntryChoice, RandomTakesEveryFreeNumberWhenThereAreTooFewAndStops) {
     std::mt19937 random(1);
     EntryChoice c(6, 4);
-    c.click(2);
-    c.click(2);  // deselected: dimmed, so not free
-    EXPECT_EQ(c.randomPick(random), 3);
+    EXPECT_EQ(c.randomPick(random), 4);
     std::vector<int> chosen = c.chosen();
     std::sort(chosen.begin(), chosen.end());
-    EXPECT_EQ(chosen, (std::vector<int>{1, 3, 4}));
+    EXPECT_EQ(chosen, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(c.randomPick(random), 0);
 }
 

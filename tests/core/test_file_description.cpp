@@ -20,6 +20,12 @@ TEST(FileDescription, DatabaseHeader) {
 
     // Cut inside the header: the missing fields read as zero.
     Bytes cut(db.begin(), db.begin() + 37);
+    Bytes junk;
+    putText(junk, "\x93Q", 35);
+    put16(junk, 35269);
+    put16(junk, 24413);
+    EXPECT_EQ(describeFileBytes(junk, DescribedKind::Database),
+              "This is not a draw database:\nit says 24413 numbers on a ticket.");
     EXPECT_EQ(describeFileBytes(cut, DescribedKind::Database),
               "Pick 6\n0 Entries, 0 Numbers on a Ticket, 49 Numbers in Lotto");
     // Latin-1 text is shown as the characters it stands for.
@@ -73,14 +79,15 @@ TEST(FileDescription, TicketFilesOfBothLayoutsAndKinds) {
 }
 
 TEST(FileDescription, WheelingTables) {
-    Bytes w = wheelRecord("Pick 5 cover", 12, -1, 3, 5, 4);
+    Bytes w = wheelRecord("Pick 5 cover", 12, 1, 3, 5, 4);
+    w.resize(w.size() + 10);
     EXPECT_EQ(describeFileBytes(w, DescribedKind::WheelingTable),
-              "Pick 5 cover\n12 Numbers, -1 Tickets, Guarantees 3 of 5 if 4");
-    // A record whose row width is out of range is still described as stored.
+              "Pick 5 cover\n12 Numbers, 1 Tickets, Guarantees 3 of 5 if 4");
+    // A file that cannot be a wheeling table says so.
     EXPECT_EQ(describeFileBytes(wheelRecord("W", 1, 2, 3, 11, 5), DescribedKind::WheelingTable),
-              "W\n1 Numbers, 2 Tickets, Guarantees 3 of 11 if 5");
+              "This is not a wheeling table:\nit says 11 numbers per ticket.");
     EXPECT_EQ(describeFileBytes(Bytes{'A', 'b'}, DescribedKind::WheelingTable),
-              "Ab\n0 Numbers, 0 Tickets, Guarantees 0 of 0 if 0");
+              "This is not a wheeling table:\nit has only 2 bytes.");
 }
 
 TEST(FileDescription, KindByPatternAndExtensionAndFiles) {

@@ -76,15 +76,45 @@ TEST(ModifyEntries, UpdateStoresTheFieldsButNotTheDate) {
     m.select(1);
     m.select(9);  // past the end: ignored
     EXPECT_EQ(m.selected(), 1u);
-    // Repeats and numbers above the game's 49 are taken as they are; 0 frees a place; 101 and
-    // a negative value leave their places alone.
-    ASSERT_TRUE(m.update({9, 9, 60, 0, 101, -1, 0, 0, 0, 0, 100, 0, 0}));
+    // Numbers above the game's 49 are taken and widen the game; 0 frees a place; 101 and a
+    // negative value leave their places alone.
+    ASSERT_TRUE(m.update({9, 8, 60, 0, 101, -1, 0, 0, 0, 0, 100, 0, 0}));
+    EXPECT_EQ(m.header().numbersInLotto, 100);
     const qv::TicketType& e = m.entries()[1];
-    EXPECT_EQ(e.numbers, (std::array<std::int16_t, 10>{9, 9, 60, 0, 15, 16}));
+    EXPECT_EQ(e.numbers, (std::array<std::int16_t, 10>{9, 8, 60, 0, 15, 16}));
     EXPECT_EQ(e.bonus, (std::array<std::int16_t, 3>{100, 0, 0}));
     EXPECT_EQ(e.date(), (qv::Date{3, 2, 2024}));
     EXPECT_EQ(m.lines()[1], "3-2-2024");
     EXPECT_TRUE(m.isChanged());
+}
+
+// A number twice, or more numbers than the game's six, is refused and changes nothing; a
+// number after the list's end (the first 0) does not count, and a bonus number may equal a
+// main number.
+TEST(ModifyEntries, UpdateRefusesRepeatsAndTooManyNumbers) {
+    struct Case {
+        ModifyEntries::Values values;
+        const char* message;  // empty: taken
+    } cases[] = {
+        {{3, 3, 19, 27, 35, 44, 0, 0, 0, 0, 0, 0, 0},
+         "The number 3 stands twice in the entry 3-5-2024."},
+        {{3, 19, 27, 35, 44, 49, 0, 0, 0, 0, 8, 8, 0},
+         "The number 8 stands twice in the entry 3-5-2024."},
+        {{3, 19, 27, 35, 44, 49, 9, 0, 0, 0, 0, 0, 0},
+         "There are 7 numbers in the entry 3-5-2024, more than the 6 numbers on a ticket."},
+        {{3, 19, 27, 35, 44, 49, 0, 3, 0, 0, 0, 0, 0}, ""},
+        {{3, 19, 27, 35, 44, 49, 0, 0, 0, 0, 3, 0, 0}, ""},
+    };
+    for (const Case& c : cases) {
+        ModifyEntries m = fourEntries();
+        const auto problem = m.problemWith(c.values);
+        EXPECT_EQ(m.update(c.values), *c.message == 0);
+        if (*c.message == 0) continue;
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_EQ(qv::numberProblemText(*problem, m.selectedName()), c.message);
+        EXPECT_EQ(m.entries(), fourEntries().entries());
+        EXPECT_FALSE(m.isChanged());
+    }
 }
 
 TEST(ModifyEntries, UpdateFromTheFieldsTexts) {

@@ -13,7 +13,7 @@ using test::ticket;
 TEST(ManualTicketEntry, TwoTicketsOfSixComeOutSorted) {
     TicketFile file = newManualTicketFile();
     ManualTicketEntry entry(file);
-    EXPECT_EQ(entry.caption(), "");  // the dialog's title stands until the first change
+    EXPECT_EQ(entry.caption(), "Choose 6 More Numbers");  // from the moment the grid opens
     for (int n : {30, 4, 17, 9, 44, 2}) entry.click(n);
     EXPECT_EQ(entry.caption(), "Select Add Ticket Button");
     ASSERT_TRUE(entry.addTicket());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -312,6 +313,50 @@ TEST(WheelFile, LayoutRoundTripAndDamagedRecords) {
     EXPECT_FALSE(loadWheelFile(dir.file("none.wl6"), loaded).ok());
     EXPECT_TRUE(loaded.rows.empty());
     EXPECT_EQ(loaded.ticketCount, 0);
+}
+
+// A record no wheeling table can have is refused on open, naming the value; each value is
+// judged on its own, so terms that cannot be guaranteed together still open.
+TEST(TicketFile, WheelFilesWithImpossibleRecordsAreRefused) {
+    struct Case {
+        int n, tickets, g, per, i;
+        std::size_t rowsHeld;
+        const char* reason;  // empty: opens
+    } cases[] = {
+        {10, 2, 3, 6, 4, 2, ""},
+        {10, 2, 3, 6, 7, 3, ""},  // more rows than the count: the rest is ignored
+        {-15017, 2, 3, 6, 4, 2, "it says -15017 numbers"},
+        {101, 2, 3, 6, 4, 2, "it says 101 numbers"},
+        {10, 2, 3, 11, 4, 2, "it says 11 numbers per ticket"},
+        {10, 2, 3, 0, 4, 2, "it says 0 numbers per ticket"},
+        {10, 2, 11, 6, 4, 2, "it says a guarantee of 11"},
+        {10, 2, 3, 6, -1, 2, "it says a guarantee if -1"},
+        {10, 20, 3, 6, 4, 19, "it says 20 tickets but holds 19"},
+        {10, -5, 3, 6, 4, 0, "it says -5 tickets but holds 0"},
+    };
+    TempDir dir;
+    const std::string path = dir.file("w.wl6");
+    for (const Case& c : cases) {
+        Bytes b;
+        putWheelRecord(b, "W", c.n, c.tickets, c.g, c.per, c.i);
+        b.resize(b.size() + c.rowsHeld * 2 * std::size_t(std::max(c.per, 0)), 1);
+        ASSERT_TRUE(writeFileAtomic(path, b).ok());
+        WheelInfo w;
+        const IoResult r = loadWheelFile(path, w);
+        if (*c.reason == 0) {
+            EXPECT_TRUE(r.ok()) << r.message;
+            EXPECT_EQ(w.rows.size(), std::size_t(c.tickets));
+            continue;
+        }
+        EXPECT_EQ(r.status, IoStatus::Damaged);
+        EXPECT_EQ(r.message, path + " is not a wheeling table: " + c.reason + ".");
+        EXPECT_TRUE(w.rows.empty());
+        EXPECT_EQ(w.ticketCount, 0);
+    }
+    ASSERT_TRUE(writeFileAtomic(path, Bytes(10, 0xA5)).ok());
+    WheelInfo w;
+    EXPECT_EQ(loadWheelFile(path, w).message,
+              path + " is not a wheeling table: it has only 10 bytes.");
 }
 
 TEST(TicketFile, ApplyingAWheelBlanksPositionsOutsideTheTable) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/records/number_rules.h"
 #include "core/util/file_io.h"
 #include "core/util/text.h"
 
@@ -80,11 +81,32 @@ void DrawDatabase::clear() {
     modified_ = false;
 }
 
+std::optional<std::string> impossibleDatabaseHeader(const Bytes& data) {
+    constexpr std::size_t kLottoEnd = DataHeader::kDescriptionBytes + 2;
+    constexpr std::size_t kTicketEnd = kLottoEnd + 2;
+    ByteReader r(data);
+    const DataHeader h = DataHeader::read(r);
+    if (data.size() >= kTicketEnd &&
+        (h.numbersOnTicket < 1 || h.numbersOnTicket > kMaxNumbersOnTicket))
+        return "it says " + std::to_string(h.numbersOnTicket) + " numbers on a ticket";
+    if (data.size() >= kLottoEnd && !isLottoNumber(h.numbersInLotto))
+        return "it says " + std::to_string(h.numbersInLotto) + " numbers in lotto";
+    return std::nullopt;
+}
+
+std::string notADatabaseMessage(const std::string& path, const std::string& reason) {
+    return path + " is not a draw database: " + reason + ".";
+}
+
 IoResult DrawDatabase::load(const std::string& path, const StatisticsSettings& current) {
     auto data = readWholeFile(path, kMaxUsefulFileBytes);
     if (!data) {
         clear();
         return IoResult::failure(IoStatus::CannotOpen, "Cannot open the database " + path + ".");
+    }
+    if (auto reason = impossibleDatabaseHeader(*data)) {
+        clear();
+        return IoResult::failure(IoStatus::Damaged, notADatabaseMessage(path, *reason));
     }
     loadFromBytes(*data, current);
     fileName_ = path;
@@ -209,13 +231,7 @@ std::optional<std::size_t> DrawDatabase::insert(const TicketType& entry) {
     header_.entryCount = static_cast<std::uint16_t>(entries_.size());
     modified_ = true;
 
-    // A number above the game's range widens it, but never past what per-number tables hold.
-    auto raise = [&](std::int16_t n) {
-        if (n > int(header_.numbersInLotto) && isLottoNumber(n))
-            header_.numbersInLotto = static_cast<std::uint16_t>(n);
-    };
-    for (int k = 0; k < entry.numberCount(); ++k) raise(entry.numbers[k]);
-    for (int k = 0; k < entry.bonusCount(); ++k) raise(entry.bonus[k]);
+    raiseNumbersInLotto(header_, entry);
     return place;
 }
 
@@ -262,6 +278,12 @@ const TicketType& DrawDatabase::entry(std::size_t i) const {
 std::optional<TicketType> DrawDatabase::newestEntry() const {
     if (entries_.empty()) return std::nullopt;
     return entries_.front();
+}
+
+void DrawDatabase::setStatistics(const StatisticsSettings& statistics) {
+    if (statistics == statistics_) return;
+    statistics_ = statistics;
+    modified_ = true;
 }
 
 void DrawDatabase::setUpdateLink(const std::string& link) {

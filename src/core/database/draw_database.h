@@ -32,7 +32,8 @@ public:
         kMaxLinkChars;
 
     // Reads the file; on failure the database is left empty. On success the file name
-    // becomes `path` and the statistics options are the block stored in the file.
+    // becomes `path` and the statistics options are the block stored in the file. A header
+    // that no database can have is refused as damaged, with a message naming the value.
     IoResult load(const std::string& path, const StatisticsSettings& current = {});
     // Decodes a file's bytes. Damaged or short data gives a defined partial result: fields the
     // data does not reach are zero, except the statistics block, whose unread bytes keep the
@@ -46,10 +47,10 @@ public:
     // As save, to `path`, which becomes the file name on success.
     IoResult saveAs(const std::string& path);
 
-    // The statistics options stored with the database. Changing them does not mark the
-    // database modified: they are written with it the next time it is saved.
+    // The statistics options stored with the database. A change marks the database
+    // modified, so closing it asks before the options are lost.
     const StatisticsSettings& statistics() const { return statistics_; }
-    void setStatistics(const StatisticsSettings& statistics) { statistics_ = statistics; }
+    void setStatistics(const StatisticsSettings& statistics);
 
     // Places the draw by date (after existing draws of the same date) and returns its index;
     // nullopt, with nothing changed, when the database is full.
@@ -96,6 +97,13 @@ private:
     std::string link_;
     bool modified_ = false;
 };
+
+// Why a file's leading bytes cannot be a draw database's header ("it says 24413 numbers on
+// a ticket"), or nullopt. Only the fields the bytes reach are judged, so a file cut short
+// inside its header is not refused for that.
+std::optional<std::string> impossibleDatabaseHeader(const Bytes& data);
+// "<path> is not a draw database: <reason>."
+std::string notADatabaseMessage(const std::string& path, const std::string& reason);
 
 // The bytes of a new, empty database: the header with its description clipped and a count
 // of 0, the statistics options as given, then the link.

@@ -65,7 +65,9 @@ bool EntryChoice::click(int n) {
             const bool wasFull = isFull();
             remove(n);
             boxOf(n) = EntryBox::Dimmed;
-            if (rules_ == Rules::Bonus && wasFull) {
+            // Winning numbers: every number of the game not chosen is open again, so one
+            // click (or "Random") completes the draw.
+            if (rules_ == Rules::Winners || wasFull) {
                 for (int i = 1; i <= lotto_; ++i)
                     if (boxOf(i) == EntryBox::Dimmed) boxOf(i) = EntryBox::Clear;
             }

@@ -17,15 +17,16 @@ namespace qv {
 struct TicketFile;
 
 // A number box: free to choose, chosen, or dimmed (above the numbers in the lotto, shut out
-// by a full choice, or just deselected). Only the rules change a box; a dimmed box takes one
-// click to become clear and another to be chosen.
+// by a full choice, or just deselected from the bonus numbers). Only the rules change a box;
+// a dimmed box takes one click to become clear and another to be chosen.
 enum class EntryBox : std::uint8_t { Clear = 0, Chosen = 1, Dimmed = 2 };
 
 class EntryChoice {
 public:
     enum class Rules {
-        // A draw's winning numbers: a deselected number stays dimmed, and so do the numbers
-        // the full choice dimmed; "Random" fills every free place.
+        // A draw's winning numbers: deselecting a number makes every dimmed number up to the
+        // numbers in the lotto clear again, the deselected one too; "Random" fills every free
+        // place.
         Winners,
         // A draw's bonus numbers: deselecting from a full choice makes every dimmed number up
         // to the numbers in the lotto clear again; "Random" adds one number.

@@ -37,20 +37,42 @@ std::optional<ModifyEntries::Values> ModifyEntries::shownValues() const {
     return v;
 }
 
-bool ModifyEntries::update(const Values& values) {
-    if (entries_.empty()) return false;
-    TicketType& e = entries_[selected_];
-    const TicketType before = e;
+namespace {
+
+TicketType updated(TicketType e, const ModifyEntries::Values& values) {
     auto store = [](std::int16_t& place, int v) {
         if (isStorableNumber(v)) place = static_cast<std::int16_t>(v);
     };
-    for (std::size_t i = 0; i < kNumberFields; ++i) store(e.numbers[i], values[i]);
-    for (std::size_t i = 0; i < kBonusFields; ++i) store(e.bonus[i], values[kNumberFields + i]);
-    if (!(e == before)) changed_ = true;
+    for (std::size_t i = 0; i < ModifyEntries::kNumberFields; ++i) store(e.numbers[i], values[i]);
+    for (std::size_t i = 0; i < ModifyEntries::kBonusFields; ++i)
+        store(e.bonus[i], values[ModifyEntries::kNumberFields + i]);
+    return e;
+}
+
+}  // namespace
+
+std::optional<NumberProblem> ModifyEntries::problemWith(const Values& values) const {
+    if (entries_.empty()) return std::nullopt;
+    return drawNumbersProblem(updated(entries_[selected_], values), header_.numbersOnTicket);
+}
+
+bool ModifyEntries::update(const Values& values) {
+    if (entries_.empty() || problemWith(values)) return false;
+    TicketType& e = entries_[selected_];
+    const TicketType after = updated(e, values);
+    if (!(e == after)) changed_ = true;
+    e = after;
+    raiseNumbersInLotto(header_, e);
     return true;
 }
 
-bool ModifyEntries::updateFromTexts(const Texts& texts) {
+std::string ModifyEntries::selectedName() const {
+    if (entries_.empty()) return {};
+    const TicketType& e = entries_[selected_];
+    return "the entry " + formatIntegers("%d-%d-%d", {e.month, e.day, e.year});
+}
+
+ModifyEntries::Values ModifyEntries::valuesFromTexts(const Texts& texts) {
     Values values{};
     for (std::size_t i = 0; i < kFields; ++i) {
         const std::string& t = texts[i];
@@ -61,7 +83,7 @@ bool ModifyEntries::updateFromTexts(const Texts& texts) {
             values[i] = readField(t, kNumberField).value_or(-1);
         }
     }
-    return update(values);
+    return values;
 }
 
 bool ModifyEntries::removeSelected() {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/records/number_rules.h"
 #include "core/records/records.h"
 
 namespace qv {
@@ -43,13 +44,20 @@ public:
     std::optional<Values> shownValues() const;
 
     // "&Update": each value of 0..100 is stored at its place of the selected entry (0 marks
-    // a place not in use); any other value leaves that place as it was. Nothing else is
-    // checked (neither repeats nor the game's numbers in the lotto) and the date stays.
-    // False with no entries.
+    // a place not in use); any other value leaves that place as it was. The date stays. An
+    // entry that would hold a number twice, or more numbers than the header's numbers on a
+    // ticket, is refused and nothing changes; a number above the numbers in lotto is kept and
+    // raises them, as an inserted draw does.
+    // False with no entries or when refused.
     bool update(const Values& values);
-    // The same from the fields' texts: an empty field stores 0; an unreadable one, or one
-    // above 100, leaves its place as it was.
-    bool updateFromTexts(const Texts& texts);
+    // Why update(values) would be refused; nullopt when it would not.
+    std::optional<NumberProblem> problemWith(const Values& values) const;
+    // The fields' texts as values: an empty field stores 0; an unreadable one, or one above
+    // 100, leaves its place as it was.
+    static Values valuesFromTexts(const Texts& texts);
+    bool updateFromTexts(const Texts& texts) { return update(valuesFromTexts(texts)); }
+    // The selected entry's name in messages: "the entry 3-5-2024".
+    std::string selectedName() const;
     // "&Delete": the entries after the selected one move up one place and the count drops
     // by one; the selection stays on the same line, or moves up when the last line went.
     // False with no entries.

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "core/database/draw_database.h"
 #include "core/records/records.h"
 #include "core/tickets/ticket_file.h"
 #include "core/util/file_io.h"
@@ -29,7 +30,9 @@ std::string manualText(long long tickets, long long numbers) {
 }
 
 // The second line is the database window's information line, with the header's count.
-std::string describeDatabase(ByteReader& r) {
+std::string describeDatabase(const Bytes& data, ByteReader& r) {
+    if (auto reason = impossibleDatabaseHeader(data))
+        return "This is not a draw database:\n" + *reason + ".";
     DataHeader h = DataHeader::read(r);
     return h.description + "\n" + informationLine(h, h.entryCount);
 }
@@ -68,17 +71,21 @@ std::string describeFileBytes(const Bytes& data, DescribedKind kind) {
     ByteReader r(data);
     switch (kind) {
         case DescribedKind::Database:
-            return describeDatabase(r);
+            return describeDatabase(data, r);
         case DescribedKind::TicketFile:
             return describeTicketFile(r);
         case DescribedKind::WheelingTable:
             break;
     }
+    if (auto reason = impossibleWheelFile(data))
+        return "This is not a wheeling table:\n" + *reason + ".";
     return describeWheel(WheelInfo::readRecord(r));
 }
 
 std::optional<std::string> describeFile(const std::string& path, DescribedKind kind) {
-    auto data = readWholeFile(path, kHeaderBytes);
+    // A wheeling table is judged by its size too, so it is read whole.
+    auto data = readWholeFile(
+        path, kind == DescribedKind::WheelingTable ? WheelInfo::kMaxFileBytes : kHeaderBytes);
     if (!data) return std::nullopt;
     return describeFileBytes(*data, kind);
 }

@@ -19,8 +19,9 @@ DescribedKind describedKindForPattern(std::string_view pattern);
 // The same choice by a file's extension: ".dat", ".qvt", anything else a wheeling table.
 DescribedKind describedKindForPath(std::string_view path);
 
-// The description of a file's leading bytes. Data shorter than the header is read as if the
-// missing bytes were zero; the text is built regardless.
+// The description of a file's leading bytes (a wheeling table's whole bytes). Data shorter
+// than the header is read as if the missing bytes were zero; a database header or wheeling
+// table that cannot be one is described as not being one, with the reason.
 std::string describeFileBytes(const Bytes& data, DescribedKind kind);
 // nullopt when the file cannot be opened.
 std::optional<std::string> describeFile(const std::string& path, DescribedKind kind);

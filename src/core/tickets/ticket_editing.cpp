@@ -124,7 +124,7 @@ std::string ManualTicketEntry::caption(const ManualEntryTexts& texts) const {
         return n == 1 ? texts.oneTicket
                       : formatIntegers(texts.tickets, {static_cast<long long>(n)});
     }
-    if (!choice_.changed()) return {};
+    // From the moment the grid opens it says how many numbers are left to choose.
     return choiceCaption(choice_, texts.choice);
 }
 
@@ -159,8 +159,9 @@ bool ManualTicketEntry::applyTo(TicketFile& file) const {
 
 // --- "Modify Tickets" ------------------------------------------------------------------------
 
-ModifyTicketsModel::ModifyTicketsModel(std::vector<TicketType> tickets, std::vector<int> labels)
-    : tickets_(std::move(tickets)), labels_(std::move(labels)) {
+ModifyTicketsModel::ModifyTicketsModel(std::vector<TicketType> tickets, std::vector<int> labels,
+                                       int numbersInLotto)
+    : tickets_(std::move(tickets)), labels_(std::move(labels)), numbersInLotto_(numbersInLotto) {
     // Every ticket has a label to show, whatever the caller passed.
     labels_.resize(tickets_.size(), 0);
     for (std::size_t k = 0; k < labels_.size(); ++k)
@@ -195,22 +196,44 @@ std::optional<int> ModifyTicketsModel::parseField(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::vector<int> ModifyTicketsModel::update(const std::array<std::string, kFields>& fields) {
-    std::vector<int> refused;
-    if (tickets_.empty()) return refused;
-    TicketType& t = tickets_[current_];
-    for (int k = 0; k < kFields; ++k) {
-        const std::optional<int> value = parseField(fields[k]);
+namespace {
+
+// The ticket with the fields read in, and the fields refused for their value.
+TicketType readFields(TicketType t,
+                      const std::array<std::string, ModifyTicketsModel::kFields>& fields,
+                      std::vector<int>* refused) {
+    for (int k = 0; k < ModifyTicketsModel::kFields; ++k) {
+        const std::optional<int> value = ModifyTicketsModel::parseField(fields[k]);
         if (!value) continue;
         if (!isStorableNumber(*value)) {
-            refused.push_back(k);
+            if (refused) refused->push_back(k);
             continue;
         }
         std::int16_t& slot =
             k < kMaxNumbersOnTicket ? t.numbers[k] : t.bonus[k - kMaxNumbersOnTicket];
         slot = static_cast<std::int16_t>(*value);
     }
+    return t;
+}
+
+}  // namespace
+
+std::optional<NumberProblem> ModifyTicketsModel::problemWith(
+    const std::array<std::string, kFields>& fields) const {
+    if (tickets_.empty()) return std::nullopt;
+    return ticketNumbersProblem(readFields(tickets_[current_], fields, nullptr), numbersInLotto_);
+}
+
+std::vector<int> ModifyTicketsModel::update(const std::array<std::string, kFields>& fields) {
+    std::vector<int> refused;
+    if (tickets_.empty() || problemWith(fields)) return refused;
+    tickets_[current_] = readFields(tickets_[current_], fields, &refused);
     return refused;
+}
+
+std::string ModifyTicketsModel::currentName() const {
+    if (tickets_.empty()) return {};
+    return "ticket " + std::to_string(labels_[current_]);
 }
 
 bool ModifyTicketsModel::deleteCurrent() {

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/records/number_rules.h"
 #include "core/records/records.h"
 #include "core/tickets/number_choice.h"
 #include "core/tickets/ticket_file.h"
@@ -68,8 +69,8 @@ public:
     // "&Add Ticket": false when the quota is not full yet (only the caption follows).
     bool addTicket();
 
-    // The caption once the choice has changed; right after a ticket was added, the count of
-    // tickets until the choice changes again. Empty while the dialog's title stands.
+    // How many numbers are left to choose; right after a ticket was added, the count of
+    // tickets until the choice changes again.
     std::string caption(const ManualEntryTexts& texts = {}) const;
     // The picks. `next` continues from where the previous press of the same kind stopped.
     NumberChoice::Picked pickHot(const PickList& list, bool next);
@@ -101,7 +102,9 @@ class ModifyTicketsModel {
 public:
     static constexpr int kFields = kMaxNumbersOnTicket + kMaxBonusNumbers;
 
-    ModifyTicketsModel(std::vector<TicketType> tickets, std::vector<int> labels);
+    // `numbersInLotto` is the file's: no main number may be above it.
+    ModifyTicketsModel(std::vector<TicketType> tickets, std::vector<int> labels,
+                       int numbersInLotto = kMaxLottoNumber);
 
     std::size_t count() const { return tickets_.size(); }
     std::size_t current() const { return current_; }
@@ -113,8 +116,13 @@ public:
     std::array<std::string, kFields> fieldTexts() const;
     // Reads the fields into the current ticket. A field that holds no number leaves its slot as
     // it was; so does a number above 100 or below 0, which no per-number table could hold.
-    // Returns the fields refused for their value (not those without a number).
+    // Returns the fields refused for their value (not those without a number). A ticket that
+    // would hold a number twice, or a main number above the file's numbers in lotto, is
+    // refused whole: nothing changes (problemWith says why).
     std::vector<int> update(const std::array<std::string, kFields>& fields);
+    std::optional<NumberProblem> problemWith(const std::array<std::string, kFields>& fields) const;
+    // The current ticket's name in messages: "ticket 3" by its label.
+    std::string currentName() const;
     // Removes the current ticket; the one after it (or before it, when it was the last)
     // becomes current. False without tickets.
     bool deleteCurrent();
@@ -127,6 +135,7 @@ private:
     std::vector<TicketType> tickets_;
     std::vector<int> labels_;
     std::size_t current_ = 0;
+    int numbersInLotto_ = kMaxLottoNumber;
 };
 
 // --- Bonus numbers ----------------------------------------------------------------------------

@@ -5,9 +5,12 @@
 namespace qv {
 
 Rect defaultMainRect(const Rect& desktop) {
-    const int cx = desktop.left + desktop.width() / 2;
-    const int cy = desktop.top + desktop.height() / 2;
-    return Rect{cx - 301, cy - 238, cx + 301, cy + 238};
+    // Three quarters of the area each way, never below 602 x 476 nor above the area itself.
+    const int w = std::min(std::max(desktop.width() * 3 / 4, 602), std::max(desktop.width(), 0));
+    const int h = std::min(std::max(desktop.height() * 3 / 4, 476), std::max(desktop.height(), 0));
+    const int left = desktop.left + (desktop.width() - w) / 2;
+    const int top = desktop.top + (desktop.height() - h) / 2;
+    return Rect{left, top, left + w, top + h};
 }
 
 Rect initialMainRect(const Settings& settings, const Rect& desktop) {

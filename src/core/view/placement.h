@@ -7,7 +7,8 @@
 
 namespace qv {
 
-// 602 x 476 centred on the desktop rectangle, halves truncated.
+// About three quarters of the desktop rectangle each way (at least 602 x 476 when the
+// desktop has room), centred, halves truncated.
 Rect defaultMainRect(const Rect& desktop);
 // The rectangle the frame is placed at: the one read from the settings, or the default when
 // none was read or the one read is empty or inverted.

@@ -410,6 +410,7 @@ GuaranteeCheckable guaranteeCheckable(const GuaranteeTerms& terms) {
     if (terms.numbersToWheel < 1 || terms.numbersToWheel > kMaxLottoNumber)
         return GuaranteeCheckable::NoNumbers;
     if (terms.candidateCount() > kMaxCandidateNumbers) return GuaranteeCheckable::TooManyCandidates;
+    if (!impossibleTermsReason(terms).empty()) return GuaranteeCheckable::ImpossibleTerms;
     return GuaranteeCheckable::Yes;
 }
 
@@ -443,6 +444,20 @@ GuaranteeVerdict guaranteeVerdict(const GuaranteeResult& result) {
     return GuaranteeVerdict::Valid;
 }
 
+std::string impossibleTermsReason(const GuaranteeTerms& terms) {
+    const auto value = [](int v) { return " (" + std::to_string(v) + ")"; };
+    const std::string g = "the prize guarantee" + value(terms.guarantee);
+    const std::string i = "\"if\"" + value(terms.guaranteeIf);
+    if (terms.guarantee < 1 || terms.guarantee > terms.guaranteeIf)
+        return g + " is not from 1 to " + i;
+    if (terms.guaranteeIf > terms.numbersPerTicket)
+        return i + " is not from " + g + " to the numbers per ticket" +
+               value(terms.numbersPerTicket);
+    if (terms.numbersToWheel < terms.guaranteeIf)
+        return "the numbers to wheel" + value(terms.numbersToWheel) + " are fewer than " + i;
+    return {};
+}
+
 std::string notCheckableText(const GuaranteeTerms& terms) {
     switch (guaranteeCheckable(terms)) {
         case GuaranteeCheckable::Yes:
@@ -457,6 +472,8 @@ std::string notCheckableText(const GuaranteeTerms& terms) {
             return "This wheel cannot be checked: it needs " +
                    std::to_string(terms.candidateCount()) + " candidate numbers, more than " +
                    std::to_string(kMaxCandidateNumbers) + ".";
+        case GuaranteeCheckable::ImpossibleTerms:
+            return "This wheel cannot be checked: " + impossibleTermsReason(terms) + ".";
     }
     return {};
 }

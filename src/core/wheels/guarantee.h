@@ -42,6 +42,7 @@ enum class GuaranteeCheckable {
     WrongTicketSize,    // P outside 4..6: "Can't Confirm This Type of Wheel"
     NoNumbers,          // N outside 1..100
     TooManyCandidates,  // M above kMaxCandidateNumbers
+    ImpossibleTerms,    // no wheel can promise G if I with tickets of P out of N
 };
 GuaranteeCheckable guaranteeCheckable(const GuaranteeTerms& terms);
 
@@ -105,6 +106,11 @@ std::vector<std::string> guaranteeReportLines(const GuaranteeResult& result,
 // The wheel could take no more rows: "A wheel holds at most 32767 tickets: the combination
 // <D> could not be added."
 std::string fullWheelText(const GuaranteeResult& result, const GuaranteeTerms& terms);
+
+// Why no wheel can keep these terms, naming the field ("the prize guarantee (7) is not from
+// 1 to \"if\" (6)"), or empty when it can: G runs from 1 to I, I from G to P, and N is at
+// least I.
+std::string impossibleTermsReason(const GuaranteeTerms& terms);
 
 // The reason a wheel cannot be checked, as shown to the user; empty when it can.
 std::string notCheckableText(const GuaranteeTerms& terms);

@@ -10,10 +10,6 @@ namespace qv {
 
 namespace {
 
-// The largest wheeling-table file whose every byte is used.
-constexpr std::size_t kMaxWheelFileBytes =
-    WheelInfo::kSize + WheelInfo::kMaxRows * kMaxNumbersOnTicket * 2;
-
 void makeEmpty(WheelInfo& wheel) {
     wheel.numbersPerTicket = 0;
     wheel.ticketCount = 0;
@@ -68,9 +64,33 @@ WheelInfo wheelFromBytes(const Bytes& data) {
     return wheel;
 }
 
+std::optional<std::string> impossibleWheelFile(const Bytes& data) {
+    if (data.size() < WheelInfo::kSize)
+        return "it has only " + std::to_string(data.size()) + " bytes";
+    ByteReader r(data);
+    const WheelInfo w = WheelInfo::readRecord(r);
+    const auto says = [](int value, const char* what) {
+        return "it says " + std::to_string(value) + what;
+    };
+    if (!isLottoNumber(w.numbersToWheel)) return says(w.numbersToWheel, " numbers");
+    if (w.numbersPerTicket < 1 || w.numbersPerTicket > kMaxNumbersOnTicket)
+        return says(w.numbersPerTicket, " numbers per ticket");
+    if (w.guarantee < 0 || w.guarantee > kMaxNumbersOnTicket)
+        return "it says a guarantee of " + std::to_string(w.guarantee);
+    if (w.guaranteeIf < 0 || w.guaranteeIf > kMaxNumbersOnTicket)
+        return "it says a guarantee if " + std::to_string(w.guaranteeIf);
+    const std::size_t rowBytes = 2 * static_cast<std::size_t>(w.numbersPerTicket);
+    const std::size_t rowsHeld = (data.size() - WheelInfo::kSize) / rowBytes;
+    if (w.ticketCount < 0 || static_cast<std::size_t>(w.ticketCount) > rowsHeld)
+        return says(w.ticketCount, " tickets") + " but holds " + std::to_string(rowsHeld);
+    return std::nullopt;
+}
+
 IoResult loadWheelFile(const std::string& path, WheelInfo& wheel) {
-    auto data = readWholeFile(path, kMaxWheelFileBytes);
-    if (data) {
+    auto data = readWholeFile(path, WheelInfo::kMaxFileBytes);
+    std::optional<std::string> impossible;
+    if (data) impossible = impossibleWheelFile(*data);
+    if (data && !impossible) {
         wheel = wheelFromBytes(*data);
     } else {
         wheel = WheelInfo{};
@@ -79,6 +99,9 @@ IoResult loadWheelFile(const std::string& path, WheelInfo& wheel) {
     wheel.path = path;
     if (!data)
         return IoResult::failure(IoStatus::CannotOpen, "Cannot open the wheel " + path + ".");
+    if (impossible)
+        return IoResult::failure(IoStatus::Damaged,
+                                 path + " is not a wheeling table: " + *impossible + ".");
     return IoResult::success();
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct WheelInfo {
     static constexpr std::size_t kMaxDescriptionChars = kDescriptionBytes - 1;
     // The row count is a signed 16-bit field.
     static constexpr std::size_t kMaxRows = 32767;
+    // The largest wheeling-table file whose every byte is used.
+    static constexpr std::size_t kMaxFileBytes = kSize + kMaxRows * kMaxNumbersOnTicket * 2;
 
     std::string description;  // UTF-8 in memory, Latin-1 in the file
     std::int16_t numbersToWheel = 0;
@@ -50,8 +53,11 @@ struct WheelInfo {
 // positions. A record with numbersPerTicket outside 1..10 or a negative ticketCount gives an
 // empty wheel (no rows, both counts 0); positions a short file does not reach are 0.
 WheelInfo wheelFromBytes(const Bytes& data);
-// Reads a wheeling-table file and sets its path. A file that cannot be opened reads as an
-// empty wheel (with the path set) and the result says why.
+// Why a wheeling-table file cannot be one ("it says -15017 numbers"), or nullopt: a record
+// value no wheel can have, each taken on its own, or more rows than the file holds.
+std::optional<std::string> impossibleWheelFile(const Bytes& data);
+// Reads a wheeling-table file and sets its path. A file that cannot be opened, or that is
+// not a wheeling table, reads as an empty wheel (with the path set) and the result says why.
 IoResult loadWheelFile(const std::string& path, WheelInfo& wheel);
 
 // The exact bytes of a wheeling-table file: the record (its ticketCount = rows.size()), then

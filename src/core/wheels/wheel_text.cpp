@@ -15,7 +15,7 @@ bool isDigit(char c) {
 }
 
 bool isSeparator(char c) {
-    return c == ' ' || c == ',' || c == '-';
+    return c == ' ' || c == '\t' || c == ',' || c == '-';
 }
 
 // The character starting at `at`: a whole UTF-8 sequence when one starts there, otherwise the
@@ -40,6 +40,18 @@ std::string characterAt(std::string_view line, std::size_t at) {
 }
 
 }  // namespace
+
+std::string readableCharacter(const std::string& character) {
+    if (character.size() == 1) {
+        const auto c = static_cast<unsigned char>(character[0]);
+        if (c == '\t') return "tab";
+        if (c < 0x20 || c == 0x7F) {
+            static const char* const kHex = "0123456789ABCDEF";
+            return std::string("code 0x") + kHex[c >> 4] + kHex[c & 0xF];
+        }
+    }
+    return "'" + character + "'";
+}
 
 WheelTextRows readWheelText(std::string_view text, int numbersPerTicket, int numbersToWheel,
                             WheelTextSource source, std::size_t rowsAlready) {
@@ -101,9 +113,9 @@ std::string wheelTextProblemText(const WheelTextProblem& problem, int numbersToW
     const std::string line = std::to_string(problem.line);
     switch (problem.kind) {
         case WheelTextProblem::Kind::IllegalChar:
-            return (source == WheelTextSource::Paste ? "The pasted text contains illegal char '"
-                                                     : "This file contains illegal char '") +
-                   problem.character + "'";
+            return (source == WheelTextSource::Paste ? "The pasted text contains illegal char "
+                                                     : "This file contains illegal char ") +
+                   readableCharacter(problem.character) + " on line " + line + ".";
         case WheelTextProblem::Kind::LineTooLong:
             return "Line " + line + " is longer than " + std::to_string(kMaxWheelTextLine) +
                    " characters.";

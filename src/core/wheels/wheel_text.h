@@ -1,7 +1,7 @@
 #pragma once
 // Wheel rows typed as text: the text files "&Text File" imports and the text "&Paste" takes
 // from the clipboard. A line holds the positions of one row as whole numbers separated by
-// spaces, commas or hyphens ("1 2 3 4", "1,2,3,4", "1-2-3-4"); nothing else may stand in it.
+// spaces, tabs, commas or hyphens ("1 2 3 4", "1,2,3,4", "1-2-3-4"); nothing else may stand in it.
 
 #include <optional>
 #include <string>
@@ -49,6 +49,9 @@ struct WheelTextRows {
 WheelTextRows readWheelText(std::string_view text, int numbersPerTicket, int numbersToWheel,
                             WheelTextSource source = WheelTextSource::File,
                             std::size_t rowsAlready = 0);
+
+// A character as a message names it: 'h', tab, or the code of another control character.
+std::string readableCharacter(const std::string& character);
 
 // The message the command line prints for a problem (the windows show the same words).
 std::string wheelTextProblemText(const WheelTextProblem& problem, int numbersToWheel,
