@@ -85,7 +85,13 @@ struct DialogHooks {
     QList<qv::gui::FileRequest> requests;
     QString answer;
     QStringList problems;
+    QStringList questions;  // the Yes/No questions asked
+    bool yes = false;       // their answer
     DialogHooks() {
+        qv::gui::setQuestionSink([this](QWidget*, const QString&, const QString& t) {
+            questions << t;
+            return yes;
+        });
         qv::gui::setFileChooser([this](QWidget*, const qv::gui::FileRequest& r) {
             requests << r;
             return answer;
@@ -94,6 +100,7 @@ struct DialogHooks {
             [this](QWidget*, const QString&, const QString& t) { problems << t; });
     }
     ~DialogHooks() {
+        qv::gui::setQuestionSink({});
         qv::gui::setFileChooser({});
         qv::gui::setMessageSink({});
     }

@@ -1,3 +1,5 @@
+#include <QStatusBar>
+
 #include "core/database/draw_database.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui_test_support.h"
@@ -67,15 +69,18 @@ private slots:
         QCOMPARE(f.requests[0].filter, QStringLiteral("DataBase Files (*.dat)"));
         QCOMPARE(f.requests[0].defaultSuffix, QStringLiteral("dat"));
 
-        // Header: empty description, 49, 6, no entries; then the statistics options as they
-        // stand.
+        // Header: empty description, 49, 6, no entries; then the hot and cold choices in force,
+        // over all draws (no dates).
         QByteArray expected(35, '\0');
         expected += QByteArray("\x31\x00\x06\x00\x00\x00", 6);
-        expected +=
-            QByteArray("\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x0c\x00\x1f\x00\xd4\x07", 16);
+        expected += QByteArray("\x01\x00", 2) + QByteArray(14, '\0');
         QCOMPARE(readAll(f.answer), expected);
-        // The new database is not opened.
+        // The new database is not opened; the status line says where it is.
         QVERIFY(!f.frame.state().flags().databaseOpen);
+        QCOMPARE(f.frame.statusBar()->currentMessage(),
+                 QStringLiteral("Created %1. Open it with \"Open DataBase...\" in the Database "
+                                "menu.")
+                     .arg(QDir::toNativeSeparators(f.answer)));
     }
 
     void createWithALink() {

@@ -114,6 +114,17 @@ private slots:
         QVERIFY(f.frame->state().settings().lastDatabase.empty());
         QVERIFY(f.problems.isEmpty());  // forgotten silently
         QVERIFY(!f.frame->state().flags().databaseOpen);
+        // Random bytes are no database: refused with the value that gives them away.
+        QByteArray junk(300, '\x5f');
+        junk[37] = '\x5d';
+        const QString junkPath = f.dir.filePath(QStringLiteral("junk.dat"));
+        writeFile(junkPath, junk);
+        QVERIFY(!openDatabaseWindow(f.frame->state(), f.frame, junkPath));
+        QCOMPARE(f.problems, QStringList{QDir::toNativeSeparators(junkPath) +
+                                         QStringLiteral(" is not a draw database: it says 24413 "
+                                                        "numbers on a ticket.")});
+        f.problems.clear();
+        QVERIFY(!f.frame->state().flags().databaseOpen);
 
         f.frame->state().settings().databaseWindowPos = qv::Point{30, 20};
         DataBaseDialog* d = f.open();

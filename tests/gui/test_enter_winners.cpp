@@ -1,6 +1,7 @@
 // The draw-entry dialog with its date picker and bonus picker.
 
 #include <QSpinBox>
+#include <QStatusBar>
 
 #include "core/app/commands.h"
 #include "core/database/draw_database.h"
@@ -72,8 +73,10 @@ private slots:
         QCOMPARE(boxState(d, 1), Qt::PartiallyChecked);  // the full choice dims the rest
         click(d, 1);
         QCOMPARE(boxState(d, 1), Qt::PartiallyChecked);
+        // Giving a number up opens every number of the game again.
         click(d, 16);
-        QCOMPARE(boxState(d, 16), Qt::PartiallyChecked);
+        QCOMPARE(boxState(d, 16), Qt::Unchecked);
+        QCOMPARE(boxState(d, 1), Qt::Unchecked);
         QCOMPARE(control<QLabel>(&d, EnterWinnersDialog::kDraw)->text(),
                  QStringLiteral("4 8 15 23 42"));
 
@@ -161,6 +164,28 @@ private slots:
         QVERIFY(!add->isEnabled());
         d.runCommand(EnterWinnersDialog::kAddToDatabase);
         QCOMPARE(window->database().entryCount(), before + 1);
+
+        // The same draw again is added only when the question is answered Yes.
+        for (int n : {7, 9, 18, 27, 36, 45}) click(d, n);
+        add->click();
+        QCOMPARE(f.questions.size(), 1);
+        QVERIFY(
+            f.questions[0].endsWith(QStringLiteral("is already in the database. Add it again?")));
+        QCOMPARE(window->database().entryCount(), before + 1);
+        f.yes = true;
+        add->click();
+        QCOMPARE(window->database().entryCount(), before + 2);
+
+        // A number above the game's 49 raises them, and the status line says so.
+        click(d, 7);
+        control<QSpinBox>(&d, EnterWinnersDialog::kNumbersInLotto)->setValue(60);
+        click(d, 60);
+        add->click();
+        QCOMPARE(window->database().entryCount(), before + 3);
+        QCOMPARE(window->database().header().numbersInLotto, 60);
+        QVERIFY2(f.app.frame.statusBar()->currentMessage().endsWith(
+                     QStringLiteral("was added to the database. Numbers in lotto raised to 60.")),
+                 qPrintable(f.app.frame.statusBar()->currentMessage()));
     }
 
     void theCommandTakesTheGameOfTheOpenDatabase() {

@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <memory>
 
 #include "gui/options/file_selection_dialog.h"
@@ -69,8 +70,11 @@ private slots:
         writeFile(dir_.filePath("pick6.dat"), header("Pick 6", 35, {49, 6, 312}));
         writeFile(dir_.filePath("tiny.dat"), header("Tiny", 35, {40, 5, 2}));
         writeFile(dir_.filePath("mine.qvt"), "not described here");
-        writeFile(dir_.filePath("five.wl5"), header("Five in nine", 25, {9, 12, 3, 5, 4}));
-        writeFile(dir_.filePath("four.wl4"), header("Four wheel", 25, {8, 6, 2, 4, 3}));
+        // Twelve rows of five positions follow the record.
+        writeFile(dir_.filePath("five.wl5"),
+                  header("Five in nine", 25, {9, 12, 3, 5, 4}) + QByteArray(120, '\x01'));
+        writeFile(dir_.filePath("four.wl4"),
+                  header("Four wheel", 25, {8, 6, 2, 4, 3}) + QByteArray(48, '\x01'));
         QVERIFY(dir_.mkpath("archive/deeper"));
         QVERIFY(dir_.mkpath("empty"));
         QVERIFY(dir_.mkpath(".hidden"));
@@ -200,6 +204,28 @@ private slots:
         Databases cancelled;
         cancelled.show();
         QCOMPARE(press(cancelled, 2), int(QDialog::Rejected));
+    }
+
+    // A path typed into the name field: a folder is entered, a file chosen, anything else
+    // keeps the dialog open.
+    void aTypedPathOpensAFolderOrChoosesAFile() {
+        Databases d;
+        d.show();
+        auto* name = control<QLineEdit>(&d, FileSelection::kNameField);
+        QCOMPARE(name->text(), QStringLiteral("pick6.dat"));  // follows the list
+        name->setText(QStringLiteral("archive"));
+        d.accept();
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.directory(), dir_.filePath("archive"));
+        QCOMPARE(name->text(), QStringLiteral("old.dat"));
+        name->setText(QStringLiteral("no/such.dat"));
+        d.accept();
+        QVERIFY(d.isVisible());
+        name->setText(dir_.filePath("tiny.dat"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.path(), dir_.filePath("tiny.dat"));
+        QCOMPARE(FileSelection::currentDirectory(), dir_.absolutePath());
     }
 
     void directoryThatCannotBeEnteredLeavesTheDialogWhereItWas() {

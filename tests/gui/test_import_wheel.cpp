@@ -218,7 +218,7 @@ private slots:
         control<QPushButton>(&m, ManualImportDialog::kPaste)->click();
         QCOMPARE(hooks.messages,
                  QStringList{QStringLiteral(
-                     "Bad Import Format | The pasted text contains illegal char 'x'")});
+                     "Bad Import Format | The pasted text contains illegal char 'x' on line 2.")});
         QCOMPARE(m.rows().size(), std::size_t(2));
     }
 
@@ -237,12 +237,12 @@ private slots:
             << QByteArray("1-2-3-4\r\n") << QList<int>{5, 4, 4, 4, 0} << QStringList{}
             << wheelBytes("Description", 5, 4, 4, 4, {{1, 2, 3, 4}});
         QTest::newRow("I below P")
-            << QByteArray("1 2 3 4\n") << QList<int>{4, 4, 3, 4, 1}
+            << QByteArray("1 2 3 4\n") << QList<int>{5, 3, 3, 4, 1}
             << QStringList{QStringLiteral("Invalid Guarantee. | Wheel guarantee is invalid, "
-                                          "starting with : 1-2-3\n"),
+                                          "starting with : 1-2-5\n"),
                            QStringLiteral("Confirm Guarantee. | The prize guarantee for this "
                                           "wheeling system is invalid !")}
-            << wheelBytes("Description", 4, 4, 4, 3, {{1, 2, 3, 4}});
+            << wheelBytes("Description", 5, 3, 4, 3, {{1, 2, 3, 4}});
         QTest::newRow("no to adding")
             << QByteArray("1 2 3 4\n") << QList<int>{5, 4, 4, 4, 1}
             << QStringList{QStringLiteral("Invalid Guarantee. | Wheel guarantee is invalid, "
@@ -256,16 +256,16 @@ private slots:
             << QStringList{QStringLiteral("Error | Can't Confirm This Type of Wheel")}
             << wheelBytes("Description", 10, 3, 7, 6, {{1, 2, 3, 4, 5, 6, 7}});
         QTest::newRow("semicolon")
-            << QByteArray("1 2 3 4\n1;2;3;4\n") << QList<int>{10, 3, 6, 4, 1}
+            << QByteArray("1 2 3 4\n1;2;3;4\n") << QList<int>{10, 3, 4, 4, 1}
             << QStringList{QStringLiteral(
-                   "Bad Import Format | This file contains illegal char ';'")}
+                   "Bad Import Format | This file contains illegal char ';' on line 2.")}
             << QByteArray();
         QTest::newRow("position above N")
-            << QByteArray("1 2 3 11\n") << QList<int>{10, 3, 6, 4, 1}
+            << QByteArray("1 2 3 11\n") << QList<int>{10, 3, 4, 4, 1}
             << QStringList{QStringLiteral(
                    "Bad Import Format | Line 1 holds 11, which is not a position from 1 to 10.")}
             << QByteArray();
-        QTest::newRow("no rows") << QByteArray("\n\n") << QList<int>{10, 3, 6, 4, 1}
+        QTest::newRow("no rows") << QByteArray("\n\n") << QList<int>{10, 3, 4, 4, 1}
                                  << QStringList{} << QByteArray();
     }
 
@@ -289,6 +289,19 @@ private slots:
         QCOMPARE(hooks.requests[0].defaultSuffix, QStringLiteral("txt"));
         QCOMPARE(hooks.requests.size(), saved.isEmpty() ? 1 : 2);
         QCOMPARE(readAll(out), saved);
+    }
+
+    // Terms no wheel can keep are refused before any row is asked for.
+    void impossibleTermsAreRefused() {
+        Hooks hooks;
+        ImportWheelDialog d(nullptr, {});
+        setTerms(&d, 10, 3, 7, 6, true, true);
+        d.next();
+        QCOMPARE(hooks.messages,
+                 QStringList{QStringLiteral(
+                     "Import Wheeling Table | No wheel can keep these terms: \"if\" (7) is not "
+                     "from the prize guarantee (3) to the numbers per ticket (6).")});
+        QVERIFY(hooks.requests.isEmpty());
     }
 
     // A Cancel pressed while the check waits for an answer stops the growth at the row

@@ -20,6 +20,8 @@
 #include "gui/options/desktop_options.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/options/sound_options_dialog.h"
+#include "gui/statistics/stat_window.h"
+#include "gui/statistics/statistics_commands.h"
 #include "gui/tickets/ticket_commands.h"
 #include "gui/tickets/ticket_file_dialog.h"
 #include "gui_test_support.h"
@@ -433,7 +435,7 @@ private slots:
             const qv::Rect expected = qv::defaultMainRect(
                 qv::Rect{desktop.left(), desktop.top(), desktop.right() + 1, desktop.bottom() + 1});
             QCOMPARE(frame.pos(), QPoint(expected.left, expected.top));
-            QCOMPARE(frame.size(), QSize(602, 476));
+            QCOMPARE(frame.size(), QSize(expected.width(), expected.height()));
             frame.show();
             QVERIFY(QTest::qWaitForWindowExposed(&frame));
             frame.state().settings().sound.effectsOn = false;
@@ -529,6 +531,22 @@ private slots:
             const int toolBarBottom = frame.mapToGlobal(QPoint(0, 0)).y() +
                                       frame.menuBar()->height() + frame.toolBar()->height();
             QVERIFY2(d->y() >= toolBarBottom, qPrintable(QString::number(d->y())));
+            // It stands at the right of the desktop, so the work area on the left stays in
+            // view; a chart opened now comes to the front of the work area.
+            const QRect desktop = d->screen()->availableGeometry();
+            QVERIFY(d->frameGeometry().right() <= desktop.right());
+            QVERIFY(d->frameGeometry().right() >=
+                    desktop.right() - DataBaseDialog::kFrameAllowance);
+            auto* chart =
+                openStatisticsWindow(frame.state(), frame.client(), qv::StatisticsKind::NumberFrequency);
+            QVERIFY(chart);
+            QCOMPARE(frame.client()->activeSubWindow(), chart);
+            const int heightAtStart = d->height();
+            QVERIFY(d->closeFile());
+            // Opened again later, at the place it was left: the same height.
+            QVERIFY(frame.openDatabaseByName(lotto));
+            d = openDatabaseDialog(frame.state());
+            QCOMPARE(d->height(), heightAtStart);
             QVERIFY(frame.canClose());
         }
         // A position far off the screen is pulled back so that the title bar can be reached.

@@ -1,7 +1,9 @@
 // The entry editor, reached from the database window's "&Modify Numbers".
 
 #include <QComboBox>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
@@ -110,6 +112,39 @@ private slots:
         QCOMPARE(f.database().entry(1).date(), (qv::Date{3, 2, 2024}));
         QVERIFY(f.database().isModified());
         QCOMPARE(control<QLabel>(f.window, 202)->text().left(9), QStringLiteral("2 Entries"));
+    }
+
+    // A number twice, or seven numbers in a six-number game, is refused with a message naming
+    // it; the corrected newest draw becomes the current winning numbers, and the status line
+    // tells of the raised numbers in lotto.
+    void refusesBadNumbersAndTheNewestDrawLeads() {
+        Fixture f;
+        QVERIFY(f.window);
+        QSignalSpy winners(&f.app.state, &ApplicationState::winningNumbersChanged);
+        f.modify([&](ModifyEntriesDialog* d) {
+            d->field(105)->setText(QStringLiteral("1"));
+            d->runCommand(ModifyEntriesDialog::kUpdate);
+            QCOMPARE(
+                f.problems,
+                QStringList{QStringLiteral("The number 1 stands twice in the entry 3-5-2024.")});
+            QCOMPARE(d->field(105)->text(), QStringLiteral("1"));  // left to be put right
+            d->field(105)->setText(QStringLiteral("2"));
+            d->field(110)->setText(QStringLiteral("9"));
+            d->runCommand(ModifyEntriesDialog::kUpdate);
+            QCOMPARE(f.problems.last(), QStringLiteral("There are 7 numbers in the entry 3-5-2024, "
+                                                       "more than the 6 numbers on a ticket."));
+            d->field(110)->setText(QStringLiteral("0"));
+            d->field(104)->setText(QStringLiteral("52"));
+            d->runCommand(ModifyEntriesDialog::kUpdate);
+            d->runCommand(ModifyEntriesDialog::kOk);
+        });
+        QCOMPARE(f.problems.size(), 2);
+        QCOMPARE(f.database().entry(0).numbers[0], 52);
+        QCOMPARE(f.database().header().numbersInLotto, 52);
+        QCOMPARE(f.app.state.winningNumbers(), f.database().entry(0));
+        QCOMPARE(winners.size(), 1);
+        QCOMPARE(f.app.frame.statusBar()->currentMessage(),
+                 QStringLiteral("Numbers in lotto raised to 52."));
     }
 
     void cancelDropsEditsButKeepsAttributes() {

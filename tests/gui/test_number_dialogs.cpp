@@ -1,5 +1,7 @@
 // The number-picking dialogs, "Modify Tickets", and My Numbers lists with their commands.
 
+#include <QSet>
+
 #include "core/app/commands.h"
 #include "core/options/number_list.h"
 #include "core/util/file_io.h"
@@ -72,7 +74,17 @@ private slots:
         Fixture f;
         std::array<std::int16_t, 10> target{};
         EnterNumbersDialog d(f.state(), 10, target);
-        QCOMPARE(d.windowTitle(), QStringLiteral("Enter Numbers"));
+        // From the moment it opens the picker says how many numbers are wanted.
+        QCOMPARE(d.windowTitle(), QStringLiteral("Choose 10 More Numbers"));
+        // Every button has a mnemonic of its own.
+        QSet<QChar> keys;
+        for (auto* b : d.findChildren<QPushButton*>()) {
+            const qsizetype amp = b->text().indexOf(QLatin1Char('&'));
+            if (amp < 0) continue;
+            const QChar key = b->text().at(amp + 1).toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(b->text()));
+            keys.insert(key);
+        }
         // Without a database or a list the quick picks are off.
         QVERIFY(!control<QPushButton>(&d, NumberGridDialog::kHot)->isEnabled());
         QVERIFY(!control<QPushButton>(&d, NumberGridDialog::kMyNumbers)->isEnabled());
@@ -173,7 +185,7 @@ private slots:
         Fixture f;
         qv::TicketFile file = qv::newManualTicketFile(6, 49);
         ManualEnterNumbersDialog d(f.state(), file);
-        QCOMPARE(d.windowTitle(), QStringLiteral("Enter Ticket Numbers"));
+        QCOMPARE(d.windowTitle(), QStringLiteral("Choose 6 More Numbers"));
         for (int n : {6, 5, 4, 3, 2, 1}) box(&d, n)->click();
         QCOMPARE(d.windowTitle(), QStringLiteral("Select Add Ticket Button"));
         control<QPushButton>(&d, ManualEnterNumbersDialog::kAddTicket)->click();
@@ -195,7 +207,8 @@ private slots:
 
     void modifyTickets() {
         Fixture f;
-        ModifyManualTicketsDialog d(f.state(), {ticket({1, 2, 3}, {9}), ticket({4, 5, 6})}, {2, 1});
+        ModifyManualTicketsDialog d(f.state(), {ticket({1, 2, 3}, {9}), ticket({4, 5, 6})}, {2, 1},
+                                    49);
         QCOMPARE(d.windowTitle(), QStringLiteral("Modify Tickets"));
         auto* combo = control<QComboBox>(&d, ModifyManualTicketsDialog::kTicketCombo);
         QCOMPARE(combo->itemText(0), QStringLiteral("Ticket 2"));
@@ -209,6 +222,17 @@ private slots:
         QCOMPARE(d.model().tickets()[0], ticket({44, 2, 3}, {9}));
         QCOMPARE(d.field(1)->text(), QStringLiteral("2"));  // refused: the old value again
         QCOMPARE(f.problems.size(), 1);
+        // A number twice, or a main number above the file's 49, refuses the whole ticket.
+        for (const auto& [second, message] :
+             {std::pair{"44", "The number 44 stands twice in ticket 2."},
+              std::pair{"77", "The number 77 in ticket 2 is above the 49 numbers in lotto."}}) {
+            d.field(1)->setText(QString::fromLatin1(second));
+            d.field(3)->setText(QStringLiteral("5"));
+            control<QPushButton>(&d, ModifyManualTicketsDialog::kUpdateNumbers)->click();
+            QCOMPARE(f.problems.last(), QString::fromLatin1(message));
+            QCOMPARE(d.model().tickets()[0], ticket({44, 2, 3}, {9}));
+        }
+        d.selectTicket(0);  // shows the stored ticket again
         // Edits not applied are lost when another ticket is chosen.
         d.field(0)->setText(QStringLiteral("7"));
         d.selectTicket(1);

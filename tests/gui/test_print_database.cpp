@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include "gui/database/database_dialog.h"
 #include "gui/print/database_print_options_dialog.h"
@@ -37,12 +38,13 @@ struct Fixture : DialogHooks {
                                     dir.filePath(QStringLiteral("lotto.dat")));
     }
     QPrinter& printer() { return fixture->state.printer(); }
-    // The application's printer prints into `name`.
+    // The application's printer is set up to print to a file, as "Printer Setup" leaves it
+    // with "Print to file"; the file chosen when asked is `name`.
     QString printInto(const QString& name) {
-        const QString path = dir.filePath(name);
         printer().setOutputFormat(QPrinter::PdfFormat);
-        printer().setOutputFileName(path);
-        return path;
+        printer().setOutputFileName(dir.filePath(QStringLiteral("set-up.pdf")));
+        answer = dir.filePath(name);
+        return answer;
     }
 };
 
@@ -98,8 +100,24 @@ private slots:
         });
         control<QPushButton>(f.window, DataBaseDialog::kPrintOptions)->click();
         QVERIFY(isPdf(out));
-        QVERIFY(f.requests.isEmpty());
         QVERIFY(f.problems.isEmpty());
+        // Printing to a file always asks for it, never writing the set-up's file, and says
+        // where the pages went.
+        QCOMPARE(f.requests.size(), 1);
+        QVERIFY(f.requests[0].confirmOverwrite);
+        QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("set-up.pdf"))));
+        QCOMPARE(f.fixture->frame.statusBar()->currentMessage(),
+                 QStringLiteral("Printed 4 pages to %1.").arg(QDir::toNativeSeparators(out)));
+        // The next print asks again, offering its own title in the folder used last.
+        QDir(f.dir.path()).mkdir(QStringLiteral("prints"));
+        f.answer = f.dir.filePath(QStringLiteral("prints/cluster.pdf"));
+        f.window->printChart(PrintedChart::Cluster);
+        f.answer = f.dir.filePath(QStringLiteral("prints/skips.pdf"));
+        f.window->printChart(PrintedChart::Skips);
+        QCOMPARE(f.requests.size(), 3);
+        QCOMPARE(f.requests[2].selected, f.dir.filePath(QStringLiteral("prints/Lotto 6-49.pdf")));
+        QVERIFY(isPdf(f.dir.filePath(QStringLiteral("prints/cluster.pdf"))));
+        QVERIFY(isPdf(f.answer));
 
         // Cancel prints nothing.
         const QString none = f.printInto(QStringLiteral("none.pdf"));

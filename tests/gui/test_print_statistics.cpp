@@ -268,7 +268,7 @@ private slots:
         QVERIFY(w);
         const QString path = dir.filePath(QStringLiteral("window.pdf"));
         f.state.printer().setOutputFormat(QPrinter::PdfFormat);
-        f.state.printer().setOutputFileName(path);
+        hooks.answer = path;
 
         whenModal<MyTriplesPrintOptionsDialog>([](MyTriplesPrintOptionsDialog* d) {
             control<QRadioButton>(d, MyTriplesPrintOptionsDialog::kOnlyFirst)->setChecked(true);

@@ -300,7 +300,7 @@ private slots:
         d->setCloseQuestion([](const QString&, const QString&) { return QMessageBox::No; });
         const QString pdf = f.dir.filePath(QStringLiteral("out.pdf"));
         f.state.printer().setOutputFormat(QPrinter::PdfFormat);
-        f.state.printer().setOutputFileName(pdf);
+        f.answer = pdf;
         f.state.setWinningNumbers(ticket({2, 9, 16, 23, 30, 37}, {4}));
 
         whenModal<Dialog>([](Dialog* options) {

@@ -1,6 +1,7 @@
 #include <QElapsedTimer>
 
 #include "core/options/sound_options.h"
+#include "gui/common/app_paths.h"
 #include "gui/common/sound_player.h"
 #include "gui/options/sound_options_dialog.h"
 #include "gui_test_support.h"
@@ -143,7 +144,10 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             auto* field = control<QLineEdit>(&dialog, 201 + i);
             QCOMPARE(field->maxLength(), 259);
-            QCOMPARE(field->text().toStdString(), settings.waveFiles[i].path);
+            // A name relative to the program's data folder is shown as the file it stands for.
+            const QString shown = i < 2 ? QString::fromStdString(settings.waveFiles[i].path)
+                                        : qv::gui::dataDirectory() + QStringLiteral("/low.wav");
+            QCOMPARE(field->text(), shown);
             QCOMPARE(control<QPushButton>(&dialog, 301 + i)->text().remove('&'),
                      QStringLiteral("Browse ..."));
             QCOMPARE(control<QCheckBox>(&dialog, 102 + i)->isChecked(),

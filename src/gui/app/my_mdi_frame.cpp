@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "core/tickets/ticket_file.h"
 #include "core/util/paths.h"
@@ -26,6 +28,7 @@
 #include "gui/common/app_paths.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/window_placement.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/entry_commands.h"
@@ -85,8 +88,17 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     setWallpaperOrientation(state_.settings().wallpaperOrientation);
 
     askYesNo_ = [this](const QString& text, const QString& caption) {
-        return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::Yes) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                        this);
+        box.setDefaultButton(QMessageBox::Yes);
+        // A window manager cuts a caption wider than its box: the box is made wide enough for
+        // the caption and the title bar's buttons.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            const int wanted = box.fontMetrics().horizontalAdvance(caption) * 5 / 4 + 160;
+            grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
+        return box.exec() == QMessageBox::Yes;
     };
     notice_ = [this](const QString& text, const QString& caption) {
         QMessageBox::warning(this, caption, text, QMessageBox::Ok);
@@ -389,9 +401,14 @@ bool TMyMDIFrame::openDatabaseByName(const QString& path) {
     DataBaseDialog* dialog = openDatabaseWindow(state_, this, path);
     if (!dialog) return false;
     // The first time, the window goes below the tool bar so that the menus and the tool bar
-    // stay in reach.
+    // stay in reach, at the right of the desktop so that the main window's work area stays in
+    // view on the left for the charts.
     if (!state_.settings().databaseWindowPosRead) {
-        if (const auto at = state_.firstWindowPosition()) dialog->placeAt(*at);
+        if (const auto at = state_.firstWindowPosition()) {
+            const QRect desktop = availableDesktopFor(this);
+            const int right = desktop.x() + desktop.width() - dialog->frameGeometry().width();
+            dialog->placeAt(QPoint(std::max(at->x(), right), at->y()));
+        }
     }
     return true;
 }

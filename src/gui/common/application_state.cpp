@@ -77,8 +77,10 @@ void ApplicationState::setDatabase(OpenDocument* window, qv::DrawDatabase* datab
     // The options stay in force after the database that held them has gone.
     if (database_ && database_ != database) statistics_ = database_->statistics();
     database_ = database;
+    newestEntry_.reset();
     if (database_) {
-        if (const auto newest = database_->newestEntry()) winningNumbers_ = *newest;
+        newestEntry_ = database_->newestEntry();
+        if (newestEntry_) winningNumbers_ = *newestEntry_;
     }
     setDocument(DocumentSlot::Database, database ? window : nullptr);
     emit databaseChanged();
@@ -88,6 +90,13 @@ void ApplicationState::setDatabase(OpenDocument* window, qv::DrawDatabase* datab
 
 void ApplicationState::notifyDatabaseChanged() {
     emit databaseChanged();
+    // A corrected, deleted or newly inserted newest draw becomes the current winning numbers;
+    // numbers entered by hand stay while the newest draw is the same.
+    if (!database_) return;
+    const std::optional<qv::TicketType> newest = database_->newestEntry();
+    if (newest == newestEntry_) return;
+    newestEntry_ = newest;
+    if (newest) setWinningNumbers(*newest);
 }
 
 const qv::StatisticsSettings& ApplicationState::statisticsSettings() const {

@@ -63,6 +63,10 @@ public:
     // run. Made on first use.
     QPrinter& printer();
 
+    // The folder of the last PDF file printed to, for the whole run; empty before the first.
+    const QString& lastPrintFolder() const { return lastPrintFolder_; }
+    void setLastPrintFolder(const QString& folder) { lastPrintFolder_ = folder; }
+
     // The page range of the ticket printout, remembered between prints for the whole run.
     const qv::print::PageRange& ticketPrintRange() const { return ticketPrintRange_; }
     void setTicketPrintRange(const qv::print::PageRange& range) { ticketPrintRange_ = range; }
@@ -82,7 +86,8 @@ public:
     // Opening makes the newest draw the current winning numbers; closing keeps the
     // database's statistics options as the ones in force.
     void setDatabase(OpenDocument* window, qv::DrawDatabase* database);
-    // The database window tells that its entries or header changed.
+    // The database window tells that its entries or header changed. When the newest entry
+    // changed with them, it becomes the current winning numbers.
     void notifyDatabaseChanged();
 
     // The statistics options in force: the open database's, or, with none open, the record
@@ -137,12 +142,15 @@ private:
     qv::DrawDatabase* database_ = nullptr;
     qv::StatisticsSettings statistics_;
     qv::TicketType winningNumbers_;
+    // The newest entry of the open database as last seen.
+    std::optional<qv::TicketType> newestEntry_;
     std::vector<int> myNumbers_;
     const qv::TicketFile* ticketFile_ = nullptr;
     SoundPlayer* soundPlayer_ = nullptr;
     std::function<QPoint()> firstWindowPosition_;
     std::unique_ptr<QPrinter> printer_;
     qv::print::PageRange ticketPrintRange_;
+    QString lastPrintFolder_;
 };
 
 }  // namespace qv::gui

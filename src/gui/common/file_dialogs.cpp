@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "core/app/settings.h"
 #include "core/util/text.h"
@@ -20,6 +21,11 @@ FileChooser& fileChooserHook() {
 
 MessageSink& messageSinkHook() {
     static MessageSink hook;
+    return hook;
+}
+
+QuestionSink& questionSinkHook() {
+    static QuestionSink hook;
     return hook;
 }
 
@@ -46,6 +52,22 @@ QString chooseFile(QWidget* parent, const FileRequest& request) {
         QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath());
 }
 
+QString suggestedSavePath(const QString& folder, const QString& name, const QString& fallback,
+                          const QString& suffix) {
+    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|]"));
+    QString base = name;
+    base.replace(unsafe, QStringLiteral("-"));
+    base = base.trimmed();
+    if (base.isEmpty()) base = fallback;
+    const QString dir = !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+    return QDir::toNativeSeparators(QDir(dir).filePath(base + QLatin1Char('.') + suffix));
+}
+
+QString folderOf(const QString& path) {
+    if (path.isEmpty()) return {};
+    return QFileInfo(path).absolutePath();
+}
+
 void setFileChooser(FileChooser chooser) {
     fileChooserHook() = std::move(chooser);
 }
@@ -56,6 +78,16 @@ void showProblem(QWidget* parent, const QString& caption, const QString& text) {
         return;
     }
     QMessageBox::warning(parent, caption, text);
+}
+
+bool askYesNo(QWidget* parent, const QString& caption, const QString& text) {
+    if (const QuestionSink& hook = questionSinkHook()) return hook(parent, caption, text);
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+void setQuestionSink(QuestionSink sink) {
+    questionSinkHook() = std::move(sink);
 }
 
 void setMessageSink(MessageSink sink) {

@@ -113,7 +113,7 @@ void CreateDataBaseDialog::reject() {
     QDialog::reject();
 }
 
-void createDatabaseCommand(const ApplicationState& state, QWidget* frame) {
+void createDatabaseCommand(ApplicationState& state, QWidget* frame) {
     qv::DataHeader header;  // no description, 49 numbers, 6 on a ticket, no entries
     std::string link;
     {
@@ -127,17 +127,30 @@ void createDatabaseCommand(const ApplicationState& state, QWidget* frame) {
     request.title = CreateDataBaseDialog::tr("Select Database");
     request.filter = CreateDataBaseDialog::tr("DataBase Files (*.dat)");
     request.defaultSuffix = QStringLiteral("dat");
+    // Named after the description, beside the database opened last.
+    request.selected =
+        suggestedSavePath(folderOf(QString::fromStdString(state.settings().lastDatabase)),
+                          QString::fromStdString(header.description), QStringLiteral("database"),
+                          QStringLiteral("dat"));
     const QString path = chooseFile(frame, request);
     if (path.isEmpty()) return;
 
-    const qv::IoResult written = qv::createDatabaseFile(
-        QDir::toNativeSeparators(path).toStdString(), header, state.statisticsSettings(), link);
+    // A new database counts over all its draws; only the hot and cold choices carry over.
+    qv::StatisticsSettings statistics;
+    statistics.hotPickMode = state.statisticsSettings().hotPickMode;
+    statistics.coldPickMode = state.statisticsSettings().coldPickMode;
+    const QString nativePath = QDir::toNativeSeparators(path);
+    const qv::IoResult written =
+        qv::createDatabaseFile(nativePath.toStdString(), header, statistics, link);
     if (!written) {
-        showProblem(
-            frame, CreateDataBaseDialog::tr("Create DataBase"),
-            CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
-                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message)));
+        showProblem(frame, CreateDataBaseDialog::tr("Create DataBase"),
+                    CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
+                        .arg(nativePath, QString::fromStdString(written.message)));
+        return;
     }
+    state.showStatus(CreateDataBaseDialog::tr("Created %1. Open it with \"Open DataBase...\" in "
+                                              "the Database menu.")
+                         .arg(nativePath));
 }
 
 }  // namespace qv::gui

@@ -49,6 +49,6 @@ private:
 
 // Commands 105 and 16666: the attributes of a new database, then its file name; the file is
 // written but not opened.
-void createDatabaseCommand(const ApplicationState& state, QWidget* frame);
+void createDatabaseCommand(ApplicationState& state, QWidget* frame);
 
 }  // namespace qv::gui

@@ -136,14 +136,16 @@ void DataBaseDialog::click(qv::EventSound sound) {
 }
 
 void DataBaseDialog::placeFromSettings() {
-    const QRect desktop = availableDesktopFor(this);
-    const int outer = qv::databaseWindowHeight(desktop.y() + desktop.height());
-    resize(width(), std::max(minimumHeight(), outer - kFrameAllowance));
     const qv::Point at = state_.settings().databaseWindowPos;
     placeAt(QPoint(at.x, at.y));
 }
 
 void DataBaseDialog::placeAt(const QPoint& topLeft) {
+    // Three quarters of the desktop's bottom high wherever it goes, shorter only where the
+    // desktop ends first: the window has the same height at start-up and when opened later.
+    const QRect desktop = availableDesktopFor(this);
+    const int outer = qv::databaseWindowHeight(desktop.y() + desktop.height());
+    resize(width(), std::max(minimumHeight(), outer - kFrameAllowance));
     placeWindowAt(this, topLeft, kFrameAllowance);
 }
 
@@ -390,15 +392,29 @@ void DataBaseDialog::forgetLastImport() {
     list_->setUndoAvailable(false);
 }
 
-void DataBaseDialog::reportAdded(int added) {
+void DataBaseDialog::reportAdded(int added, int lottoBefore) {
     const QString text = added > 0 ? tr("%n draw(s) added to the database.", "", added)
                                    : tr("No draws were found to add to the database.");
-    state_.showStatus(text);
+    reportNumbersInLotto(lottoBefore, text);
+}
+
+void DataBaseDialog::reportNumbersInLotto(int before, const QString& done) {
+    const int now = database_.header().numbersInLotto;
+    QString text = done;
+    if (now != before) {
+        if (!text.isEmpty()) text += QLatin1Char(' ');
+        text += numbersInLottoRaised(now);
+    }
+    if (!text.isEmpty()) state_.showStatus(text);
+}
+
+QString numbersInLottoRaised(int numbersInLotto) {
+    return DataBaseDialog::tr("Numbers in lotto raised to %1.").arg(numbersInLotto);
 }
 
 void DataBaseDialog::insertFound(const std::vector<qv::TicketType>& found, const QString& source) {
     if (found.empty()) {
-        reportAdded(0);
+        reportAdded(0, database_.header().numbersInLotto);
         return;
     }
     std::vector<qv::PreviewRow> rows = qv::previewDraws(database_, found);
@@ -413,7 +429,8 @@ void DataBaseDialog::insertFound(const std::vector<qv::TicketType>& found, const
         state_.showStatus(tr("Nothing was added to the database."));
         return;
     }
-    reportAdded(insertDraws(chosen));
+    const int lottoBefore = database_.header().numbersInLotto;
+    reportAdded(insertDraws(chosen), lottoBefore);
 }
 
 void DataBaseDialog::pasteFromClipboard() {
@@ -523,7 +540,10 @@ DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, con
             database.load(fullPath.toStdString(), state.statisticsSettings());
         !loaded) {
         settings.lastDatabase.clear();
-        showProblem(parent, DataBaseDialog::tr("Error"), DataBaseDialog::tr("Error opening file"));
+        showProblem(parent, DataBaseDialog::tr("Error"),
+                    loaded.status == qv::IoStatus::Damaged
+                        ? QString::fromStdString(loaded.message)
+                        : DataBaseDialog::tr("Error opening file"));
         return nullptr;
     }
     auto* dialog = new DataBaseDialog(state, std::move(database), parent);

@@ -66,8 +66,8 @@ public:
 
     // At the remembered position, three quarters of the desktop's bottom high.
     void placeFromSettings();
-    // At `topLeft`, kept where its title bar can be reached and no taller than the desktop
-    // leaves room for below it.
+    // At `topLeft`, kept where its title bar can be reached, three quarters of the desktop's
+    // bottom high or as much as the desktop leaves room for below it.
     void placeAt(const QPoint& topLeft);
 
     // OpenDocument
@@ -93,6 +93,9 @@ public:
     // Inserts by date; stops with a message when the database is full. Returns how many
     // were added; they can be taken back with undoLastImport().
     int insertDraws(const std::vector<qv::TicketType>& draws);
+    // The status line shows `done` (a note of what was done, or nothing), followed by a note
+    // when the numbers in lotto were raised above `before` by a draw's higher number.
+    void reportNumbersInLotto(int before, const QString& done);
     // Removes exactly the draws the last paste or import added; false when there is nothing
     // to take back (the database changed in another way since).
     bool undoLastImport();
@@ -139,7 +142,7 @@ private:
     void changeFade(int level);
     void loadBackground();
     void sortEntries();
-    void reportAdded(int added);
+    void reportAdded(int added, int lottoBefore);
     std::unique_ptr<Printout> chartPrintout(qv::print::PrintedChart chart, int triplesPageLimit);
 
     ApplicationState& state_;
@@ -165,5 +168,8 @@ private:
 DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, const QString& path);
 // The open database window, or nullptr.
 DataBaseDialog* openDatabaseDialog(const ApplicationState& state);
+
+// "Numbers in lotto raised to 52."
+QString numbersInLottoRaised(int numbersInLotto);
 
 }  // namespace qv::gui

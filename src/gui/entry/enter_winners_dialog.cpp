@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/database/draw_database.h"
+#include "core/database/draw_preview.h"
 #include "core/database/draw_report.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/common/application_state.h"
@@ -222,10 +223,16 @@ void EnterWinnersDialog::addToDatabase() {
     if (!entry_.hasNumbers()) return;
     readDateFields();
     const qv::TicketType draw = entry_.draw();
+    const QString line = QString::fromStdString(qv::drawLine(draw));
+    if (qv::previewDraws(window->database(), {draw}).front().duplicate &&
+        !askYesNo(this, tr("Add To Database"),
+                  tr("The draw of %1 is already in the database. Add it again?").arg(line)))
+        return;
+    const int lottoBefore = window->database().header().numbersInLotto;
     if (window->insertDraws({draw}) == 0) return;
     state_.setWinningNumbers(draw);
-    state_.showStatus(tr("The draw of %1 was added to the database.")
-                          .arg(QString::fromStdString(qv::drawLine(draw))));
+    window->reportNumbersInLotto(lottoBefore,
+                                 tr("The draw of %1 was added to the database.").arg(line));
 }
 
 void EnterWinnersDialog::accept() {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/database/draw_database.h"
+#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/int_edit.h"
@@ -132,7 +133,13 @@ void ModifyEntriesDialog::update() {
     playEventSound(qv::EventSound::Click);
     qv::ModifyEntries::Texts texts;
     for (std::size_t i = 0; i < fields_.size(); ++i) texts[i] = fields_[i]->text().toStdString();
-    if (!edit_.updateFromTexts(texts)) return;
+    const qv::ModifyEntries::Values values = qv::ModifyEntries::valuesFromTexts(texts);
+    if (const auto problem = edit_.problemWith(values)) {
+        showProblem(this, windowTitle(),
+                    QString::fromStdString(qv::numberProblemText(*problem, edit_.selectedName())));
+        return;
+    }
+    if (!edit_.update(values)) return;
     // The fields show what was stored: a refused value shows the place's old one again.
     showSelected();
 }
@@ -164,8 +171,10 @@ void modifyEntriesCommand(DataBaseDialog& window) {
     qv::ModifyEntries edit(database.header(), database.entries());
     ModifyEntriesDialog dialog(window, edit);
     if (dialog.exec() != QDialog::Accepted || !edit.isChanged()) return;
+    const int lottoBefore = database.header().numbersInLotto;
     database.replace(edit.header(), edit.entries());
     window.databaseChanged();
+    window.reportNumbersInLotto(lottoBefore, QString());
 }
 
 }  // namespace qv::gui

@@ -55,7 +55,11 @@ void createNumberList(ApplicationState& state, QWidget* parent) {
         TMyNumberList editor(state, numbers, tr("New List"), parent);
         if (editor.exec() != QDialog::Accepted) return;
     }
-    const QString path = chooseFile(parent, listRequest(FileRequest::Mode::Save, QString()));
+    const QString path = chooseFile(
+        parent, listRequest(FileRequest::Mode::Save,
+                            suggestedSavePath(
+                                folderOf(QString::fromStdString(state.settings().lastNumberList)),
+                                QString(), QStringLiteral("numbers"), QStringLiteral("lst"))));
     if (path.isEmpty()) return;
     if (const qv::IoResult saved = qv::saveNumberList(path.toStdString(), numbers); !saved)
         showProblem(

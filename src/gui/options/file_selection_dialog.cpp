@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -159,6 +160,12 @@ FileSelection::FileSelection(QWidget* parent, const QString& pattern, const QStr
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { activateRow(list_->row(item)); });
 
+    // A path can be typed as well as picked: a folder to go to, or the file to open.
+    name_ = new QLineEdit;
+    name_->setObjectName(idName(kNameField));
+    auto* nameLabel = new QLabel(tr("File &name:"));
+    nameLabel->setBuddy(name_);
+
     filter_ = new QComboBox;
     filter_->setObjectName(idName(kFilterCombo));
     for (const std::string& line : model_.filterLines()) filter_->addItem(fromStd(line));
@@ -184,8 +191,10 @@ FileSelection::FileSelection(QWidget* parent, const QString& pattern, const QStr
     grid->addWidget(listLabel, 0, 0);
     grid->addWidget(list_, 1, 0);
     grid->addWidget(buttons, 1, 1, Qt::AlignTop);
-    grid->addWidget(filterLabel, 2, 0);
-    grid->addWidget(filter_, 3, 0);
+    grid->addWidget(nameLabel, 2, 0);
+    grid->addWidget(name_, 3, 0);
+    grid->addWidget(filterLabel, 4, 0);
+    grid->addWidget(filter_, 5, 0);
     grid->setColumnStretch(0, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -196,7 +205,8 @@ FileSelection::FileSelection(QWidget* parent, const QString& pattern, const QStr
     layout->addSpacing(4);
     layout->addLayout(grid);
 
-    setTabOrder(list_, filter_);
+    setTabOrder(list_, name_);
+    setTabOrder(name_, filter_);
     setTabOrder(filter_, ok);
     setTabOrder(ok, cancel);
     ok->setDefault(true);
@@ -209,7 +219,7 @@ FileSelection::FileSelection(QWidget* parent, const QString& pattern, const QStr
 }
 
 QString FileSelection::path() const {
-    return fromStd(model_.path());
+    return typed_.isEmpty() ? fromStd(model_.path()) : typed_;
 }
 
 QString FileSelection::directory() const {
@@ -264,6 +274,9 @@ void FileSelection::showRow(int row) {
         description_->clear();
         return;
     }
+    // The name field follows the file under the cursor.
+    const bool isFile = model_.entries()[std::size_t(row)].kind == qv::FileEntryKind::File;
+    name_->setText(isFile ? fromStd(model_.entries()[std::size_t(row)].name) : QString());
     const auto text = qv::describeFile(model_.path(), model_.openPattern());
     description_->setText(text ? fromStd(*text) : QString());
 }
@@ -286,8 +299,40 @@ void FileSelection::goUp() {
     if (model_.directory() != "/") enterDirectory(fromStd(qv::parentDirectory(model_.directory())));
 }
 
+bool FileSelection::isListedChoice() const {
+    const int row = list_->currentRow();
+    return row >= 0 && model_.entries()[std::size_t(row)].kind == qv::FileEntryKind::File &&
+           name_->text().trimmed() == fromStd(model_.entries()[std::size_t(row)].name);
+}
+
+bool FileSelection::takeTypedPath() {
+    QString text = name_->text().trimmed();
+    if (text.isEmpty() || isListedChoice()) return false;
+    if (text == QStringLiteral("~") || text.startsWith(QStringLiteral("~/")))
+        text = QDir::homePath() + text.mid(1);
+    const QFileInfo info(QDir(fromStd(model_.directory())).absoluteFilePath(text));
+    if (info.isDir()) {
+        if (enterDirectory(info.absoluteFilePath())) name_->clear();
+        return true;
+    }
+    if (!info.isFile()) return false;
+    typed_ = QDir::toNativeSeparators(info.absoluteFilePath());
+    sharedDirectory() = info.absolutePath();
+    return true;
+}
+
 void FileSelection::accept() {
     click();
+    if (takeTypedPath()) {
+        if (!typed_.isEmpty()) QDialog::accept();
+        return;
+    }
+    if (!name_->text().trimmed().isEmpty() && !isListedChoice()) {
+        // A path that names nothing: the dialog stays for it to be put right.
+        name_->setFocus();
+        name_->selectAll();
+        return;
+    }
     if (model_.fileChosen() && QFileInfo(path()).isFile()) {
         QDialog::accept();
     } else {

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 
 namespace qv::gui {
@@ -23,6 +24,7 @@ public:
     static constexpr int kDescription = 171;
     static constexpr int kFileList = 182;
     static constexpr int kFilterCombo = 102;
+    static constexpr int kNameField = 181;
 
     // `pattern` ("*.dat", "*.qvt", "*.wl?") decides how files are described; `filterText`
     // holds filter lines separated by "|", each ending in a space and its pattern.
@@ -43,7 +45,9 @@ public:
     static QString getFile(QWidget* parent, const QString& pattern, const QString& filterText,
                            const QString& caption, int filterIndex = 0);
 
-    // The OK button: accepts only when a file that exists is chosen; anything else cancels.
+    // The OK button: a path typed into the name field is taken first (a folder is entered, a
+    // file that exists chosen); otherwise accepts only when a file that exists is chosen in
+    // the list, and anything else cancels.
     void accept() override;
     void reject() override;
 
@@ -60,12 +64,20 @@ private:
     bool enterDirectory(const QString& directory);
     void refill();
     void showRow(int row);
+    // The name field's path, relative to the listed folder ("~" is the home folder): true when
+    // it named a folder (now entered) or a file (now chosen).
+    bool takeTypedPath();
+    // The name field holds the name of the file under the cursor.
+    bool isListedChoice() const;
 
     qv::FileSelectionModel model_;
     QLabel* pathLine_ = nullptr;
     QLabel* description_ = nullptr;
     QListWidget* list_ = nullptr;
     QComboBox* filter_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    // A file chosen by typing its path rather than from the list.
+    QString typed_;
 };
 
 }  // namespace qv::gui

@@ -47,9 +47,10 @@ TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlaye
         field->setObjectName(idName(kFirstPathField + i));
         field->setMaxLength(int(qv::SoundOptionsModel::kPathChars));
         field->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
-        field->setText(QString::fromStdString(model_.path(i)));
+        stored_[std::size_t(i)] = model_.path(i);
+        field->setText(shownPath(model_.path(i)));
         connect(field, &QLineEdit::textChanged, this,
-                [this, i](const QString& text) { model_.setPath(i, text.toStdString()); });
+                [this, i](const QString& text) { model_.setPath(i, storedPath(i, text)); });
 
         auto* label = new QLabel(labels[i]);
         label->setBuddy(field);
@@ -132,14 +133,27 @@ TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlaye
     pathFields_[0]->setFocus();
 }
 
+QString TSoundOptionsDialog::shownPath(const std::string& stored) const {
+    const QString resolved = resolveDataFile(stored, dataDirectory());
+    return resolved.isEmpty() ? QString::fromStdString(stored) : resolved;
+}
+
+std::string TSoundOptionsDialog::storedPath(int i, const QString& shown) const {
+    const std::string& stored = stored_[std::size_t(i)];
+    return shown == shownPath(stored) ? stored : shown.toStdString();
+}
+
 void TSoundOptionsDialog::click() {
     if (player_) player_->playEvent(qv::EventSound::Click);
 }
 
 void TSoundOptionsDialog::showState() {
     for (int i = 0; i < qv::SoundOptionsModel::kWaveFiles; ++i) {
-        const QString text = QString::fromStdString(model_.path(i));
-        if (pathFields_[i]->text() != text) pathFields_[i]->setText(text);
+        // A field that already stands for the stored value keeps what it shows, typed or not.
+        if (storedPath(i, pathFields_[i]->text()) != model_.path(i)) {
+            stored_[std::size_t(i)] = model_.path(i);
+            pathFields_[i]->setText(shownPath(model_.path(i)));
+        }
         enableBoxes_[i]->setChecked(model_.enabled(i));
     }
     effectsBox_->setChecked(model_.effectsOn());
@@ -166,7 +180,7 @@ void TSoundOptionsDialog::accept() {
     click();
     // What the fields show is what is kept, typed or browsed.
     for (int i = 0; i < qv::SoundOptionsModel::kWaveFiles; ++i)
-        model_.setPath(i, pathFields_[i]->text().toStdString());
+        model_.setPath(i, storedPath(i, pathFields_[i]->text()));
     model_.accept();
     QDialog::accept();
 }

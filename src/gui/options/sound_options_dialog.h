@@ -40,6 +40,11 @@ private:
     qv::SoundOptionsModel model_;
     SoundPlayer* player_;
     std::array<QLineEdit*, qv::SoundOptionsModel::kWaveFiles> pathFields_{};
+    // What a field shows for a stored name such as ".\great.wav" is the file it stands for;
+    // while the field still shows that, the stored name is kept.
+    QString shownPath(const std::string& stored) const;
+    std::string storedPath(int i, const QString& shown) const;
+    std::array<std::string, qv::SoundOptionsModel::kWaveFiles> stored_{};
     std::array<QCheckBox*, qv::SoundOptionsModel::kWaveFiles> enableBoxes_{};
     QCheckBox* effectsBox_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -15,11 +16,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <algorithm>
-#include <cstdio>
+#include <optional>
 
+#include "core/util/file_io.h"
 #include "gui/common/application_state.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/print/printout.h"
@@ -159,9 +160,9 @@ int printDocument(QPrinter& printer, Printout& printout) {
 
 namespace {
 
-// Where a print goes when the system has no printer: a PDF file the user names. Empty when
-// the user cancelled.
-QString askForPdfFile(QWidget* parent, const QString& documentName) {
+// Where a print to a file goes: a PDF file the user names, offered under the document's
+// name in the folder used last for printouts. Empty when the user cancelled.
+QString askForPdfFile(ApplicationState& state, QWidget* parent, const QString& documentName) {
     FileRequest request;
     request.mode = FileRequest::Mode::Save;
     request.title = tr("Print to PDF File");
@@ -169,55 +170,47 @@ QString askForPdfFile(QWidget* parent, const QString& documentName) {
     request.defaultSuffix = QStringLiteral("pdf");
     // The document's name as a file name: "Pairs Frequency for Lotto 6-49.pdf", "tickets.pdf".
     QString base = documentName;
-    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|]"));
-    base.replace(unsafe, QStringLiteral("-"));
     if (base.endsWith(QStringLiteral(".qvt"), Qt::CaseInsensitive)) base.chop(4);
-    base = base.trimmed();
-    if (base.isEmpty()) base = QStringLiteral("printout");
-    request.selected = QDir::home().filePath(base + QStringLiteral(".pdf"));
+    request.selected = suggestedSavePath(state.lastPrintFolder(), base, QStringLiteral("printout"),
+                                         QStringLiteral("pdf"));
     return chooseFile(parent, request);
 }
 
-bool hasNoPrinter(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) return printer.outputFileName().isEmpty();
+// Printing goes to a file when the printer was set up to print to one, or when there is no
+// printer at all.
+bool printsToFile(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return true;
     return QPrinterInfo::availablePrinters().isEmpty() && printer.printerName().isEmpty();
-}
-
-void reportResult(ApplicationState& state, QWidget* parent, int sheets, const QString& where) {
-    if (sheets < 0) {
-        showProblem(parent, tr("Print"),
-                    where.isEmpty() ? tr("The printer could not print this document.")
-                                    : tr("The file %1 could not be written.").arg(where));
-    } else if (sheets == 0) {
-        showProblem(parent, tr("Print"), tr("There is nothing to print on the chosen pages."));
-    } else if (where.isEmpty()) {
-        state.showStatus(tr("%n page(s) sent to the printer.", nullptr, sheets));
-    } else {
-        state.showStatus(tr("%n page(s) printed to %1.", nullptr, sheets)
-                             .arg(QDir::toNativeSeparators(where)));
-    }
 }
 
 }  // namespace
 
 bool printOnPrinter(ApplicationState& state, QWidget* parent, Printout& printout) {
     QPrinter& printer = state.printer();
-    if (hasNoPrinter(printer)) {
-        const QString path = askForPdfFile(parent, printout.documentName());
+    if (printsToFile(printer)) {
+        // The file is asked for every time, so no printout silently replaces another.
+        const QString path = askForPdfFile(state, parent, printout.documentName());
         if (path.isEmpty()) return false;
+        state.setLastPrintFolder(QFileInfo(path).absolutePath());
         QString error;
-        const bool ok = printToPdf(path, printout, &error, &printer);
-        if (!ok) {
+        int sheets = 0;
+        if (!printToPdf(path, printout, &error, &printer, &sheets)) {
             showProblem(parent, tr("Print"), error);
             return false;
         }
-        state.showStatus(tr("Printed to %1.").arg(QDir::toNativeSeparators(path)));
+        const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        state.showStatus(sheets == 1 ? tr("Printed 1 page to %1.").arg(where)
+                                     : tr("Printed %1 pages to %2.").arg(sheets).arg(where));
         return true;
     }
-    const QString where =
-        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     const int sheets = printDocument(printer, printout);
-    reportResult(state, parent, sheets, where);
+    if (sheets < 0) {
+        showProblem(parent, tr("Print"), tr("The printer could not print this document."));
+    } else if (sheets == 0) {
+        showProblem(parent, tr("Print"), tr("There is nothing to print on the chosen pages."));
+    } else {
+        state.showStatus(tr("%n page(s) sent to the printer.", nullptr, sheets));
+    }
     return sheets > 0;
 }
 
@@ -245,25 +238,22 @@ void previewPrintout(QPrinter& printer, QWidget* parent, const PrintoutFactory& 
     preview.exec();
 }
 
-bool printToPdf(const QString& path, Printout& printout, QString* error, const QPrinter* setup) {
+bool printToPdf(const QString& path, Printout& printout, QString* error, const QPrinter* setup,
+                int* sheetsPrinted) {
     const QString cannotWrite = tr("The file %1 could not be written.")
                                     .arg(QDir::toNativeSeparators(path));
-    // The pages go to a new file beside the target, which replaces the target only when
-    // every page was written: a failed print leaves an existing file as it was.
-    const QFileInfo target(path);
-    QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part")
-                                                               .arg(target.fileName())));
-    if (!temporary.open()) {
+    // The pages are drawn into a scratch file, then saved over the target in one atomic
+    // step: a failed print leaves an existing file as it was.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
         if (error) *error = cannotWrite;
         return false;
     }
-    temporary.close();
-    temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                             QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const QString drawn = scratch.filePath(QStringLiteral("pages.pdf"));
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temporary.fileName());
+    printer.setOutputFileName(drawn);
     if (setup) {
         printer.setPageLayout(setup->pageLayout());
     } else {
@@ -273,20 +263,19 @@ bool printToPdf(const QString& path, Printout& printout, QString* error, const Q
     printer.setCreator(QStringLiteral("Quorvantile"));
 
     const int sheets = printDocument(printer, printout);
+    if (sheetsPrinted) *sheetsPrinted = std::max(sheets, 0);
     if (sheets == 0) {
         if (error) *error = tr("There is nothing to print on the chosen pages.");
         return false;
     }
-    if (sheets < 0 || QFileInfo(temporary.fileName()).size() == 0) {
+    const auto bytes =
+        sheets < 0 ? std::nullopt : qv::readWholeFile(QFile::encodeName(drawn).toStdString());
+    if (!bytes || bytes->empty() ||
+        !qv::writeFileAtomic(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString(),
+                             *bytes)) {
         if (error) *error = cannotWrite;
         return false;
     }
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        if (error) *error = cannotWrite;
-        return false;
-    }
-    temporary.setAutoRemove(false);
     return true;
 }
 

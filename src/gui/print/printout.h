@@ -71,8 +71,9 @@ int pageHeaderBottom(const QPaintDevice& device, const QRect& pageRect);
 int printDocument(QPrinter& printer, Printout& printout);
 
 // The print commands: print on the application's printer without a further dialog. When
-// the system has no printer at all and none was chosen, asks for a PDF file and prints
-// there. A failure is shown to the user; returns true when pages went out.
+// the printer was set up to print to a file, or the system has no printer at all, asks for
+// the PDF file every time and prints there; the status line says where the pages went. A
+// failure is shown to the user; returns true when pages went out.
 bool printOnPrinter(ApplicationState& state, QWidget* parent, Printout& printout);
 // "Printer &Setup": the platform's printer dialog on `printer`; the choices stay with it.
 void runPrinterSetup(QPrinter& printer, QWidget* parent);
@@ -82,10 +83,10 @@ void runPrinterSetup(QPrinter& printer, QWidget* parent);
 using PrintoutFactory = std::function<std::unique_ptr<Printout>()>;
 void previewPrintout(QPrinter& printer, QWidget* parent, const PrintoutFactory& make);
 
-// Writes `printout` to a PDF file, on A4 in portrait or on the page set up for `setup`.
-// False with a message when there is nothing to print or the file cannot be written; an
-// existing file is then left as it was.
+// Writes `printout` to a PDF file, on A4 in portrait or on the page set up for `setup`,
+// saved atomically. False with a message when there is nothing to print or the file cannot
+// be written; an existing file is then left as it was. `sheets` gets the pages printed.
 bool printToPdf(const QString& path, Printout& printout, QString* error,
-                const QPrinter* setup = nullptr);
+                const QPrinter* setup = nullptr, int* sheets = nullptr);
 
 }  // namespace qv::gui

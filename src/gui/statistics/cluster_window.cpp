@@ -167,6 +167,7 @@ void ClusterWindow::chartMouseMove(QMouseEvent* event) {
 void ClusterWindow::chartMouseRelease(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !dragging_) return;
     const QString text = regionMessage(selection_);
+    showHint(false);
     if (!text.isEmpty()) {
         QMessageBox box(QMessageBox::Question, tr("Region Selected"), text, QMessageBox::Ok, this);
         box.exec();

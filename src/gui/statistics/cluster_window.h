@@ -45,6 +45,8 @@ protected:
     void chartMousePress(QMouseEvent* event) override;
     void chartMouseMove(QMouseEvent* event) override;
     void chartMouseRelease(QMouseEvent* event) override;
+    // The hint in the title goes with the pointer.
+    void chartMouseLeave() override { showHint(false); }
 
 private:
     void showHint(bool on);

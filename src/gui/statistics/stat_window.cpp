@@ -61,6 +61,7 @@ void StatChartView::resizeEvent(QResizeEvent* event) {
 }
 
 void StatChartView::contextMenuEvent(QContextMenuEvent* event) {
+    owner_->chartMouseLeave();
     owner_->updateChecks();
     owner_->menu_->popup(event->globalPos());
 }
@@ -75,6 +76,11 @@ void StatChartView::mouseMoveEvent(QMouseEvent* event) {
 
 void StatChartView::mouseReleaseEvent(QMouseEvent* event) {
     owner_->chartMouseRelease(event);
+}
+
+void StatChartView::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    owner_->chartMouseLeave();
 }
 
 void StatChartView::wheelEvent(QWheelEvent* event) {

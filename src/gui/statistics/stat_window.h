@@ -50,6 +50,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -161,6 +162,8 @@ protected:
     virtual void chartMousePress(QMouseEvent*) {}
     virtual void chartMouseMove(QMouseEvent*) {}
     virtual void chartMouseRelease(QMouseEvent*) {}
+    // The pointer left the chart, or a menu or dialog took it.
+    virtual void chartMouseLeave() {}
 
     // The painter's texts go to the text log while one is set.
     ChartPainter chartPainter(QPainter& painter) const;

@@ -1,6 +1,7 @@
 #include "gui/statistics/statistics_commands.h"
 
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <memory>
 
 #include "core/view/statistics_view.h"
@@ -48,11 +49,37 @@ StatWindow* makeWindow(ApplicationState& state, QMdiArea* area, qv::StatisticsKi
     return nullptr;
 }
 
+// The width of the work area left of the database window when that window covers its right
+// part (it stands above the main window): a new chart there is not hidden behind it.
+int uncoveredWidth(const ApplicationState& state, const QMdiArea* area) {
+    const QSize size = area->viewport()->size();
+    const auto* database = dynamic_cast<const QWidget*>(state.document(DocumentSlot::Database));
+    if (!database || !database->isVisible() || !area->isVisible()) return size.width();
+    const QRect work(area->viewport()->mapToGlobal(QPoint(0, 0)), size);
+    const QRect covered = database->frameGeometry();
+    if (!covered.intersects(work)) return size.width();
+    const int left = covered.left() - work.left();
+    // Only a cover from the right that leaves a chart's worth of room on the left.
+    return left >= size.width() / 3 && covered.right() >= work.right() ? left : size.width();
+}
+
 }  // namespace
 
 StatWindow* openStatisticsWindow(ApplicationState& state, QMdiArea* area, qv::StatisticsKind kind,
                                  qv::ProgressReporter* progress) {
-    if (!area || !state.database() || state.flags().isStatisticsOpen(kind)) return nullptr;
+    if (!area || !state.database()) return nullptr;
+    if (state.flags().isStatisticsOpen(kind)) {
+        // The window already open comes to the front, so the command is seen to do something.
+        for (QMdiSubWindow* sub : area->subWindowList()) {
+            auto* open = qobject_cast<StatWindow*>(sub);
+            if (!open || open->kind() != kind) continue;
+            if (open->isMinimized()) open->showNormal();
+            area->setActiveSubWindow(open);
+            open->raise();
+            return open;
+        }
+        return nullptr;
+    }
     int othersOpen = 0;
     for (qv::StatisticsKind other : kKinds)
         othersOpen += other != kind && state.flags().isStatisticsOpen(other) ? 1 : 0;
@@ -61,9 +88,12 @@ StatWindow* openStatisticsWindow(ApplicationState& state, QMdiArea* area, qv::St
     if (!window) return nullptr;
     area->addSubWindow(window);
     const QSize size = area->viewport()->size();
-    const qv::Rect r = qv::statisticsWindowRect(size.width(), size.height(), othersOpen);
+    const qv::Rect r =
+        qv::statisticsWindowRect(uncoveredWidth(state, area), size.height(), othersOpen);
     window->setGeometry(r.left, r.top, r.width(), r.height());
     window->show();
+    area->setActiveSubWindow(window);
+    window->raise();
     return window;
 }
 

@@ -19,7 +19,8 @@ class StatWindow;
 
 // Opens the statistics window of `kind` in `area`, placed by the rule for new statistics
 // windows. The triples count reports to `progress`, or to a progress dialog when it is
-// nullptr. Returns nullptr when no database is open or a window of that kind already is.
+// nullptr. The new window comes to the front. When a window of that kind is open already,
+// it comes to the front instead and is returned. Returns nullptr when no database is open.
 StatWindow* openStatisticsWindow(ApplicationState& state, QMdiArea* area, qv::StatisticsKind kind,
                                  qv::ProgressReporter* progress = nullptr);
 

@@ -41,12 +41,12 @@ void EnterNumbersDialog::buildButtons(bool bonus) {
     buttonColumn()->addSpacing(10);
     QPushButton* random = addButton(kRandom, tr("&Random"));
     hotButton_ = addButton(kHot, tr("&Hot"));
-    coldButton_ = addButton(kCold, tr("&Cold"));
+    coldButton_ = addButton(kCold, tr("Co&ld"));
     myNumbersButton_ = addButton(kMyNumbers, tr("My Numbers"));
     buttonColumn()->addSpacing(10);
     QPushButton* clear = addButton(kClearAll, tr("Clear &All"));
     if (bonus) {
-        QPushButton* all = addButton(EnterBonusNumbersDialog::kChangeAll, tr("&Change All"));
+        QPushButton* all = addButton(EnterBonusNumbersDialog::kChangeAll, tr("Chan&ge All"));
         connect(all, &QPushButton::clicked, this,
                 [this] { static_cast<EnterBonusNumbersDialog*>(this)->changeAll(); });
     }
@@ -64,7 +64,7 @@ void EnterNumbersDialog::buildButtons(bool bonus) {
 }
 
 QString EnterNumbersDialog::caption() {
-    if (!choice().changed()) return {};
+    // From the moment the grid opens it says how many numbers are left to choose.
     qv::ChoiceTexts texts;
     texts.full = tr("All Numbers Selected").toStdString();
     texts.oneMore = tr("Choose 1 More Number").toStdString();

@@ -31,7 +31,7 @@ ManualEnterNumbersDialog::ManualEnterNumbersDialog(ApplicationState& state,
     hotButton_ = makeButton(kHot, tr("&Hot"));
     QPushButton* hotNext = makeButton(kHotNext, tr("Next"));
     addButtonPair(hotButton_, hotNext);
-    coldButton_ = makeButton(kCold, tr("&Cold"));
+    coldButton_ = makeButton(kCold, tr("Co&ld"));
     QPushButton* coldNext = makeButton(kColdNext, tr("Next"));
     addButtonPair(coldButton_, coldNext);
     myNumbersButton_ = makeButton(kMyNumbers, tr("My Numbers"));

@@ -17,8 +17,11 @@ namespace qv::gui {
 
 ModifyManualTicketsDialog::ModifyManualTicketsDialog(ApplicationState& state,
                                                      std::vector<qv::TicketType> tickets,
-                                                     std::vector<int> labels, QWidget* parent)
-    : QDialog(parent), state_(state), model_(std::move(tickets), std::move(labels)) {
+                                                     std::vector<int> labels, int numbersInLotto,
+                                                     QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      model_(std::move(tickets), std::move(labels), numbersInLotto) {
     setWindowTitle(tr("Modify Tickets"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -56,7 +59,7 @@ ModifyManualTicketsDialog::ModifyManualTicketsDialog(ApplicationState& state,
     QPushButton* remove = button(kDelete, tr("&Delete"));
     QPushButton* cancel = button(2, tr("&Cancel"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(update, &QPushButton::clicked, this, &ModifyManualTicketsDialog::updateNumbers);
+    connect(update, &QPushButton::clicked, this, [this] { updateNumbers(); });
     connect(remove, &QPushButton::clicked, this, &ModifyManualTicketsDialog::deleteTicket);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -94,11 +97,16 @@ void ModifyManualTicketsDialog::selectTicket(int index) {
     showTicket();
 }
 
-void ModifyManualTicketsDialog::updateNumbers() {
+bool ModifyManualTicketsDialog::updateNumbers() {
     click();
     std::array<std::string, qv::ModifyTicketsModel::kFields> texts;
     for (int k = 0; k < qv::ModifyTicketsModel::kFields; ++k)
         texts[k] = fields_[static_cast<std::size_t>(k)]->text().toStdString();
+    if (const auto problem = model_.problemWith(texts)) {
+        showProblem(this, tr("Modify Tickets"),
+                    QString::fromStdString(qv::numberProblemText(*problem, model_.currentName())));
+        return false;
+    }
     const std::vector<int> refused = model_.update(texts);
     // A refused field shows its old value again.
     showTicket();
@@ -106,6 +114,7 @@ void ModifyManualTicketsDialog::updateNumbers() {
         showProblem(this, tr("Modify Tickets"),
                     tr("A number on a ticket is at most 100; the fields above 100 keep their "
                        "old values."));
+    return true;
 }
 
 void ModifyManualTicketsDialog::deleteTicket() {
@@ -118,7 +127,8 @@ void ModifyManualTicketsDialog::deleteTicket() {
 
 void ModifyManualTicketsDialog::accept() {
     if (model_.count() > 0) {
-        updateNumbers();
+        // A refused ticket keeps the dialog open, so the fields can be put right.
+        if (!updateNumbers()) return;
     } else {
         click();
     }

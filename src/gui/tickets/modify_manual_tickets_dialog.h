@@ -23,14 +23,17 @@ public:
     static constexpr int kUpdateNumbers = 510;
     static constexpr int kDelete = 509;
 
+    // No main number may be above `numbersInLotto`, the file's.
     ModifyManualTicketsDialog(ApplicationState& state, std::vector<qv::TicketType> tickets,
-                              std::vector<int> labels, QWidget* parent = nullptr);
+                              std::vector<int> labels, int numbersInLotto,
+                              QWidget* parent = nullptr);
 
     const qv::ModifyTicketsModel& model() const { return model_; }
     QLineEdit* field(int index) const { return fields_[static_cast<std::size_t>(index)]; }
 
     void selectTicket(int index);
-    void updateNumbers();
+    // False when the ticket was refused (a message says why).
+    bool updateNumbers();
     void deleteTicket();
     void accept() override;
     void reject() override;

@@ -79,8 +79,11 @@ TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
     if (path.isEmpty()) return nullptr;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
-        showProblem(parent, tr("Use Wheeling Table"),
-                    tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        showProblem(
+            parent, tr("Use Wheeling Table"),
+            loaded.status == qv::IoStatus::Damaged
+                ? QString::fromStdString(loaded.message)
+                : tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return nullptr;
     }
     qv::NumbersUsed numbers{};

@@ -191,7 +191,14 @@ bool TicketFileDialog::saveAs() {
     request.title = saveAsTitle();
     request.filter = tr("Ticket Files (*.qvt)");
     request.defaultSuffix = QStringLiteral("qvt");
-    request.selected = nativePath(file_.path);
+    // A new file is offered under its wheel's description, beside the ticket file opened last.
+    request.selected =
+        file_.path.empty()
+            ? suggestedSavePath(
+                  folderOf(QString::fromStdString(state_.settings().lastTicketFile)),
+                  file_.isWheel() ? QString::fromStdString(file_.wheel.description) : QString(),
+                  QStringLiteral("tickets"), QStringLiteral("qvt"))
+            : nativePath(file_.path);
     const QString chosen = chooseFile(this, request);
     if (chosen.isEmpty()) return false;
     const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
@@ -309,7 +316,8 @@ void ManualTicketFileDialog::addTickets() {
 
 void ManualTicketFileDialog::updateTickets() {
     click();
-    ModifyManualTicketsDialog editor(state_, file_.tickets, window_->labels(), this);
+    ModifyManualTicketsDialog editor(state_, file_.tickets, window_->labels(), file_.numbersInLotto,
+                                     this);
     if (editor.exec() != QDialog::Accepted) return;
     const bool countChanged = editor.model().count() != file_.tickets.size();
     qv::replaceManualTickets(file_, editor.model().tickets());
@@ -413,8 +421,11 @@ void WheelTicketFileDialog::changeWheel() {
     if (path.isEmpty()) return;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
-        showProblem(this, tr("Change Wheel"),
-                    tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        showProblem(
+            this, tr("Change Wheel"),
+            loaded.status == qv::IoStatus::Damaged
+                ? QString::fromStdString(loaded.message)
+                : tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return;
     }
     qv::NumbersUsed numbers = file_.numbersUsed;

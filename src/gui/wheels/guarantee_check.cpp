@@ -125,6 +125,7 @@ qv::GuaranteeResult confirmGuarantee(QWidget* parent, qv::WheelInfo& wheel) {
             return result;
         case qv::GuaranteeCheckable::NoNumbers:
         case qv::GuaranteeCheckable::TooManyCandidates:
+        case qv::GuaranteeCheckable::ImpossibleTerms:
             showWheelMessage(parent, {QMessageBox::Warning, tr("Error"),
                                       QString::fromStdString(qv::notCheckableText(terms)), false});
             return result;

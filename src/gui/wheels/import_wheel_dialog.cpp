@@ -15,9 +15,11 @@
 
 #include "core/app/commands.h"
 #include "core/util/file_io.h"
+#include "core/wheels/guarantee.h"
 #include "core/wheels/wheel_text.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/options/file_selection_dialog.h"
 #include "gui/wheels/guarantee_check.h"
 #include "gui/wheels/manual_import_dialog.h"
 #include "gui/wheels/wheel_messages.h"
@@ -158,6 +160,12 @@ qv::WheelInfo ImportWheelDialog::wheelFromControls() {
 void ImportWheelDialog::next() {
     playEventSound();
     qv::WheelInfo wheel = wheelFromControls();
+    if (const std::string why = qv::impossibleTermsReason(qv::GuaranteeTerms::of(wheel));
+        !why.empty()) {
+        showProblem(this, tr("Import Wheeling Table"),
+                    tr("No wheel can keep these terms: %1.").arg(QString::fromStdString(why)));
+        return;
+    }
     const auto rows = enterRows(wheel);
     if (!rows || rows->empty()) return;
     wheel.setRows(*rows);
@@ -206,6 +214,10 @@ void ImportWheelDialog::save(const qv::WheelInfo& wheel) {
     request.title = tr("Save Wheel File As");
     request.filter = tr("Quorvantile Wheel File (*.wl%1)").arg(wheel.numbersPerTicket);
     request.defaultSuffix = QStringLiteral("wl%1").arg(wheel.numbersPerTicket);
+    // Named after its description, where "Use Wheeling Table..." looks for wheels.
+    request.selected = suggestedSavePath(FileSelection::currentDirectory(),
+                                         QString::fromStdString(wheel.description),
+                                         QStringLiteral("wheel"), request.defaultSuffix);
     const QString path = chooseFile(this, request);
     if (path.isEmpty()) return;
     const qv::IoResult saved =

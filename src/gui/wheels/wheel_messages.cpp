@@ -38,9 +38,10 @@ QString wheelTextProblemMessage(const qv::WheelTextProblem& problem, int numbers
     switch (problem.kind) {
         case Kind::IllegalChar:
             return (source == qv::WheelTextSource::Paste
-                        ? tr("The pasted text contains illegal char '%1'")
-                        : tr("This file contains illegal char '%1'"))
-                .arg(QString::fromStdString(problem.character));
+                        ? tr("The pasted text contains illegal char %1 on line %2.")
+                        : tr("This file contains illegal char %1 on line %2."))
+                .arg(QString::fromStdString(qv::readableCharacter(problem.character)))
+                .arg(problem.line);
         case Kind::LineTooLong:
             return tr("Line %1 is longer than %2 characters.")
                 .arg(problem.line)
