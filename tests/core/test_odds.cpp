@@ -12,6 +12,7 @@
 namespace qv {
 namespace {
 
+using test::makeWheel;
 using test::ticket;
 
 // Tickets of `per` distinct numbers out of 1..lotto; every third one repeats an earlier
@@ -158,38 +159,28 @@ TEST(Odds, ReportsProgressAndStopsOnCancel) {
 
 // --- Wheel profiles --------------------------------------------------------------------------
 
-WheelInfo wheelOf(int n, int g, int i, int p, std::vector<TicketType> rows) {
-    WheelInfo w;
-    w.numbersToWheel = static_cast<std::int16_t>(n);
-    w.guarantee = static_cast<std::int16_t>(g);
-    w.guaranteeIf = static_cast<std::int16_t>(i);
-    w.numbersPerTicket = static_cast<std::int16_t>(p);
-    w.setRows(std::move(rows));
-    return w;
-}
-
 TEST(WheelProfile, SmallWheelsMatchTheReference) {
     const WheelInfo wheels[] = {
         // 3 if 3 on 7 numbers.
-        wheelOf(7, 3, 3, 6, {ticket({1, 2, 3, 4, 5, 6}), ticket({1, 2, 3, 4, 5, 7}),
+        makeWheel(7, 3, 3, 6, {ticket({1, 2, 3, 4, 5, 6}), ticket({1, 2, 3, 4, 5, 7}),
                              ticket({1, 2, 3, 4, 6, 7}), ticket({1, 2, 5, 6, 7, 3})}),
         // Fewer numbers than a row holds; a position beyond N, a repeat and empty slots.
-        wheelOf(4, 2, 2, 6, {ticket({1, 2, 9, 2}), ticket({3, 4})}),
-        wheelOf(9, 2, 3, 4, {ticket({1, 2, 3, 4}), ticket({5, 6, 7, 8}), ticket({1, 5, 9, 2}),
+        makeWheel(4, 2, 2, 6, {ticket({1, 2, 9, 2}), ticket({3, 4})}),
+        makeWheel(9, 2, 3, 4, {ticket({1, 2, 3, 4}), ticket({5, 6, 7, 8}), ticket({1, 5, 9, 2}),
                              ticket({3, 6, 9, 8})}),
-        wheelOf(12, 0, 0, 5, {}),
+        makeWheel(12, 0, 0, 5, {}),
     };
     for (const WheelInfo& w : wheels) {
         SCOPED_TRACE(w.numbersToWheel);
         EXPECT_EQ(*wheelProfile(w, nullptr), test::literalWheelProfile(w));
     }
     std::mt19937 rng(11);
-    const WheelInfo random = wheelOf(16, 3, 4, 6, randomTickets(rng, 25, 16, 6));
+    const WheelInfo random = makeWheel(16, 3, 4, 6, randomTickets(rng, 25, 16, 6));
     EXPECT_EQ(*wheelProfile(random, nullptr), test::literalWheelProfile(random));
 }
 
 TEST(WheelProfile, LinesRunFromTheRowSizeDownAndShowTheGuarantee) {
-    const WheelInfo w = wheelOf(5, 2, 3, 3, {ticket({1, 2, 3}), ticket({3, 4, 5}), ticket({1, 4, 5})});
+    const WheelInfo w = makeWheel(5, 2, 3, 3, {ticket({1, 2, 3}), ticket({3, 4, 5}), ticket({1, 4, 5})});
     const auto profile = wheelProfile(w, nullptr);
     ASSERT_TRUE(profile);
     std::vector<std::string> lines;
