@@ -201,6 +201,19 @@ BENCHMARK(BM_Valid<false>)
     ->Name("Target/Valid539/4if5")
     ->Args({39, 4, 5, 5})
     ->Unit(benchmark::kMillisecond);
+// "5 if 6" and "6 if 6" go through the row counts along the path rather than the set tables.
+BENCHMARK(BM_Valid<false>)
+    ->Name("Target/Valid24/5if6")
+    ->Args({24, 5, 6, 6})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Valid<false>)
+    ->Name("Target/Valid16/6if6")
+    ->Args({16, 6, 6, 6})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Grow<false>)
+    ->Name("Target/Grow20/5if6")
+    ->Args({20, 5, 6})
+    ->Unit(benchmark::kMillisecond);
 // The literal check on the first full game, once: minutes rather than milliseconds.
 BENCHMARK(BM_Valid<true>)
     ->Name("Target/Literal649/3if6")
