@@ -167,7 +167,7 @@ std::optional<std::pair<std::pair<int, int>, PrizeTable>> scanPrizeLine(std::str
 
 std::string amountText(double v) {
     char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
     return ec == std::errc{} ? std::string(buf, end) : "0";
 }
 
