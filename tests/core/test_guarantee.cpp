@@ -45,16 +45,7 @@ struct ScriptedObserver : GuaranteeObserver {
     }
 };
 
-WheelInfo makeWheel(int n, int g, int i, int p, std::vector<TicketType> rows = {}) {
-    WheelInfo w;
-    w.description = "Test";
-    w.numbersToWheel = static_cast<std::int16_t>(n);
-    w.guarantee = static_cast<std::int16_t>(g);
-    w.guaranteeIf = static_cast<std::int16_t>(i);
-    w.numbersPerTicket = static_cast<std::int16_t>(p);
-    w.setRows(std::move(rows));
-    return w;
-}
+using test::makeWheel;
 
 std::vector<std::string> rowTexts(const WheelInfo& w) {
     std::vector<std::string> out;
@@ -71,9 +62,11 @@ std::vector<std::string> rowTexts(const WheelInfo& w) {
 
 struct RandomFamily {
     const char* name;
-    bool growing;        // I = P, with random answers
-    double cancelShare;  // how often a cancel is scripted
-    bool untidyRows;     // positions out of range, repeated, missing
+    bool growing;                // I = P, with random answers
+    double cancelShare;          // how often a cancel is scripted
+    bool untidyRows;             // positions out of range, repeated, missing
+    int maxRows = 25;            // above 64 the rows fill several words of the row counters
+    bool highGuarantee = false;  // G = P - 1 or P: the counters rather than the set tables
 
     friend void PrintTo(const RandomFamily& f, std::ostream* os) { *os << f.name; }
 };
@@ -92,13 +85,17 @@ TEST_P(GuaranteeMatchesLiteral, OnRandomWheels) {
     for (int round = 0; round < 500; ++round) {
         const int p = pick(4, 6);
         const int n = pick(1, 15);
-        const int i = family.growing ? p : pick(1, p);
-        // G mostly within 1..I, sometimes outside it (terms no wheel can keep).
-        const int g = chance(0.1) ? pick(-1, p + 2) : pick(1, i);
+        // I from 1 to P; G mostly within 1..I, sometimes outside it (terms no wheel can keep).
+        const int i = family.growing         ? p
+                      : family.highGuarantee ? pick(p - 1, p)
+                                             : pick(1, p);
+        const int g = family.highGuarantee ? pick(p - 1, i)
+                      : chance(0.1)        ? pick(-1, p + 2)
+                                           : pick(1, i);
         // Keeps the literal check quick: a growing wheel can gain a row for every draw.
         if (n + p - i > (family.growing ? 13 : 16)) continue;
         std::vector<TicketType> rows;
-        const int rowCount = pick(0, 25);
+        const int rowCount = pick(0, family.maxRows);
         const int m = n + p - i;
         for (int r = 0; r < rowCount; ++r) {
             TicketType t;
@@ -143,14 +140,17 @@ TEST_P(GuaranteeMatchesLiteral, OnRandomWheels) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, GuaranteeMatchesLiteral,
-                         ::testing::Values(RandomFamily{"Checks", false, 0.0, false},
-                                           RandomFamily{"ChecksWithCancels", false, 0.5, false},
-                                           RandomFamily{"UntidyRows", false, 0.2, true},
-                                           RandomFamily{"Growing", true, 0.0, false},
-                                           RandomFamily{"GrowingWithCancels", true, 0.6, false},
-                                           RandomFamily{"GrowingUntidy", true, 0.3, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Families, GuaranteeMatchesLiteral,
+    ::testing::Values(RandomFamily{"Checks", false, 0.0, false},
+                      RandomFamily{"ChecksWithCancels", false, 0.5, false},
+                      RandomFamily{"UntidyRows", false, 0.2, true},
+                      RandomFamily{"Growing", true, 0.0, false},
+                      RandomFamily{"GrowingWithCancels", true, 0.6, false},
+                      RandomFamily{"GrowingUntidy", true, 0.3, true},
+                      RandomFamily{"ManyRowsHighGuarantee", false, 0.2, false, 400, true},
+                      RandomFamily{"GrowingHighGuarantee", true, 0.3, true, 150, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Every added row counts for the draws after it, with the answer "add all" at once: the
 // wheel grows the same way from one row on a larger game too.

@@ -102,7 +102,10 @@ RowSet rowSet(const TicketType& row, int perTicket, int candidates) {
 // How reach_ grows with each member depends on G:
 //  - G - 1 <= 3: a table from every (G-1)-set of numbers that lies in a row to the union of
 //    those rows; the new (G-1)-sets are the ones holding the new member.
-//  - G - 1 >= 4: the rows that can still reach G along the path, with their counts.
+//  - G - 1 >= 4: counters along the path, kept bit-sliced over the rows: held_[k][j] is the
+//    set of rows holding at least j of d[1..k], one bit per row, and rowsAt_[v] the rows
+//    holding v. A new member turns "at least j - 1" into "at least j" where its rows meet,
+//    a word of rows at a time; the rows that reach G - 1 at this member add to reach_.
 //  - G <= 0 or G > P: no table; rows cover everything (G <= 0) or nothing (G > P).
 class Search {
 public:
@@ -124,13 +127,15 @@ public:
         else if (key <= 3)
             kind_ = Kind::Table;
         else
-            kind_ = Kind::Alive;
+            kind_ = Kind::Counters;
         stride_ = m_ + 1;
         if (kind_ == Kind::Table) {
             if (key == 1) table_.resize(static_cast<std::size_t>(stride_));
             if (key == 2) table_.resize(static_cast<std::size_t>(stride_ * stride_));
             if (key == 3) table_.resize(static_cast<std::size_t>(c_(m_, 3)));
         }
+        if (kind_ == Kind::Counters)
+            growWords(std::max<std::size_t>(1, (wheel_.rows.size() + 63) / 64));
         covered_[0] = g_ <= 0 && !wheel_.rows.empty();
         for (const TicketType& row : wheel_.rows) addRowSet(rowSet(row, p_, m_));
         if (kind_ == Kind::Table && key == 0) reach_[0] = whole_;
@@ -144,7 +149,7 @@ public:
     }
 
 private:
-    enum class Kind { None, Table, Alive };
+    enum class Kind { None, Table, Counters };
     static constexpr int kStepsPerPoll = 1024;
 
     // --- rows -----------------------------------------------------------------------------
@@ -165,9 +170,8 @@ private:
         const Mask mask = maskOf(set);
         const auto& v = set.v;
         const int s = set.size;
-        if (kind_ == Kind::Alive) {
-            rowMasks_.push_back(mask);
-            alive_[0].push_back({static_cast<int>(rowMasks_.size() - 1), 0});
+        if (kind_ == Kind::Counters) {
+            addCountedRow(mask, set, 0);
             return;
         }
         switch (g_ - 1) {
@@ -208,16 +212,77 @@ private:
         for (int j = 0; j < p_; ++j) set.v[static_cast<std::size_t>(j)] = row.numbers[j];
         set.size = p_;
         const Mask mask = maskOf(set);
-        if (kind_ == Kind::Alive) {
-            rowMasks_.push_back(mask);
-            const int r = static_cast<int>(rowMasks_.size() - 1);
-            for (int j = 0; j <= std::min(g_ - 1, p_ - 2); ++j) alive_[j].push_back({r, j});
-        } else {
+        if (kind_ == Kind::Counters)
+            addCountedRow(mask, set, p_ - 1);
+        else
             addRowSet(set);
-        }
         for (int j = 0; j < p_; ++j) {
             if (j >= g_ - 1) reach_[j] |= mask;
             if (j >= g_) covered_[j] = true;
+        }
+    }
+
+    // A row joins the counters. It holds d[1..pathDepth], so at each depth k up to there it
+    // counts k (the deeper nodes of the path are built again before they are read).
+    void addCountedRow(const Mask& mask, const RowSet& set, int pathDepth) {
+        const std::size_t r = rowMasks_.size();
+        rowMasks_.push_back(mask);
+        if (r / 64 >= words_) growWords(std::max<std::size_t>(words_ * 2, r / 64 + 1));
+        const std::size_t word = r / 64;
+        const std::uint64_t bit = std::uint64_t{1} << (r % 64);
+        for (int j = 0; j < set.size; ++j) rowsAt(set.v[static_cast<std::size_t>(j)])[word] |= bit;
+        for (int k = 1; k <= pathDepth; ++k)
+            for (int c = 1; c <= std::min(k, g_ - 1); ++c) held(k, c)[word] |= bit;
+    }
+
+    // Room for `words` words of rows in every bit set; the new words hold no row.
+    void growWords(std::size_t words) {
+        auto regrow = [&](std::vector<std::uint64_t>& sets, std::size_t count) {
+            std::vector<std::uint64_t> wider(count * words, 0);
+            for (std::size_t s = 0; s < count; ++s)
+                std::copy_n(sets.begin() + static_cast<std::ptrdiff_t>(s * words_), words_,
+                            wider.begin() + static_cast<std::ptrdiff_t>(s * words));
+            sets.swap(wider);
+        };
+        regrow(rowsAt_, static_cast<std::size_t>(m_ + 1));
+        regrow(held_, heldSets());
+        words_ = words;
+    }
+
+    std::size_t heldSets() const { return static_cast<std::size_t>((p_ + 1) * g_); }
+    std::uint64_t* rowsAt(int v) { return rowsAt_.data() + static_cast<std::size_t>(v) * words_; }
+    std::uint64_t* held(int k, int c) {
+        return held_.data() + static_cast<std::size_t>(k * g_ + c) * words_;
+    }
+
+    // The counters at depth k from those at depth k-1 once d[k] = v joins the path.
+    void count(int k, int v) {
+        const std::uint64_t* at = rowsAt(v);
+        // Rows holding fewer than `least` of d[1..k] cannot reach G - 1 by the last member.
+        const int least = std::max(1, g_ - p_ + k);
+        const int most = std::min(k, g_ - 1);
+        if (k < p_ - 1) {
+            for (int c = most; c >= least; --c) {
+                std::uint64_t* out = held(k, c);
+                const std::uint64_t* same = held(k - 1, c);
+                if (c == 1) {
+                    for (std::size_t w = 0; w < words_; ++w) out[w] = same[w] | at[w];
+                } else {
+                    const std::uint64_t* fewer = held(k - 1, c - 1);
+                    for (std::size_t w = 0; w < words_; ++w) out[w] = same[w] | (fewer[w] & at[w]);
+                }
+            }
+        }
+        if (k < g_ - 1) return;
+        const std::uint64_t* almost = held(k - 1, g_ - 2);
+        const std::uint64_t* reached = held(k - 1, g_ - 1);
+        for (std::size_t w = 0; w < words_; ++w) {
+            std::uint64_t fresh = almost[w] & at[w] & ~reached[w];
+            while (fresh) {
+                const std::size_t r = w * 64 + static_cast<std::size_t>(std::countr_zero(fresh));
+                reach_[k] |= rowMasks_[r];
+                fresh &= fresh - 1;
+            }
         }
     }
 
@@ -243,20 +308,8 @@ private:
                 default:
                     break;
             }
-        } else if (kind_ == Kind::Alive) {
-            // The last member's node needs only its reach, not the rows.
-            const bool keep = k < p_ - 1;
-            auto& next = alive_[static_cast<std::size_t>(k)];
-            next.clear();
-            const int left = p_ - k;
-            for (const Alive& a : alive_[static_cast<std::size_t>(k - 1)]) {
-                const int count =
-                    a.count + (rowMasks_[static_cast<std::size_t>(a.row)].test(v) ? 1 : 0);
-                if (count + left < g_) continue;
-                if (keep) next.push_back({a.row, count});
-                if (count == g_ - 1 && a.count != count)
-                    reach_[k] |= rowMasks_[static_cast<std::size_t>(a.row)];
-            }
+        } else if (kind_ == Kind::Counters) {
+            count(k, v);
         }
     }
 
@@ -364,11 +417,6 @@ private:
         return result_;
     }
 
-    struct Alive {
-        int row;
-        int count;
-    };
-
     WheelInfo& wheel_;
     GuaranteeObserver& observer_;
     const int n_, p_, i_, g_, m_;
@@ -380,7 +428,9 @@ private:
     std::vector<Mask> table_;
     Mask whole_;
     std::vector<Mask> rowMasks_;
-    std::array<std::vector<Alive>, kMaxCheckedPerTicket> alive_;
+    std::size_t words_ = 0;
+    std::vector<std::uint64_t> rowsAt_;
+    std::vector<std::uint64_t> held_;
 
     std::array<int, kMaxCheckedPerTicket + 1> d_{};
     std::array<int, kMaxCheckedPerTicket + 1> chosen_{};

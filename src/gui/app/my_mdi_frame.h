@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "core/app/commands.h"
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/records/records.h"
 #include "gui/common/application_state.h"
 
@@ -87,11 +87,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildActions();
-    void buildMenus();
-    void buildToolBar();
-    QAction* makeAction(int id, const char* text, const char* tip);
-    QMenu* makeMenu(const QString& title, QWidget* parent);
+    void installBuiltInCommands();
     void placeFrame();
     void showSoundOptions();
     void showAbout();

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/util/text.h"
 
 namespace qv::gui {
