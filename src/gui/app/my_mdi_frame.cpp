@@ -156,7 +156,7 @@ bool TMyMDIFrame::openDatabaseByName(const QString& path) {
         if (const auto at = state_.firstWindowPosition()) {
             const QRect desktop = availableDesktopFor(this);
             const int right = desktop.x() + desktop.width() - dialog->frameGeometry().width();
-            dialog->placeAt(QPoint(std::max(at->x(), right), at->y()));
+            dialog->placeAt(QPoint(std::max(desktop.x(), right), at->y()));
         }
     }
     return true;

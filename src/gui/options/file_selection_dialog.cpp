@@ -270,13 +270,14 @@ void FileSelection::refill() {
 }
 
 void FileSelection::showRow(int row) {
+    // The name field follows the file under the cursor.
+    const bool isFile = row >= 0 && row < int(model_.entries().size()) &&
+                        model_.entries()[std::size_t(row)].kind == qv::FileEntryKind::File;
+    name_->setText(isFile ? fromStd(model_.entries()[std::size_t(row)].name) : QString());
     if (!model_.select(row)) {
         description_->clear();
         return;
     }
-    // The name field follows the file under the cursor.
-    const bool isFile = model_.entries()[std::size_t(row)].kind == qv::FileEntryKind::File;
-    name_->setText(isFile ? fromStd(model_.entries()[std::size_t(row)].name) : QString());
     const auto text = qv::describeFile(model_.path(), model_.openPattern());
     description_->setText(text ? fromStd(*text) : QString());
 }
@@ -312,7 +313,7 @@ bool FileSelection::takeTypedPath() {
         text = QDir::homePath() + text.mid(1);
     const QFileInfo info(QDir(fromStd(model_.directory())).absoluteFilePath(text));
     if (info.isDir()) {
-        if (enterDirectory(info.absoluteFilePath())) name_->clear();
+        enterDirectory(info.absoluteFilePath());
         return true;
     }
     if (!info.isFile()) return false;
