@@ -377,7 +377,7 @@ private slots:
         });
         f.frame->runCommand(qv::cmd::kUseWheelingTable);
         QCOMPARE(filter, QStringLiteral("Pick 6 Wheels *.wl6"));
-        QCOMPARE(captions, (QStringList{"Enter Numbers", "All Numbers Selected"}));
+        QCOMPARE(captions, (QStringList{"Choose 10 More Numbers", "All Numbers Selected"}));
         QCOMPARE(f.problems, QStringList{"Please enter all numbers before clicking 'Ok'"});
         auto* d = dynamic_cast<WheelTicketFileDialog*>(openTicketFileDialog(f.state()));
         QVERIFY(d);
