@@ -116,6 +116,7 @@ int wheelGenerate(const Args& a) {
     GenerateRequest request = parseRequest(a, true);
     const WheelBounds bounds = wheelBounds(request.terms, coveringTable());
     request.options.libraryFolders = {dataDirectory() + "/wheels"};
+    request.options.lowerBound = bounds.lowerBound;
     const GeneratedWheel generated = generateWheel(request.terms, request.options);
     if (generated.rows.empty()) throw FileError{"No wheel was found in the time given."};
 
