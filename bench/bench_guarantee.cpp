@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../tests/core/reference_guarantee.h"
+#include "reference_guarantee.h"
 #include "core/wheels/guarantee.h"
 
 namespace {
