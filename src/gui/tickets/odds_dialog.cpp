@@ -84,7 +84,10 @@ void paintOddsChart(QPainter& painter, const QRect& area, const qv::TicketOdds& 
     std::uint64_t most = 1;
     for (const qv::ScoreCount& s : odds.scores) most = std::max(most, s.draws);
     const int decades = std::max(1, static_cast<int>(std::ceil(std::log10(double(most)))));
-    const int axisWidth = fm.horizontalAdvance(QStringLiteral("100M")) + line / 2;
+    int axisWidth = 0;
+    for (int d = 0; d <= decades; ++d)
+        axisWidth = std::max(axisWidth, fm.horizontalAdvance(shortCount(std::pow(10.0, d))));
+    axisWidth += line / 2;
     const QRect plot(area.left() + axisWidth, area.top() + line * 2, area.width() - axisWidth,
                      area.height() - line * 4);
     if (plot.width() <= 0 || plot.height() <= 0 || odds.scores.empty()) {
