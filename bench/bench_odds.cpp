@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "../tests/core/reference_odds.h"
+#include "reference_odds.h"
 #include "core/tickets/odds.h"
 
 namespace {
