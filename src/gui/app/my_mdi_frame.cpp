@@ -35,6 +35,7 @@
 #include "gui/options/sound_options_dialog.h"
 #include "gui/statistics/statistics_commands.h"
 #include "gui/tickets/ticket_commands.h"
+#include "gui/wheels/generate_wheel_dialog.h"
 #include "gui/wheels/import_wheel_dialog.h"
 
 // The manual's web edition; a build may name one. Empty: the installed manual serves.
@@ -119,6 +120,16 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
                                  .filePath(QStringLiteral("manual/import-wheels.html"));
         showManual(QUrl::fromLocalFile(QFileInfo::exists(page) ? page : manualIndexPath()));
     });
+    const QString wheelLibrary = wheelLibraryFor(state_.environment().dataDir);
+    installWheelGenerateCommands(
+        this, registrar, state_.environment().dataDir,
+        {wheelLibrary, [wheelLibrary] { return FileSelection::wheelFolder(wheelLibrary); },
+         [wheelLibrary](const QString& path) { FileSelection::noteWheelFile(path, wheelLibrary); }},
+        [this] {
+            const QString page = QDir(state_.environment().dataDir)
+                                     .filePath(QStringLiteral("manual/generate-wheels.html"));
+            showManual(QUrl::fromLocalFile(QFileInfo::exists(page) ? page : manualIndexPath()));
+        });
     setWheelingTableOpener([this](const QString& path) { useWheelingTable(state_, this, path); });
 
     state_.setFirstWindowPosition([this] {
@@ -172,6 +183,8 @@ void TMyMDIFrame::buildActions() {
                QT_TR_NOOP("Open an existing ticket file"));
     makeAction(kImportWheelingTable, QT_TR_NOOP("&Import Wheeling Table..."),
                QT_TR_NOOP("Import a wheeling table from text"));
+    makeAction(kGenerateWheelingTable, QT_TR_NOOP("&Generate Wheeling Table..."),
+               QT_TR_NOOP("Make a wheeling table with as few tickets as a search can find"));
     makeAction(kExit, QT_TR_NOOP("E&xit"), QT_TR_NOOP("Quit Quorvantile"));
 
     makeAction(kEnterNewWinners, QT_TR_NOOP("&Enter New..."),
@@ -271,7 +284,7 @@ void TMyMDIFrame::buildMenus() {
     QMenu* create = makeMenu(tr("&Create Ticket File"), file);
     add(create, {kUseWheelingTable, kEnterTicketsManually});
     file->addMenu(create);
-    add(file, {kOpenTicketFile, 0, kImportWheelingTable, 0, kExit});
+    add(file, {kOpenTicketFile, 0, kImportWheelingTable, kGenerateWheelingTable, 0, kExit});
     bar->addMenu(file);
 
     QMenu* winning = makeMenu(tr("&Winning Numbers"), bar);
