@@ -1,27 +1,20 @@
 #include "gui/app/my_mdi_frame.h"
 
-#include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
+#include <QDesktopServices>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QLabel>
-#include <QLayout>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 
-#include "core/tickets/ticket_file.h"
-#include "core/util/paths.h"
+#include "core/app/startup_files.h"
 #include "core/view/placement.h"
 #include "gui/app/about_dialog.h"
-#include "gui/app/button_menu_gadget.h"
+#include "gui/app/command_table.h"
+#include "gui/app/manual.h"
 #include "gui/app/my_mdi_client.h"
 #include "gui/common/app_paths.h"
 #include "gui/common/file_dialogs.h"
@@ -38,32 +31,12 @@
 #include "gui/wheels/generate_wheel_dialog.h"
 #include "gui/wheels/import_wheel_dialog.h"
 
-// The manual's web edition; a build may name one. Empty: the installed manual serves.
-#ifndef QV_ONLINE_MANUAL_URL
-#define QV_ONLINE_MANUAL_URL ""
-#endif
-
 namespace qv::gui {
 
 namespace {
 
-// The tool-bar glyphs' size; each gadget is exactly this big.
-constexpr QSize kGadgetSize(55, 49);
-
-QIcon glyph(int id) {
-    return QIcon(QStringLiteral(":/app/images/glyph_%1.png").arg(id));
-}
-
 qv::Rect toRect(const QRect& r) {
     return qv::Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-
-// A fixed gap of the tool bar.
-QWidget* gap(int width, QWidget* parent) {
-    auto* w = new QWidget(parent);
-    w->setObjectName(QStringLiteral("gap"));
-    w->setFixedWidth(width);
-    return w;
 }
 
 }  // namespace
@@ -78,10 +51,15 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     placeFrame();
     setWindowIcon(applicationIcon());
 
-    buildActions();
-    buildMenus();
-    buildToolBar();
+    CommandBars bars = buildCommandBars(
+        this, [this](int id) { runCommand(id); }, [this] { updateCommandEnabling(); });
+    actions_ = std::move(bars.actions);
+    menuGadgets_ = std::move(bars.menuGadgets);
+    toolBar_ = bars.toolBar;
+    desktopMenu_ = bars.desktopMenu;
+    client_->setDesktopMenu(desktopMenu_);
     statusBar();
+    installBuiltInCommands();
 
     setWallpaperOrientation(state_.settings().wallpaperOrientation);
 
@@ -99,12 +77,7 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
         [this](int id, std::function<void()> handler) {
             setCommandHandler(id, std::move(handler));
         },
-        [this] {
-            // The options dialog's own page when the manual has one.
-            const QString page = QDir(state_.environment().dataDir)
-                                     .filePath(QStringLiteral("manual/statistics.html"));
-            showManual(QUrl::fromLocalFile(QFileInfo::exists(page) ? page : manualIndexPath()));
-        });
+        [this] { showManual(manualPage(state_.environment().dataDir, QStringLiteral("statistics.html"))); });
 
     installEntryCommands(state_, this, [this](int id, std::function<void()> handler) {
         setCommandHandler(id, std::move(handler));
@@ -116,9 +89,7 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     installTicketCommands(state_, this, registrar);
     installListCommands(state_, this, registrar);
     installWheelImportCommands(this, registrar, [this] {
-        const QString page = QDir(state_.environment().dataDir)
-                                 .filePath(QStringLiteral("manual/import-wheels.html"));
-        showManual(QUrl::fromLocalFile(QFileInfo::exists(page) ? page : manualIndexPath()));
+        showManual(manualPage(state_.environment().dataDir, QStringLiteral("import-wheels.html")));
     });
     const QString wheelLibrary = wheelLibraryFor(state_.environment().dataDir);
     installWheelGenerateCommands(
@@ -126,9 +97,8 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
         {wheelLibrary, [wheelLibrary] { return FileSelection::wheelFolder(wheelLibrary); },
          [wheelLibrary](const QString& path) { FileSelection::noteWheelFile(path, wheelLibrary); }},
         [this] {
-            const QString page = QDir(state_.environment().dataDir)
-                                     .filePath(QStringLiteral("manual/generate-wheels.html"));
-            showManual(QUrl::fromLocalFile(QFileInfo::exists(page) ? page : manualIndexPath()));
+            showManual(
+                manualPage(state_.environment().dataDir, QStringLiteral("generate-wheels.html")));
         });
     setWheelingTableOpener([this](const QString& path) { useWheelingTable(state_, this, path); });
 
@@ -164,230 +134,6 @@ void TMyMDIFrame::placeFrame() {
     resize(r.width(), r.height());
 }
 
-QAction* TMyMDIFrame::makeAction(int id, const char* text, const char* tip) {
-    auto* action = new QAction(tr(text), this);
-    action->setData(id);
-    action->setStatusTip(tr(tip));
-    connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
-    actions_.insert(id, action);
-    return action;
-}
-
-void TMyMDIFrame::buildActions() {
-    using namespace qv::cmd;
-    makeAction(kUseWheelingTable, QT_TR_NOOP("Use &Wheeling Table..."),
-               QT_TR_NOOP("Create a ticket file by applying a wheeling table to your numbers"));
-    makeAction(kEnterTicketsManually, QT_TR_NOOP("Enter Tickets &Manually..."),
-               QT_TR_NOOP("Create a ticket file by entering its tickets one by one"));
-    makeAction(kOpenTicketFile, QT_TR_NOOP("&Open Ticket File..."),
-               QT_TR_NOOP("Open an existing ticket file"));
-    makeAction(kImportWheelingTable, QT_TR_NOOP("&Import Wheeling Table..."),
-               QT_TR_NOOP("Import a wheeling table from text"));
-    makeAction(kGenerateWheelingTable, QT_TR_NOOP("&Generate Wheeling Table..."),
-               QT_TR_NOOP("Make a wheeling table with as few tickets as a search can find"));
-    makeAction(kExit, QT_TR_NOOP("E&xit"), QT_TR_NOOP("Quit Quorvantile"));
-
-    makeAction(kEnterNewWinners, QT_TR_NOOP("&Enter New..."),
-               QT_TR_NOOP("Enter new numbers into the opened database"));
-    makeAction(kFrequencyOfWinningNumbers, QT_TR_NOOP("&Frequency of Winning Numbers"),
-               QT_TR_NOOP("Chart how often each number was drawn"));
-    makeAction(kFrequencyOfBonusNumbers, QT_TR_NOOP("Frequency of &Bonus Numbers"),
-               QT_TR_NOOP("Chart how often each bonus number was drawn"));
-    makeAction(kFrequencyOfPairs, QT_TR_NOOP("Frequency of &Pairs"),
-               QT_TR_NOOP("Count how often each pair of numbers was drawn together"));
-    makeAction(kFrequencyOfTriples, QT_TR_NOOP("Frequency of &Triples"),
-               QT_TR_NOOP("Count how often each triple of numbers was drawn together"));
-    makeAction(kSkippingHabit, QT_TR_NOOP("&Skipping Habit"),
-               QT_TR_NOOP("Chart how many draws each number skips between hits"));
-    makeAction(kClusterAnalysis, QT_TR_NOOP("&Cluster Analysis"),
-               QT_TR_NOOP("Chart the draws by date and number"));
-
-    makeAction(kCreateDatabase, QT_TR_NOOP("&Create DataBase..."),
-               QT_TR_NOOP("Create a new game database"));
-    makeAction(kOpenDatabase, QT_TR_NOOP("&Open DataBase..."),
-               QT_TR_NOOP("Open an existing game database"));
-
-    makeAction(kCreateList, QT_TR_NOOP("&Create a List..."),
-               QT_TR_NOOP("Make a new list of your favorite numbers"));
-    makeAction(kSelectList, QT_TR_NOOP("&Select a List..."),
-               QT_TR_NOOP("Choose a saved list of your favorite numbers"));
-    makeAction(kEditCurrentList, QT_TR_NOOP("&Edit Current List..."),
-               QT_TR_NOOP("Change the list of favorite numbers in use"));
-
-    makeAction(kStatisticsOptions, QT_TR_NOOP("&Statistics..."),
-               QT_TR_NOOP("Modify statistics options for the opened database"));
-    makeAction(kSoundEffects, QT_TR_NOOP("Sound &Effects ..."),
-               QT_TR_NOOP("Choose the sound effects and the score sounds"));
-    // Check marks rather than radio bullets; setWallpaperOrientation keeps exactly one set.
-    for (QAction* a : {makeAction(kWallpaperStretched, QT_TR_NOOP("&Stretched"),
-                                  QT_TR_NOOP("Stretch the desktop picture over the whole desktop")),
-                       makeAction(kWallpaperTiled, QT_TR_NOOP("&Tiled"),
-                                  QT_TR_NOOP("Repeat the desktop picture over the desktop")),
-                       makeAction(kWallpaperCentered, QT_TR_NOOP("&Centered"),
-                                  QT_TR_NOOP("Show the desktop picture once, in the middle"))}) {
-        a->setCheckable(true);
-    }
-    makeAction(kDeskTopSettings, QT_TR_NOOP("&Desktop Settings..."),
-               QT_TR_NOOP("Choose the desktop picture and its fade"));
-
-    makeAction(kHelpIndex, QT_TR_NOOP("&Index"), QT_TR_NOOP("Open the manual"));
-    makeAction(kOnlineManual, QT_TR_NOOP("&Online Manual"),
-               QT_TR_NOOP("Open the manual in your web browser"));
-    makeAction(kAbout, QT_TR_NOOP("&About..."), QT_TR_NOOP("Show the program's name and version"));
-
-    // Tool-bar buttons carry their own ids and hints.
-    struct Tool {
-        int id;
-        int glyph;
-        const char* hint;
-    };
-    static const Tool tools[] = {
-        {kToolCreateTicketFile, 7, QT_TR_NOOP("Create a new ticket file")},
-        {kToolOpenTicketFile, 9, QT_TR_NOOP("Open an existing ticket file")},
-        {kToolImportWheelingTable, 14, QT_TR_NOOP("Import wheeling table")},
-        {kToolOpenDatabase, 8, QT_TR_NOOP("Open an existing game database")},
-        {kToolCreateDatabase, 6, QT_TR_NOOP("Create a new game database")},
-        {kToolEnterNewWinners, 10, QT_TR_NOOP("Enter new numbers into the opened database")},
-        {kToolStatistics, 11, QT_TR_NOOP("Statistics on the opened database")},
-        {kToolStatisticsOptions, 13,
-         QT_TR_NOOP("Modify statistics options for the opened database")},
-        {kToolNumberLists, 12, QT_TR_NOOP("Maintain a list of your favorite numbers")},
-        {kToolHelp, 15, QT_TR_NOOP("Help")},
-    };
-    for (const Tool& t : tools) {
-        QAction* a = makeAction(t.id, t.hint, t.hint);
-        a->setIcon(glyph(t.glyph));
-        a->setToolTip(tr(t.hint));
-    }
-}
-
-QMenu* TMyMDIFrame::makeMenu(const QString& title, QWidget* parent) {
-    auto* menu = new QMenu(title, parent);
-    connect(menu, &QMenu::aboutToShow, this, &TMyMDIFrame::updateCommandEnabling);
-    return menu;
-}
-
-void TMyMDIFrame::buildMenus() {
-    using namespace qv::cmd;
-    auto add = [this](QMenu* menu, std::initializer_list<int> ids) {
-        for (int id : ids) {
-            if (id == 0) {
-                menu->addSeparator();
-            } else {
-                menu->addAction(actions_.value(id));
-            }
-        }
-    };
-    QMenuBar* bar = menuBar();
-
-    QMenu* file = makeMenu(tr("&File"), bar);
-    QMenu* create = makeMenu(tr("&Create Ticket File"), file);
-    add(create, {kUseWheelingTable, kEnterTicketsManually});
-    file->addMenu(create);
-    add(file, {kOpenTicketFile, 0, kImportWheelingTable, kGenerateWheelingTable, 0, kExit});
-    bar->addMenu(file);
-
-    QMenu* winning = makeMenu(tr("&Winning Numbers"), bar);
-    add(winning, {kEnterNewWinners});
-    QMenu* statistics = makeMenu(tr("&Statistics"), winning);
-    add(statistics, {kFrequencyOfWinningNumbers, kFrequencyOfBonusNumbers, kFrequencyOfPairs,
-                     kFrequencyOfTriples, kSkippingHabit, kClusterAnalysis});
-    winning->addMenu(statistics);
-    bar->addMenu(winning);
-
-    QMenu* database = makeMenu(tr("&Database"), bar);
-    add(database, {kCreateDatabase, kOpenDatabase});
-    bar->addMenu(database);
-
-    QMenu* numbers = makeMenu(tr("&My Numbers"), bar);
-    add(numbers, {kCreateList, kSelectList, kEditCurrentList});
-    bar->addMenu(numbers);
-
-    QMenu* options = makeMenu(tr("&Options"), bar);
-    add(options, {kStatisticsOptions, kSoundEffects, 0});
-    QMenu* wallpaper = makeMenu(tr("&Wallpaper"), options);
-    add(wallpaper, {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered, 0, kDeskTopSettings});
-    options->addMenu(wallpaper);
-    bar->addMenu(options);
-
-    QMenu* help = makeMenu(tr("&Help"), bar);
-    add(help, {kHelpIndex, kOnlineManual, 0, kAbout});
-    bar->addMenu(help);
-
-    // The same choices on a right click on the desktop.
-    desktopMenu_ = makeMenu(tr("&Wallpaper"), this);
-    add(desktopMenu_,
-        {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered, 0, kDeskTopSettings});
-    client_->setDesktopMenu(desktopMenu_);
-}
-
-void TMyMDIFrame::buildToolBar() {
-    using namespace qv::cmd;
-    toolBar_ = new QToolBar(tr("Tool Bar"), this);
-    toolBar_->setObjectName(QStringLiteral("toolBar"));
-    toolBar_->setMovable(false);
-    toolBar_->setFloatable(false);
-    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolBar_->setIconSize(kGadgetSize);
-    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // Gadgets sit side by side; the dividers make the gaps.
-    toolBar_->layout()->setSpacing(0);
-    QFont gadgetFont = toolBar_->font();
-    gadgetFont.setPointSize(10);
-    toolBar_->setFont(gadgetFont);
-    addToolBar(Qt::TopToolBarArea, toolBar_);
-
-    const QPixmap dividerBitmap(QStringLiteral(":/app/images/divider_1.png"));
-    auto divider = [&] {
-        toolBar_->addWidget(gap(6, toolBar_));
-        auto* label = new QLabel(toolBar_);
-        label->setObjectName(QStringLiteral("divider"));
-        label->setPixmap(dividerBitmap);
-        label->setFixedSize(dividerBitmap.size());
-        toolBar_->addWidget(label);
-        toolBar_->addWidget(gap(6, toolBar_));
-    };
-    auto menuButton = [&](int id, std::initializer_list<int> items) {
-        QMenu* popup = makeMenu(QString(), this);
-        for (int item : items) {
-            if (item == 0) {
-                popup->addSeparator();
-            } else {
-                popup->addAction(actions_.value(item));
-            }
-        }
-        auto* gadget = new TButtonMenuGadget(id, actions_.value(id), popup, toolBar_);
-        menuGadgets_.insert(id, gadget);
-        toolBar_->addWidget(gadget);
-    };
-
-    menuButton(kToolCreateTicketFile, {kUseWheelingTable, kEnterTicketsManually});
-    toolBar_->addAction(actions_.value(kToolOpenTicketFile));
-    toolBar_->addAction(actions_.value(kToolImportWheelingTable));
-    divider();
-    toolBar_->addAction(actions_.value(kToolOpenDatabase));
-    toolBar_->addAction(actions_.value(kToolCreateDatabase));
-    toolBar_->addAction(actions_.value(kToolEnterNewWinners));
-    menuButton(kToolStatistics,
-               {kFrequencyOfWinningNumbers, kFrequencyOfBonusNumbers, kFrequencyOfPairs,
-                kFrequencyOfTriples, kSkippingHabit, kClusterAnalysis});
-    toolBar_->addAction(actions_.value(kToolStatisticsOptions));
-    divider();
-    menuButton(kToolNumberLists, {kCreateList, kSelectList, kEditCurrentList});
-    divider();
-    menuButton(kToolHelp, {kHelpIndex, kOnlineManual, 0, kAbout});
-
-    // Every gadget is exactly its glyph's size, so all thirteen fit the default width.
-    toolBar_->layout()->setContentsMargins(0, 0, 0, 0);
-    toolBar_->setStyleSheet(
-        QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"
-                       "QToolButton { padding: 0px; margin: 0px; }"));
-    for (QToolButton* button : toolBar_->findChildren<QToolButton*>()) {
-        if (button->objectName() == QLatin1String("qt_toolbar_ext_button")) continue;
-        button->setFixedSize(kGadgetSize);
-    }
-}
-
 TButtonMenuGadget* TMyMDIFrame::menuGadget(int commandId) const {
     return menuGadgets_.value(commandId);
 }
@@ -421,30 +167,16 @@ bool TMyMDIFrame::openTicketFileByName(const QString& path) {
 }
 
 QString TMyMDIFrame::manualIndexPath() const {
-    return QDir(state_.environment().dataDir).filePath(QStringLiteral("manual/index.html"));
+    return qv::gui::manualIndexPath(state_.environment().dataDir);
 }
 
 QUrl TMyMDIFrame::onlineManualUrl() const {
-    QString address = qEnvironmentVariable("QV_MANUAL_URL").trimmed();
-    if (address.isEmpty()) address = QStringLiteral(QV_ONLINE_MANUAL_URL);
-    if (address.isEmpty()) return QUrl::fromLocalFile(manualIndexPath());
-    return QUrl::fromUserInput(address);
+    return qv::gui::onlineManualUrl(state_.environment().dataDir);
 }
 
 void TMyMDIFrame::showManual(const QUrl& url) {
-    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile()) {
-        notice_(tr("The manual cannot be found. It belongs in:\n%1")
-                    .arg(QDir::toNativeSeparators(url.toLocalFile())),
-                tr("Quorvantile"));
-        return;
-    }
-    if (!openUrl_(url)) {
-        notice_(tr("No web browser could be started to show the manual. You can open it "
-                   "yourself:\n%1")
-                    .arg(url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
-                                           : url.toString()),
-                tr("Quorvantile"));
-    }
+    qv::gui::showManual(url, openUrl_,
+                        [this](const QString& text) { notice_(text, tr("Quorvantile")); });
 }
 
 void TMyMDIFrame::openDatabaseCommand() {
@@ -461,46 +193,23 @@ void TMyMDIFrame::openTicketFileCommand() {
 
 void TMyMDIFrame::setupWindow(const QStringList& commandLineFiles) {
     qv::Settings& settings = state_.settings();
-    QString database;
-    QString ticketFile;
-    QString wheelingTable;
-    for (const QString& name : commandLineFiles) {
-        qv::FileKind kind = qv::fileKindForName(name.toStdString());
-        // The desktop also knows a ticket file by its signature, whatever its name.
-        if (kind == qv::FileKind::Other && qv::hasTicketFileSignature(name.toStdString()))
-            kind = qv::FileKind::TicketFile;
-        switch (kind) {
-            case qv::FileKind::Database:
-                if (database.isEmpty()) database = name;
-                break;
-            case qv::FileKind::TicketFile:
-                if (ticketFile.isEmpty()) ticketFile = name;
-                break;
-            case qv::FileKind::WheelingTable:
-                if (wheelingTable.isEmpty()) wheelingTable = name;
-                break;
-            case qv::FileKind::Other:
-                break;
-        }
-    }
-    // A file named on the command line takes the place of the one of the last session.
-    if (!database.isEmpty()) {
-        openDatabaseByName(database);
-    } else if (!settings.lastDatabase.empty() &&
-               !openDatabaseByName(QString::fromStdString(settings.lastDatabase))) {
+    std::vector<std::string> names;
+    for (const QString& name : commandLineFiles) names.push_back(name.toStdString());
+    const qv::StartupFiles files =
+        qv::chooseStartupFiles(names, settings.lastDatabase, settings.lastTicketFile);
+    if (!files.database.empty() && !openDatabaseByName(QString::fromStdString(files.database)) &&
+        files.databaseFromLastSession) {
         settings.lastDatabase.clear();
     }
-    // A wheeling table is there to make a new ticket file: the last one stays closed.
-    if (!ticketFile.isEmpty()) {
-        openTicketFileByName(ticketFile);
-    } else if (wheelingTable.isEmpty() && !settings.lastTicketFile.empty() &&
-               !openTicketFileByName(QString::fromStdString(settings.lastTicketFile))) {
+    if (!files.ticketFile.empty() &&
+        !openTicketFileByName(QString::fromStdString(files.ticketFile)) &&
+        files.ticketFileFromLastSession) {
         settings.lastTicketFile.clear();
     }
-    // As from the menu: not while a ticket file is open, nor beside one named with it.
-    if (!wheelingTable.isEmpty() && ticketFile.isEmpty() &&
+    // As from the menu: not while a ticket file is open.
+    if (!files.wheelingTable.empty() &&
         qv::isCommandEnabled(qv::cmd::kUseWheelingTable, state_.flags())) {
-        openWheelingTableByName(wheelingTable);
+        openWheelingTableByName(QString::fromStdString(files.wheelingTable));
     }
 }
 
@@ -516,65 +225,33 @@ void TMyMDIFrame::setCommandHandler(int commandId, std::function<void()> handler
     handlers_.insert(commandId, std::move(handler));
 }
 
+void TMyMDIFrame::installBuiltInCommands() {
+    using namespace qv::cmd;
+    const std::pair<int, std::function<void()>> builtIn[] = {
+        {kExit, [this] { close(); }},
+        {kSoundEffects, [this] { showSoundOptions(); }},
+        {kDeskTopSettings, [this] { runDeskTopOptions(); }},
+        {kOpenDatabase, [this] { openDatabaseCommand(); }},
+        {kOpenTicketFile, [this] { openTicketFileCommand(); }},
+        {kCreateDatabase, [this] { createDatabaseCommand(state_, this); }},
+        {kHelpIndex, [this] { showManual(QUrl::fromLocalFile(manualIndexPath())); }},
+        {kOnlineManual, [this] { showManual(onlineManualUrl()); }},
+        {kAbout, [this] { showAbout(); }},
+    };
+    for (const auto& [id, handler] : builtIn) setCommandHandler(id, handler);
+    for (int id : {kWallpaperStretched, kWallpaperTiled, kWallpaperCentered}) {
+        setCommandHandler(id, [this, id] { setWallpaperOrientation(qv::wallpaperOrientationFor(id)); });
+    }
+}
+
 void TMyMDIFrame::runCommand(int commandId) {
     if (!qv::isCommandEnabled(commandId, state_.flags())) return;
     const int id = qv::menuCommandFor(commandId);
     if (const auto handler = handlers_.value(id)) {
         handler();
-        return;
-    }
-    switch (id) {
-        case qv::cmd::kExit:
-            close();
-            break;
-        case qv::cmd::kSoundEffects:
-            showSoundOptions();
-            break;
-        case qv::cmd::kWallpaperStretched:
-        case qv::cmd::kWallpaperTiled:
-        case qv::cmd::kWallpaperCentered:
-            setWallpaperOrientation(qv::wallpaperOrientationFor(id));
-            break;
-        case qv::cmd::kDeskTopSettings:
-            runDeskTopOptions();
-            break;
-        case qv::cmd::kOpenDatabase:
-            openDatabaseCommand();
-            break;
-        case qv::cmd::kOpenTicketFile:
-            openTicketFileCommand();
-            break;
-        case qv::cmd::kCreateDatabase:
-            createDatabaseCommand(state_, this);
-            break;
-        case qv::cmd::kHelpIndex:
-            showManual(QUrl::fromLocalFile(manualIndexPath()));
-            break;
-        case qv::cmd::kOnlineManual:
-            showManual(onlineManualUrl());
-            break;
-        case qv::cmd::kAbout:
-            showAbout();
-            break;
-        case qv::cmd::kUseWheelingTable:
-        case qv::cmd::kEnterTicketsManually:
-        case qv::cmd::kImportWheelingTable:
-        case qv::cmd::kEnterNewWinners:
-        case qv::cmd::kFrequencyOfWinningNumbers:
-        case qv::cmd::kFrequencyOfBonusNumbers:
-        case qv::cmd::kFrequencyOfPairs:
-        case qv::cmd::kFrequencyOfTriples:
-        case qv::cmd::kSkippingHabit:
-        case qv::cmd::kClusterAnalysis:
-        case qv::cmd::kCreateList:
-        case qv::cmd::kSelectList:
-        case qv::cmd::kEditCurrentList:
-        case qv::cmd::kStatisticsOptions:
-            // The windows behind these commands register their handlers as they arrive.
-            showNotAvailable();
-            break;
-        default:
-            break;
+    } else if (isKnownCommand(id)) {
+        // The windows behind the other commands register their handlers as they arrive.
+        showNotAvailable();
     }
 }
 

@@ -87,11 +87,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildActions();
-    void buildMenus();
-    void buildToolBar();
-    QAction* makeAction(int id, const char* text, const char* tip);
-    QMenu* makeMenu(const QString& title, QWidget* parent);
+    void installBuiltInCommands();
     void placeFrame();
     void showSoundOptions();
     void showAbout();
