@@ -33,8 +33,9 @@ using Clock = std::chrono::steady_clock;
 struct Job {
     GuaranteeTerms terms;
     long long lowerBound = 0;
-    long long estimate = 0;  // the best known size, else the lower bound
-    int target = 0;          // most rows allowed; 0: none
+    long long bestKnown = 0;  // 0: unknown
+    long long estimate = 0;   // the best known size, else the lower bound
+    int target = 0;           // most rows allowed; 0: none
 };
 
 bool sameTerms(const GuaranteeTerms& a, const GuaranteeTerms& b) {
@@ -52,7 +53,8 @@ std::vector<Job> plan(const CoveringTable& table, long long maxRows, bool target
     std::vector<Job> targets, rest;
     auto jobOf = [&](const GuaranteeTerms& terms) {
         const WheelBounds bounds = wheelBounds(terms, table);
-        return Job{terms, bounds.lowerBound, bounds.bestKnown.value_or(bounds.lowerBound), 0};
+        return Job{terms, bounds.lowerBound, bounds.bestKnown.value_or(0),
+                   bounds.bestKnown.value_or(bounds.lowerBound), 0};
     };
     for (const tools::WheelTarget& target : tools::wheelTargets()) {
         Job job = jobOf(target.terms);
@@ -74,6 +76,19 @@ std::vector<Job> plan(const CoveringTable& table, long long maxRows, bool target
     targets.insert(targets.end(), rest.begin(), rest.end());
     return targets;
 }
+
+// Ends a search once its wheel is valid and as small as the best known, or the lower bound
+// where nothing is known: the time is better spent on the other wheels.
+class StopAtBest : public GeneratorObserver {
+public:
+    explicit StopAtBest(long long goal) : goal_(goal) {}
+    bool progress(const GeneratorProgress& p) override {
+        return p.bestRows > 0 && p.covered == p.total && p.bestRows <= goal_;
+    }
+
+private:
+    long long goal_;
+};
 
 // The wheel in the folder for these terms, when it is there and confirmed.
 bool existingWheel(const std::string& path, const GuaranteeTerms& terms, WheelInfo& wheel) {
@@ -142,7 +157,8 @@ int main(int argc, char** argv) {
             WheelInfo existing;
             const bool have = existingWheel(path, job.terms, existing);
             const long long haveRows = have ? static_cast<long long>(existing.rows.size()) : 0;
-            if (have && haveRows <= job.lowerBound) continue;  // nothing smaller can exist
+            // Nothing smaller can exist, or nothing smaller is known.
+            if (have && haveRows <= std::max(job.lowerBound, job.estimate)) continue;
 
             // Larger wheels and the targets search longer; each round doubles the budget.
             double budget = seconds * std::clamp(std::sqrt(job.estimate / 20.0), 1.0, 8.0);
@@ -155,7 +171,8 @@ int main(int argc, char** argv) {
                            static_cast<std::uint64_t>(job.terms.numbersToWheel) * 31u;
             options.libraryFolders = {folder};
             const auto jobStart = Clock::now();
-            const GeneratedWheel made = generateWheel(job.terms, options);
+            StopAtBest stopAtBest(job.estimate);
+            const GeneratedWheel made = generateWheel(job.terms, options, &stopAtBest);
             const double took = std::chrono::duration<double>(Clock::now() - jobStart).count();
             const WheelInfo wheel = generatedWheelInfo(job.terms, made);
             const long long rows = static_cast<long long>(made.rows.size());
@@ -173,11 +190,12 @@ int main(int argc, char** argv) {
                     return 1;
                 }
             }
+            const std::string best = job.bestKnown ? std::to_string(job.bestKnown) : "-";
             std::printf(
-                "%-16s %-22s rows %5lld (had %5lld) lower %5lld best %5lld target %4d"
+                "%-16s %-22s rows %5lld (had %5lld) lower %5lld best %5s target %4d"
                 " %6.1f s%s%s\n",
                 libraryFileName(job.terms).c_str(), termsText(job.terms).c_str(), rows, haveRows,
-                job.lowerBound, job.estimate, job.target, took, better ? " saved" : "",
+                job.lowerBound, best.c_str(), job.target, took, better ? " saved" : "",
                 confirmed ? "" : " NOT CONFIRMED");
             std::fflush(stdout);
         }
