@@ -103,7 +103,7 @@ GenerateWheelDialog::GenerateWheelDialog(QWidget* parent, qv::CoveringTable cove
     status_->setWordWrap(true);
     // Room for the five lines of a finished search, so the window keeps its size.
     status_->setMinimumHeight(fontMetrics().lineSpacing() * 5);
-    status_->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
+    status_->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto makeButton = [this](int id, const QString& text) {
