@@ -70,6 +70,9 @@ const char* const kUsage =
     "  quorvantile-cli wheel import TEXTFILE OUT [--description TEXT] [--numbers N] "
     "[--guarantee G] [--if I] [--per-ticket P] [--confirm] [--add-all]\n"
     "  quorvantile-cli wheel check FILE.wlP [--add-all OUT]\n"
+    "  quorvantile-cli wheel bound --numbers N --per-ticket P --guarantee G --if I\n"
+    "  quorvantile-cli wheel generate OUT.wlP --numbers N --per-ticket P --guarantee G --if I "
+    "[--seconds S] [--rows R] [--seed X] [--threads T] [--description TEXT]\n"
     "  quorvantile-cli pick hot|cold DB [--count Q]\n"
     "  quorvantile-cli list create FILE.lst N1 [N2 ...]\n"
     "  quorvantile-cli list show FILE.lst\n";
