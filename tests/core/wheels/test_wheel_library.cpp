@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 
-#include "../../tools/wheel_targets.h"
-#include "core/wheels/wheel_bounds.h"
 #include "core/wheels/wheel_generator.h"
 #include "core/wheels/wheel_library.h"
 #include "test_support.h"
@@ -76,20 +73,6 @@ TEST(WheelLibrary, EveryShippedWheelIsConfirmed) {
         ++wheels;
     }
     EXPECT_GT(wheels, 0);
-}
-
-TEST(WheelLibrary, TheTargetWheelsAreShippedWithinTheirSizes) {
-    CoveringTable table;
-    ASSERT_TRUE(CoveringTable::load(std::string(QV_DATA_DIR) + "/" + kCoveringTableName, table));
-    for (const tools::WheelTarget& target : tools::wheelTargets()) {
-        const std::string name = libraryFileName(target.terms);
-        SCOPED_TRACE(name);
-        WheelInfo wheel;
-        ASSERT_TRUE(loadWheelFile(libraryFolder() + "/" + name, wheel));
-        long long most = target.maxRows;
-        if (most == 0) most = *wheelBounds(target.terms, table).bestKnown * 11 / 10;
-        EXPECT_LE(static_cast<long long>(wheel.rows.size()), most);
-    }
 }
 
 }  // namespace
