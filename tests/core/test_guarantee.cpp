@@ -12,6 +12,7 @@
 namespace qv {
 namespace {
 
+using test::makeWheel;
 using test::ticket;
 
 // Answers from a script and writes down everything the check said and asked. A cancel is
@@ -44,17 +45,6 @@ struct ScriptedObserver : GuaranteeObserver {
         return answer;
     }
 };
-
-WheelInfo makeWheel(int n, int g, int i, int p, std::vector<TicketType> rows = {}) {
-    WheelInfo w;
-    w.description = "Test";
-    w.numbersToWheel = static_cast<std::int16_t>(n);
-    w.guarantee = static_cast<std::int16_t>(g);
-    w.guaranteeIf = static_cast<std::int16_t>(i);
-    w.numbersPerTicket = static_cast<std::int16_t>(p);
-    w.setRows(std::move(rows));
-    return w;
-}
 
 std::vector<std::string> rowTexts(const WheelInfo& w) {
     std::vector<std::string> out;

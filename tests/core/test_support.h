@@ -11,9 +11,11 @@
 #include <initializer_list>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "core/records/byte_io.h"
 #include "core/records/records.h"
+#include "core/wheels/wheel_info.h"
 
 namespace qv::test {
 
@@ -51,6 +53,18 @@ inline Bytes wheelRecord(const std::string& description, int n, int count, int g
     Bytes b;
     putWheelRecord(b, description, n, count, guarantee, per, guaranteeIf);
     return b;
+}
+
+// A wheel "G if I" of N numbers, P per ticket, with these rows.
+inline WheelInfo makeWheel(int n, int g, int i, int p, std::vector<TicketType> rows = {}) {
+    WheelInfo w;
+    w.description = "Test";
+    w.numbersToWheel = static_cast<std::int16_t>(n);
+    w.guarantee = static_cast<std::int16_t>(g);
+    w.guaranteeIf = static_cast<std::int16_t>(i);
+    w.numbersPerTicket = static_cast<std::int16_t>(p);
+    w.setRows(std::move(rows));
+    return w;
 }
 
 inline TicketType ticket(std::initializer_list<int> numbers,

@@ -18,6 +18,7 @@
 #include "core/wheels/wheel_library.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/wheels/wheel_terms_fields.h"
 
 namespace qv::gui {
 
@@ -40,15 +41,6 @@ struct GenerateWheelDialog::Run : qv::GeneratorObserver {
 
 namespace {
 
-QSpinBox* makeSpin(int id, int minimum, int maximum, int value) {
-    auto* spin = new QSpinBox;
-    spin->setObjectName(QString::number(id));
-    spin->setRange(minimum, maximum);
-    spin->setValue(value);
-    spin->setAlignment(Qt::AlignRight);
-    return spin;
-}
-
 constexpr int kPollMilliseconds = 100;
 
 }  // namespace
@@ -62,35 +54,20 @@ GenerateWheelDialog::GenerateWheelDialog(QWidget* parent, qv::CoveringTable cove
     setWindowTitle(tr("Generate Wheeling Table"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    numbersToWheel_ = makeSpin(kNumbersToWheel, 1, qv::kMaxLottoNumber, 10);
-    guarantee_ = makeSpin(kGuarantee, 1, qv::kMaxNumbersOnTicket, 3);
-    guaranteeIf_ = makeSpin(kGuaranteeIf, 1, qv::kMaxNumbersOnTicket, 6);
-    numbersPerTicket_ = makeSpin(kNumbersPerTicket, 4, qv::kMaxNumbersOnTicket, 6);
-    rowCap_ = makeSpin(kRowCap, 0, static_cast<int>(qv::WheelInfo::kMaxRows), 0);
+    numbersToWheel_ = terms_.numbersToWheel;
+    guarantee_ = terms_.guarantee;
+    guaranteeIf_ = terms_.guaranteeIf;
+    numbersPerTicket_ = terms_.numbersPerTicket;
+    rowCap_ = makeIdSpin(kRowCap, 0, static_cast<int>(qv::WheelInfo::kMaxRows), 0);
     rowCap_->setSpecialValueText(tr("None"));
-    seconds_ = makeSpin(kSeconds, 1, 24 * 60 * 60, 10);
+    seconds_ = makeIdSpin(kSeconds, 1, 24 * 60 * 60, 10);
     seconds_->setSuffix(tr(" s"));
 
-    auto label = [](const QString& text, QWidget* buddy) {
-        auto* l = new QLabel(text);
-        l->setBuddy(buddy);
-        return l;
-    };
     auto* fields = new QGridLayout;
-    fields->addWidget(label(tr("Numbers To Wheel:"), numbersToWheel_), 0, 0);
-    fields->addWidget(numbersToWheel_, 0, 1);
-    fields->addWidget(label(tr("Prize Guarantee :"), guarantee_), 1, 0);
-    auto* guaranteeRow = new QHBoxLayout;
-    guaranteeRow->addWidget(guarantee_);
-    guaranteeRow->addWidget(label(tr("if"), guaranteeIf_));
-    guaranteeRow->addWidget(guaranteeIf_);
-    guaranteeRow->addStretch(1);
-    fields->addLayout(guaranteeRow, 1, 1, 1, 2);
-    fields->addWidget(label(tr("Numbers Per Ticket:"), numbersPerTicket_), 2, 0);
-    fields->addWidget(numbersPerTicket_, 2, 1);
-    fields->addWidget(label(tr("At Most Tickets:"), rowCap_), 3, 0);
+    terms_.addTo(fields, 0, 2);
+    fields->addWidget(buddyLabel(tr("At Most Tickets:"), rowCap_), 3, 0);
     fields->addWidget(rowCap_, 3, 1);
-    fields->addWidget(label(tr("Search For:"), seconds_), 4, 0);
+    fields->addWidget(buddyLabel(tr("Search For:"), seconds_), 4, 0);
     fields->addWidget(seconds_, 4, 1);
     fields->setColumnStretch(2, 1);
 
@@ -161,10 +138,7 @@ GenerateWheelDialog::~GenerateWheelDialog() {
 }
 
 qv::GuaranteeTerms GenerateWheelDialog::termsFromControls() {
-    for (QSpinBox* spin : {numbersToWheel_, guarantee_, guaranteeIf_, numbersPerTicket_})
-        spin->interpretText();
-    return qv::GuaranteeTerms{numbersToWheel_->value(), guarantee_->value(), guaranteeIf_->value(),
-                              numbersPerTicket_->value()};
+    return terms_.terms();
 }
 
 // The lower bound and the best known size of the terms shown; nothing for terms that

@@ -15,6 +15,7 @@
 
 #include "core/wheels/wheel_bounds.h"
 #include "core/wheels/wheel_generator.h"
+#include "gui/wheels/wheel_terms_fields.h"
 
 class QLabel;
 class QPushButton;
@@ -27,10 +28,10 @@ class GenerateWheelDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kNumbersToWheel = 11;
-    static constexpr int kGuarantee = 12;
-    static constexpr int kGuaranteeIf = 13;
-    static constexpr int kNumbersPerTicket = 14;
+    static constexpr int kNumbersToWheel = WheelTermsFields::kNumbersToWheel;
+    static constexpr int kGuarantee = WheelTermsFields::kGuarantee;
+    static constexpr int kGuaranteeIf = WheelTermsFields::kGuaranteeIf;
+    static constexpr int kNumbersPerTicket = WheelTermsFields::kNumbersPerTicket;
     static constexpr int kRowCap = 15;
     static constexpr int kSeconds = 16;
     static constexpr int kBounds = 30;
@@ -79,6 +80,7 @@ private:
 
     qv::CoveringTable coverings_;
     Folders folders_;
+    WheelTermsFields terms_;
     std::function<void()> showHelp_;
     QSpinBox* numbersToWheel_ = nullptr;
     QSpinBox* guarantee_ = nullptr;

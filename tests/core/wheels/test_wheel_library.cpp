@@ -10,17 +10,8 @@
 namespace qv {
 namespace {
 
+using test::makeWheel;
 using test::ticket;
-
-WheelInfo wheelOf(int n, int g, int i, int p, std::vector<TicketType> rows) {
-    WheelInfo w;
-    w.numbersToWheel = static_cast<std::int16_t>(n);
-    w.guarantee = static_cast<std::int16_t>(g);
-    w.guaranteeIf = static_cast<std::int16_t>(i);
-    w.numbersPerTicket = static_cast<std::int16_t>(p);
-    w.setRows(std::move(rows));
-    return w;
-}
 
 std::string libraryFolder() {
     return std::string(QV_DATA_DIR) + "/" + kWheelLibraryFolder;
@@ -40,15 +31,15 @@ TEST(WheelLibrary, FileNamesReadBackAsTheirTermsAndNothingElseDoes) {
 
 TEST(WheelLibrary, AWheelIsConfirmedOnlyWhenValidAndWithinItsNumbers) {
     // Five numbers "3 if 4" on 4: the rows 1234 and 1235 meet every four of 1..5 in three.
-    const WheelInfo valid = wheelOf(5, 3, 4, 4, {ticket({1, 2, 3, 4}), ticket({1, 2, 3, 5})});
+    const WheelInfo valid = makeWheel(5, 3, 4, 4, {ticket({1, 2, 3, 4}), ticket({1, 2, 3, 5})});
     EXPECT_TRUE(wheelConfirmed(valid));
     // "4 if 4" on the same rows lacks 1245 and more; the check must not grow the wheel.
-    EXPECT_FALSE(wheelConfirmed(wheelOf(5, 4, 4, 4, valid.rows)));
+    EXPECT_FALSE(wheelConfirmed(makeWheel(5, 4, 4, 4, valid.rows)));
     // A position above N stands for a number not chosen: such a wheel is not one of N.
-    EXPECT_FALSE(wheelConfirmed(wheelOf(4, 3, 3, 4, {ticket({1, 2, 3, 5})})));
-    EXPECT_FALSE(wheelConfirmed(wheelOf(4, 3, 3, 4, {ticket({0, 2, 3, 4})})));
+    EXPECT_FALSE(wheelConfirmed(makeWheel(4, 3, 3, 4, {ticket({1, 2, 3, 5})})));
+    EXPECT_FALSE(wheelConfirmed(makeWheel(4, 3, 3, 4, {ticket({0, 2, 3, 4})})));
     // Terms the check cannot take.
-    EXPECT_FALSE(wheelConfirmed(wheelOf(5, 3, 3, 3, {ticket({1, 2, 3})})));
+    EXPECT_FALSE(wheelConfirmed(makeWheel(5, 3, 3, 3, {ticket({1, 2, 3})})));
 }
 
 // Every wheel shipped in the library: named after its record's terms, described for the
