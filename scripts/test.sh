@@ -16,6 +16,9 @@ started=$SECONDS
 stage() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 failures=0
 
+stage "Core layering"
+bash scripts/check-layers.sh || failures=$((failures + 1))
+
 stage "Release build"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/release -j"$jobs"

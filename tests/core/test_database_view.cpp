@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/view/database_view.h"
+#include "core/util/text.h"
 #include "test_support.h"
 
 using namespace qv;

@@ -46,6 +46,7 @@ struct ScriptedObserver : GuaranteeObserver {
     }
 };
 
+
 std::vector<std::string> rowTexts(const WheelInfo& w) {
     std::vector<std::string> out;
     for (const TicketType& r : w.rows) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/util/file_io.h"
 
 using namespace qv;

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/util/text.h"
 
 namespace qv::gui {

@@ -8,25 +8,10 @@
 #include <string_view>
 
 #include "core/records/limits.h"
+#include "core/util/geometry.h"
 #include "core/util/io_result.h"
 
 namespace qv {
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 // A wallpaper: the picture's path and how much it is lightened (0..100 percent).
 struct DeskTopType {

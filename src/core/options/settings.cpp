@@ -1,4 +1,4 @@
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 
 #include <unistd.h>
 
