@@ -46,7 +46,6 @@ struct ScriptedObserver : GuaranteeObserver {
     }
 };
 
-
 std::vector<std::string> rowTexts(const WheelInfo& w) {
     std::vector<std::string> out;
     for (const TicketType& r : w.rows) {
