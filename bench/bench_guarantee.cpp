@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "../tests/core/reference_guarantee.h"
-#include "../tests/core/test_support.h"
+#include "reference_guarantee.h"
+#include "test_support.h"
 #include "core/wheels/guarantee.h"
 
 namespace {

@@ -17,7 +17,6 @@ namespace qv::cli {
 
 namespace {
 
-constexpr int kExitCoverageShort = 3;
 constexpr double kMaxSeconds = 7 * 24 * 3600.0;
 
 // The data folder beside the program (a build tree's "data") or the installed share folder.
@@ -116,6 +115,7 @@ int wheelGenerate(const Args& a) {
     GenerateRequest request = parseRequest(a, true);
     const WheelBounds bounds = wheelBounds(request.terms, coveringTable());
     request.options.libraryFolders = {dataDirectory() + "/wheels"};
+    request.options.lowerBound = bounds.lowerBound;
     const GeneratedWheel generated = generateWheel(request.terms, request.options);
     if (generated.rows.empty()) throw FileError{"No wheel was found in the time given."};
 
@@ -127,7 +127,7 @@ int wheelGenerate(const Args& a) {
     if (!generated.confirmed) {
         // Only a row cap leaves a wheel unconfirmed, and such a wheel is not saved.
         std::cout << "Coverage: " << generated.covered << " of " << generated.total << "\n";
-        return kExitCoverageShort;
+        return kExitWheelShort;
     }
     const WheelInfo wheel = generatedWheelInfo(request.terms, generated, request.description);
     if (IoResult saved = saveWheelFile(request.files.front(), wheel); !saved)

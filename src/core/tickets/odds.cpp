@@ -1,5 +1,8 @@
 #include "core/tickets/odds.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/records/limits.h"
 #include "core/tickets/best_match.h"
 
@@ -95,6 +98,65 @@ std::vector<std::string> oddsLines(const TicketOdds& odds) {
     for (const ScoreCount& s : odds.scores)
         lines.push_back("Best " + s.score.text() + ": " + std::to_string(s.draws));
     return lines;
+}
+
+std::size_t PrizeTable::place(const Score& score, int perTicket) {
+    if (score.matches >= perTicket) return 0;
+    return static_cast<std::size_t>(2 * (perTicket - score.matches) - (score.bonus ? 1 : 0));
+}
+
+double PrizeTable::prizeFor(const Score& score, int perTicket) const {
+    const std::size_t k = place(score, perTicket);
+    return k < prizes.size() ? prizes[k] : 0;
+}
+
+bool PrizeTable::fits(int perTicket) const {
+    const auto amount = [](double v) { return std::isfinite(v) && v >= 0 && v <= kMaxAmount; };
+    return perTicket >= 1 && prizes.size() == static_cast<std::size_t>(2 * perTicket + 1) &&
+           amount(price) && std::all_of(prizes.begin(), prizes.end(), amount);
+}
+
+PrizeTable defaultPrizeTable(int lotto, int perTicket) {
+    PrizeTable table;
+    table.prizes.assign(static_cast<std::size_t>(2 * std::max(perTicket, 0) + 1), 0);
+    if (lotto == 49 && perTicket == 6) {
+        // 6, 5+B, 5, 4+B, 4, 3+B, 3, 2+B, 2, 1+B, 1, 0+B, 0; a free play for 2 is its price.
+        table.price = 3;
+        table.prizes = {5000000, 250000, 2500, 85, 85, 10, 10, 5, 3, 0, 0, 0, 0};
+    }
+    return table;
+}
+
+double expectedPrizePerDraw(const std::vector<TicketType>& tickets, const OddsGame& game,
+                            const PrizeTable& table) {
+    const int l = game.lotto;
+    const int p = game.perTicket;
+    const auto choose = [](int n, int k) {
+        if (k < 0 || n < k) return 0.0;
+        double c = 1;
+        for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
+        return c;
+    };
+    const double draws = choose(l, p);
+    double total = 0;
+    for (const TicketType& t : tickets) {
+        // Its numbers once each; repeats would not win twice.
+        std::vector<int> numbers(t.numbers.begin(), t.numbers.begin() + t.numberCount());
+        std::sort(numbers.begin(), numbers.end());
+        const int k = static_cast<int>(std::unique(numbers.begin(), numbers.end()) - numbers.begin());
+        for (int m = 0; m <= std::min(k, p); ++m) {
+            const double chance = choose(k, m) * choose(l - k, p - m) / draws;
+            if (m == p || !game.bonusBall || l == p) {
+                total += chance * table.prizeFor({m, false}, p);
+                continue;
+            }
+            // The ball comes from the L - P numbers not drawn, k - m of them the ticket's.
+            const double withBall = static_cast<double>(k - m) / (l - p);
+            total += chance * (withBall * table.prizeFor({m, true}, p) +
+                               (1 - withBall) * table.prizeFor({m, false}, p));
+        }
+    }
+    return total;
 }
 
 }  // namespace qv

@@ -64,4 +64,34 @@ std::optional<TicketOdds> countTicketOdds(const std::vector<TicketType>& tickets
 // "Draws: <n>", then "Best <score>: <count>" for every score, best first.
 std::vector<std::string> oddsLines(const TicketOdds& odds);
 
+// --- Prizes --------------------------------------------------------------------------------
+
+// What a game pays, in units of money: the price of a ticket and a fixed prize for each score
+// of the game with the bonus ball, best first (2P + 1 prizes: P, (P-1)+B, P-1, ..., 0). Without
+// the ball only the scores without "+B" are paid.
+struct PrizeTable {
+    // Prices and prizes stay within this, so sums over a million tickets stay exact enough.
+    static constexpr double kMaxAmount = 1e12;
+
+    double price = 1;
+    std::vector<double> prizes;
+
+    // Index of a score among the prizes.
+    static std::size_t place(const Score& score, int perTicket);
+    double prizeFor(const Score& score, int perTicket) const;
+    // 2P + 1 prizes, each and the price finite and within 0..kMaxAmount.
+    bool fits(int perTicket) const;
+
+    friend bool operator==(const PrizeTable&, const PrizeTable&) = default;
+};
+
+// The table a game starts with: the tiers of the sample 6/49 game for L = 49, P = 6 (an
+// example to edit; its jackpot is an estimate), nothing paid for other games.
+PrizeTable defaultPrizeTable(int lotto, int perTicket);
+
+// The sum over the tickets of each one's expected prize in one draw: its chance of each score
+// (from its own numbers) times the prize. The game must fit (oddsProblem empty).
+double expectedPrizePerDraw(const std::vector<TicketType>& tickets, const OddsGame& game,
+                            const PrizeTable& table);
+
 }  // namespace qv

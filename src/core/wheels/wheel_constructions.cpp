@@ -6,6 +6,7 @@
 
 #include "core/wheels/guarantee.h"
 #include "core/wheels/wheel_bounds.h"
+#include "core/wheels/wheel_generator.h"
 #include "core/wheels/wheel_info.h"
 
 namespace qv::cover {
@@ -258,23 +259,19 @@ bool coversAll(const Terms& t, const Rows& rows) {
         return state.uncovered() == 0;
     }
     // Too many I-subsets to count: the guarantee check decides.
-    WheelInfo wheel;
-    wheel.numbersToWheel = static_cast<std::int16_t>(t.n);
-    wheel.numbersPerTicket = static_cast<std::int16_t>(t.p);
-    wheel.guarantee = static_cast<std::int16_t>(t.g);
-    wheel.guaranteeIf = static_cast<std::int16_t>(t.i);
-    std::vector<TicketType> tickets(rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (int j = 0; j < t.p; ++j) tickets[r].numbers[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(rows[r][j] + 1);
-    wheel.setRows(std::move(tickets));
-    struct Quiet : GuaranteeObserver {
-        void showPercent(int) override {}
-        long long cancelledAfter(long long, long long) override { return 0; }
-        bool addCombination(const Combination&) override { return false; }
-        bool addAll() override { return false; }
-    } quiet;
-    const GuaranteeResult result = checkGuarantee(wheel, quiet);
+    GeneratedWheel generated;
+    generated.rows = ticketsOf(rows, t.p);
+    WheelInfo wheel = generatedWheelInfo(GuaranteeTerms{t.n, t.g, t.i, t.p}, generated);
+    const GuaranteeResult result = checkQuietly(wheel);
     return result.checkable == GuaranteeCheckable::Yes && !result.invalid && !result.cancelled;
+}
+
+std::vector<TicketType> ticketsOf(const Rows& rows, int p) {
+    std::vector<TicketType> out(rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (int j = 0; j < p; ++j)
+            out[r].numbers[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(rows[r][j] + 1);
+    return out;
 }
 
 Rows libraryWheel(const Terms& t, const std::vector<std::string>& folders) {

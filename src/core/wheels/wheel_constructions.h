@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/records/records.h"
 #include "core/wheels/cover_search.h"
 
 namespace qv::cover {
@@ -35,6 +36,9 @@ Rows startingWheel(const Terms& terms, const std::vector<std::string>& folders,
 // (a greedy cover and annealing), on one thread. Empty when the limits end it first.
 Rows quickWheel(const Terms& terms, const std::vector<std::string>& folders, const Limits& limits,
                 std::uint64_t seed);
+
+// Rows as wheel rows: positions 1..N in the first p slots.
+std::vector<TicketType> ticketsOf(const Rows& rows, int p);
 
 // Every I-subset of the terms gets G from the rows (exact; counts or enumerates).
 bool coversAll(const Terms& terms, const Rows& rows);

@@ -28,13 +28,6 @@ cover::Terms coverTerms(const GuaranteeTerms& t) {
     return {t.numbersToWheel, t.numbersPerTicket, t.guarantee, t.guaranteeIf};
 }
 
-std::vector<TicketType> toTickets(const Rows& rows, int p) {
-    std::vector<TicketType> out(rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (int j = 0; j < p; ++j) out[r].numbers[j] = static_cast<std::int16_t>(rows[r][j] + 1);
-    return out;
-}
-
 class QuietCheck : public GuaranteeObserver {
 public:
     void showPercent(int) override {}
@@ -212,7 +205,7 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     SearchSetup setup;
     setup.terms = coverTerms(terms);
     setup.goal.rowCap = options.rowCap > 0 ? static_cast<std::size_t>(options.rowCap) : 0;
-    setup.goal.lowerBound = wheelLowerBound(terms);
+    setup.goal.lowerBound = std::max(wheelLowerBound(terms), options.lowerBound);
     const cover::Terms& t = setup.terms;
     result.total = cover::choose(t.n, t.i);
 
@@ -266,16 +259,20 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     Rows rows = found.rows;
     if (setup.goal.rowCap > 0 && rows.size() > setup.goal.rowCap) rows.resize(setup.goal.rowCap);
     std::sort(rows.begin(), rows.end());
-    result.rows = toTickets(rows, std::min(t.p, t.n));
+    result.rows = cover::ticketsOf(rows, std::min(t.p, t.n));
     WheelInfo wheel = generatedWheelInfo(terms, result);
-    QuietCheck quiet;
-    result.check = checkGuarantee(wheel, quiet);
+    result.check = checkQuietly(wheel);
     const GuaranteeResult& check = result.check;
     result.confirmed = check.checkable == GuaranteeCheckable::Yes && !check.invalid &&
                        !check.cancelled && check.rowsAdded == 0;
     result.covered = result.confirmed ? result.total : coveredCount(t, rows);
     std::tie(result.balanceMin, result.balanceMax) = cover::spread(t.n, std::min(t.p, t.n), rows);
     return result;
+}
+
+GuaranteeResult checkQuietly(WheelInfo& wheel) {
+    QuietCheck quiet;
+    return checkGuarantee(wheel, quiet);
 }
 
 WheelInfo generatedWheelInfo(const GuaranteeTerms& terms, const GeneratedWheel& wheel,

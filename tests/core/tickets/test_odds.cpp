@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,27 +14,8 @@ namespace qv {
 namespace {
 
 using test::makeWheel;
+using test::randomTickets;
 using test::ticket;
-
-// Tickets of `per` distinct numbers out of 1..lotto; every third one repeats an earlier
-// ticket, so counts must not depend on tickets being different.
-std::vector<TicketType> randomTickets(std::mt19937& rng, int count, int lotto, int per) {
-    std::vector<TicketType> tickets;
-    std::vector<int> pool(static_cast<std::size_t>(lotto));
-    for (int n = 0; n < lotto; ++n) pool[static_cast<std::size_t>(n)] = n + 1;
-    for (int k = 0; k < count; ++k) {
-        if (k % 3 == 2) {
-            tickets.push_back(tickets[static_cast<std::size_t>(rng() % tickets.size())]);
-            continue;
-        }
-        std::shuffle(pool.begin(), pool.end(), rng);
-        TicketType t;
-        for (int j = 0; j < per; ++j)
-            t.numbers[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(pool[static_cast<std::size_t>(j)]);
-        tickets.push_back(t);
-    }
-    return tickets;
-}
 
 struct OddsCase {
     const char* name;
@@ -155,6 +137,45 @@ TEST(Odds, ReportsProgressAndStopsOnCancel) {
     EXPECT_FALSE(countTicketOdds(tickets, OddsGame{30, 6, true}, &cancelling));
     EXPECT_EQ(cancelling.polls, 3);
     EXPECT_TRUE(cancelling.closed);
+}
+
+// The expected prize of a set is each ticket's prize over every draw (and ball), averaged:
+// repeated tickets win twice, a ticket's repeated number once.
+TEST(Odds, ExpectedPrizeIsEachTicketsPrizeOverEveryDraw) {
+    const std::vector<TicketType> tickets{ticket({1, 2, 3, 4}), ticket({1, 2, 3, 4}),
+                                          ticket({3, 4, 5, 6, 7}), ticket({8, 8, 9}), ticket({})};
+    const PrizeTable table{2, {1000, 300, 50, 20, 7, 3, 1, 0.5, 0.25}};
+    for (bool ball : {false, true}) {
+        const OddsGame game{15, 4, ball};
+        double sum = 0;
+        long long draws = 0;
+        test::forEachSet(15, 4, [&](const std::vector<int>& draw) {
+            for (int b = ball ? 1 : 0; b <= (ball ? 15 : 0); ++b) {
+                if (std::find(draw.begin(), draw.end(), b) != draw.end()) continue;
+                ++draws;
+                for (const TicketType& t : tickets) {
+                    std::vector<int> numbers = test::mainNumbersOf(t);
+                    std::sort(numbers.begin(), numbers.end());
+                    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+                    int m = 0;
+                    bool hasBall = false;
+                    for (int n : numbers) {
+                        m += std::find(draw.begin(), draw.end(), n) != draw.end();
+                        hasBall = hasBall || n == b;
+                    }
+                    sum += table.prizeFor({m, hasBall && m < 4}, 4);
+                }
+            }
+        });
+        EXPECT_NEAR(expectedPrizePerDraw(tickets, game, table), sum / double(draws), 1e-9);
+    }
+    // One 6/49 ticket paid only for 5+B wins it in 6 of the 13,983,816 draws.
+    PrizeTable fivePlusBall{1, std::vector<double>(13, 0)};
+    fivePlusBall.prizes[PrizeTable::place({5, true}, 6)] = 13983816;
+    EXPECT_NEAR(expectedPrizePerDraw({ticket({1, 2, 3, 4, 5, 6})}, {49, 6, true}, fivePlusBall), 6,
+                1e-9);
+    EXPECT_NEAR(expectedPrizePerDraw({ticket({1, 2, 3, 4, 5, 6})}, {49, 6, false}, fivePlusBall), 0,
+                1e-12);
 }
 
 // --- Wheel profiles --------------------------------------------------------------------------

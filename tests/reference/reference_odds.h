@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "core/tickets/odds.h"
@@ -42,6 +43,26 @@ inline int heldIn(const std::vector<int>& numbers, const std::vector<char>& in) 
 
 inline std::vector<int> mainNumbersOf(const TicketType& t) {
     return {t.numbers.begin(), t.numbers.begin() + t.numberCount()};
+}
+
+// Tickets of `per` distinct numbers out of 1..lotto; every third one repeats an earlier
+// ticket, so counts must not depend on tickets being different.
+inline std::vector<TicketType> randomTickets(std::mt19937& rng, int count, int lotto, int per) {
+    std::vector<TicketType> tickets;
+    std::vector<int> pool(static_cast<std::size_t>(lotto));
+    for (int n = 0; n < lotto; ++n) pool[static_cast<std::size_t>(n)] = n + 1;
+    for (int k = 0; k < count; ++k) {
+        if (k % 3 == 2) {
+            tickets.push_back(tickets[static_cast<std::size_t>(rng() % tickets.size())]);
+            continue;
+        }
+        std::shuffle(pool.begin(), pool.end(), rng);
+        TicketType t;
+        for (int j = 0; j < per; ++j)
+            t.numbers[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(pool[static_cast<std::size_t>(j)]);
+        tickets.push_back(t);
+    }
+    return tickets;
 }
 
 inline TicketOdds literalTicketOdds(const std::vector<TicketType>& tickets, const OddsGame& game) {
