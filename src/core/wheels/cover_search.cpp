@@ -384,6 +384,15 @@ Move proposeMove(const CoverState& state, Random& random, std::vector<std::uint6
 
 }  // namespace
 
+Schedule scheduleFor(int searchIndex) {
+    if (searchIndex % 2 == 1) return Schedule{};
+    Schedule quick;
+    quick.hot = 0.6;
+    quick.cold = 0.02;
+    quick.movesPerSlot = 8;
+    return quick;
+}
+
 bool anneal(CoverState& state, Random& random, const Limits& limits, Rows* best,
             long long* bestUncovered, const Schedule& schedule) {
     if (best) {
@@ -518,7 +527,8 @@ bool descend(CoverState& state, Random& random, const Limits& limits, const Desc
         while (state.rows().size() > target) state.removeRow(leastUsefulRow(state));
         Rows closest;
         long long closestUncovered = 0;
-        if (anneal(state, random, limits, capped ? &closest : nullptr, &closestUncovered)) {
+        if (anneal(state, random, limits, capped ? &closest : nullptr, &closestUncovered,
+                   goal.schedule)) {
             balance(state);
             valid = state.rows();
             if (sink) sink->reached(valid, 0);

@@ -132,6 +132,10 @@ struct Schedule {
     double movesPerSlot = 100;
     long long minRun = 20000;
 };
+// Searches side by side take turns: short hot-to-cold runs settle small tight designs, long
+// runs in a narrower band do better on large ones.
+Schedule scheduleFor(int searchIndex);
+
 
 // Simulated annealing over one-position swaps until every I-subset is covered (true), or the
 // limits end it (false). `best` receives the rows with the fewest uncovered I-subsets seen
@@ -160,6 +164,7 @@ public:
 struct DescentGoal {
     std::size_t rowCap = 0;  // 0: none
     long long lowerBound = 1;
+    Schedule schedule;
 };
 
 // From the valid wheel in `valid` (a greedy cover when empty): remove a row and repair the

@@ -146,17 +146,23 @@ Rows placed(const Rows& partRows, int partN, int offset, int p, int n) {
     return out;
 }
 
-long long estimateRows(const Terms& t) {
+// The rows a wheel of these terms is likely to take: a design's size, the best known, or a
+// quarter above the lower bound.
+long long estimateRows(const Terms& t, const Sources& sources) {
     const Rows known = knownDesign(t);
     if (!known.empty()) return static_cast<long long>(known.size());
-    GuaranteeTerms g{t.n, t.g, t.i, t.p};
+    const GuaranteeTerms g{t.n, t.g, t.i, t.p};
+    if (sources.coverings) {
+        const WheelBounds bounds = wheelBounds(g, *sources.coverings);
+        if (bounds.bestKnown) return *bounds.bestKnown;
+    }
     return wheelLowerBound(g) * 5 / 4 + 1;
 }
 
 // Two parts with thresholds p1 + p2 = I + 1: every I-subset puts p1 positions in the first
 // part or p2 in the second, so "G if p1" on the first and "G if p2" on the second together
 // make a wheel. The split with the smallest estimate is built.
-Rows splitWheel(const Terms& t, const std::vector<std::string>& folders, const Limits& limits) {
+Rows splitWheel(const Terms& t, const Sources& sources, const Limits& limits) {
     long long bestEstimate = -1;
     Terms bestA, bestB;
     for (int p1 = t.g; p1 <= t.i; ++p1) {
@@ -167,7 +173,7 @@ Rows splitWheel(const Terms& t, const std::vector<std::string>& folders, const L
             const bool buildable = (searchable(a) || !knownDesign(a).empty()) &&
                                    (searchable(b) || !knownDesign(b).empty());
             if (!buildable) continue;
-            const long long estimate = estimateRows(a) + estimateRows(b);
+            const long long estimate = estimateRows(a, sources) + estimateRows(b, sources);
             if (bestEstimate < 0 || estimate < bestEstimate) {
                 bestEstimate = estimate;
                 bestA = a;
@@ -179,10 +185,12 @@ Rows splitWheel(const Terms& t, const std::vector<std::string>& folders, const L
     // Each part gets half of the time left.
     const auto now = std::chrono::steady_clock::now();
     Limits first = limits;
-    if (limits.deadline > now) first.deadline = now + (limits.deadline - now) / 2;
-    const Rows a = quickWheel(bestA, folders, first, 11);
+    const bool same = bestA.n == bestB.n && bestA.i == bestB.i;
+    if (limits.deadline > now && !same) first.deadline = now + (limits.deadline - now) / 2;
+    const Rows a = quickWheel(bestA, sources, first, 11);
     if (a.empty()) return {};
-    const Rows b = quickWheel(bestB, folders, limits, 12);
+    // Parts of the same terms share one wheel.
+    const Rows b = same ? a : quickWheel(bestB, sources, limits, 12);
     if (b.empty()) return {};
     Rows out = placed(a, bestA.n, 0, t.p, t.n);
     const Rows second = placed(b, bestB.n, bestA.n, t.p, t.n);
@@ -193,13 +201,13 @@ Rows splitWheel(const Terms& t, const std::vector<std::string>& folders, const L
 // A cover of G-subsets of N positions from one of N-1 positions and a cover of
 // (G-1)-subsets of N-1 positions by rows one shorter, each with position N-1 added.
 // Used where the first comes from algebra.
-Rows pointAdded(const Terms& t, const std::vector<std::string>& folders, const Limits& limits) {
+Rows pointAdded(const Terms& t, const Sources& sources, const Limits& limits) {
     if (t.g != t.i || t.g < 2 || t.p < 2) return {};
     const Terms smaller{t.n - 1, t.p, t.g, t.g};
     Rows out = knownDesign(smaller);
     if (out.empty()) return {};
     const Terms shorter{t.n - 1, t.p - 1, t.g - 1, t.g - 1};
-    const Rows extra = quickWheel(shorter, folders, limits, 13);
+    const Rows extra = quickWheel(shorter, sources, limits, 13);
     if (extra.empty()) return {};
     for (Row row : extra) {
         row[static_cast<std::size_t>(t.p - 1)] = static_cast<std::uint8_t>(t.n - 1);
@@ -312,8 +320,8 @@ Rows libraryWheel(const Terms& t, const std::vector<std::string>& folders) {
     return best;
 }
 
-Rows startingWheel(const Terms& t, const std::vector<std::string>& folders, const Limits& limits) {
-    Rows best = libraryWheel(t, folders);
+Rows startingWheel(const Terms& t, const Sources& sources, const Limits& limits) {
+    Rows best = libraryWheel(t, sources.folders);
     auto consider = [&](Rows rows) {
         if (!rows.empty() && (best.empty() || rows.size() < best.size()) && coversAll(t, rows))
             best = std::move(rows);
@@ -325,19 +333,20 @@ Rows startingWheel(const Terms& t, const std::vector<std::string>& folders, cons
         if (!design.empty()) consider(dropLastPosition(design, t.n, t.p));
     }
     if (!knownDesign({t.n - 1, t.p, t.g, t.g}).empty() && t.g == t.i)
-        consider(pointAdded(t, folders, limits));
-    if (!searchable(t) && best.empty()) consider(splitWheel(t, folders, limits));
+        consider(pointAdded(t, sources, limits));
+    // Lotto wheels split well; a covering only when nothing else can be had.
+    if (t.i > t.g || (!searchable(t) && best.empty())) consider(splitWheel(t, sources, limits));
     return best;
 }
 
-Rows quickWheel(const Terms& t, const std::vector<std::string>& folders, const Limits& limits,
+Rows quickWheel(const Terms& t, const Sources& sources, const Limits& limits,
                 std::uint64_t seed) {
     if (t.n <= t.p) {
         Row row{};
         for (int j = 0; j < t.n; ++j) row[j] = static_cast<std::uint8_t>(j);
         return {row};
     }
-    Rows valid = startingWheel(t, folders, limits);
+    Rows valid = startingWheel(t, sources, limits);
     if (!searchable(t)) return valid;
     CoverState state(t);
     Random random(seed);

@@ -150,13 +150,15 @@ private:
     Best& best_;
 };
 
-void searchWorker(const SearchSetup& setup, std::uint64_t seed, const cover::Limits& limits,
-                  Best& best, std::atomic<bool>& stop) {
+void searchWorker(const SearchSetup& setup, int index, std::uint64_t seed,
+                  const cover::Limits& limits, Best& best, std::atomic<bool>& stop) {
     cover::Random random(seed);
     cover::CoverState state(setup.terms);
     Rows valid = setup.start;
     SharedSink sink(best);
-    if (cover::descend(state, random, limits, setup.goal, valid, &sink)) stop = true;
+    cover::DescentGoal goal = setup.goal;
+    goal.schedule = cover::scheduleFor(index);
+    if (cover::descend(state, random, limits, goal, valid, &sink)) stop = true;
 }
 
 // Wheels for fewer positions than a row holds: one row with every position.
@@ -213,10 +215,11 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     if (t.n <= t.p) {
         best.offer(singleRow(t), 0);
     } else {
-        // Constructions get a third of the budget when a search follows them.
+        // Constructions get a third of the budget when a search follows them (half for
+        // lotto wheels, which split into smaller ones).
         cover::Limits building = limits;
-        if (cover::searchable(t)) building.deadline = started + budget / 3;
-        setup.start = cover::startingWheel(t, options.libraryFolders, building);
+        if (cover::searchable(t)) building.deadline = started + budget / (t.i > t.g ? 2 : 3);
+        setup.start = cover::startingWheel(t, {options.libraryFolders, options.coverings}, building);
         if (!setup.start.empty()) best.offer(setup.start, 0);
     }
 
@@ -241,7 +244,7 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
         std::vector<std::thread> workers;
         for (int k = 0; k < threads; ++k)
             workers.emplace_back([&, k] {
-                searchWorker(setup, options.seed + static_cast<std::uint64_t>(k) * 0x9e3779b9ULL,
+                searchWorker(setup, k, options.seed + static_cast<std::uint64_t>(k) * 0x9e3779b9ULL,
                              limits, best, stop);
                 --running;
                 best.wake();

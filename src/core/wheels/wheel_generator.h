@@ -18,6 +18,8 @@
 
 namespace qv {
 
+class CoveringTable;
+
 // Why terms cannot be generated, and which field is to blame.
 enum class WheelTermsField { None, Numbers, PerTicket, Guarantee, If };
 struct WheelTermsProblem {
@@ -42,6 +44,8 @@ struct GeneratorOptions {
     // Folders holding wheeling-table files: a confirmed wheel of the same terms (or of N+1
     // positions) found there is a starting point, so the result is never larger.
     std::vector<std::string> libraryFolders;
+    // Best-known coverings: which constructions are worth building (not owned; may be null).
+    const CoveringTable* coverings = nullptr;
 };
 
 // What the search has reached so far.

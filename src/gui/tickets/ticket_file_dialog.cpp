@@ -25,6 +25,7 @@
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
 #include "gui/tickets/modify_manual_tickets_dialog.h"
+#include "gui/tickets/odds_dialog.h"
 #include "gui/tickets/ticket_window.h"
 
 namespace qv::gui {
@@ -43,6 +44,7 @@ TicketFileDialog::TicketFileDialog(ApplicationState& state, qv::TicketFile file,
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     window_ = new TMyTicketWindow(state_, this);
     window_->setObjectName(QString::number(kTicketWindow));
+    connect(window_, &TMyTicketWindow::oddsRequested, this, &TicketFileDialog::showOdds);
 
     askClose_ = [this](const QString& text, const QString& caption) {
         return QMessageBox::question(this, caption, text,
@@ -71,6 +73,7 @@ QPushButton* TicketFileDialog::makeButton(int id, const QString& text) {
 }
 
 void TicketFileDialog::finishButtons() {
+    makeButton(kOdds, tr("Odds..."));
     makeButton(kPrintOptions, tr("Print &Options"));
     makeButton(kSave, tr("&Save"));
     makeButton(kCloseFile, tr("&Close File"));
@@ -167,9 +170,19 @@ void TicketFileDialog::runCommand(int id) {
         case kBonusNumbers:
             bonusNumbers();
             break;
+        case kOdds:
+            showOdds();
+            break;
         default:
             break;
     }
+}
+
+void TicketFileDialog::showOdds() {
+    auto* odds = new OddsDialog(state_, file_, this);
+    odds->setAttribute(Qt::WA_DeleteOnClose);
+    odds->show();
+    if (odds->count() && file_.isWheel()) odds->countProfile();
 }
 
 bool TicketFileDialog::save() {
