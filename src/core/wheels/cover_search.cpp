@@ -430,10 +430,11 @@ bool anneal(CoverState& state, Random& random, const Limits& limits, Rows* best,
     }
 }
 
-bool greedyCover(CoverState& state, Random& random, const Limits& limits) {
+bool greedyCover(CoverState& state, Random& random, const Limits& limits, std::size_t maxRows) {
     const Terms& t = state.terms();
     constexpr int kCandidates = 12;
     while (state.uncovered() > 0) {
+        if (maxRows > 0 && state.rows().size() >= maxRows) return false;
         if (limits.over()) return false;
         Row bestRow{};
         long long bestGain = -1;
@@ -509,10 +510,21 @@ void balance(CoverState& state) {
 bool descend(CoverState& state, Random& random, const Limits& limits, const DescentGoal& goal,
              Rows& valid, DescentSink* sink) {
     if (valid.empty()) {
-        // The greedy cover is quick and gives the first valid wheel, so only a stop ends it.
+        // The greedy cover is quick and gives the first valid wheel, so only a stop or the
+        // row cap ends it.
         state.assign({});
-        if (!greedyCover(state, random, Limits{limits.stop, Clock::time_point::max()}))
-            return false;
+        if (!greedyCover(state, random, Limits{limits.stop, Clock::time_point::max()},
+                         goal.rowCap)) {
+            // At the cap and not yet valid: better coverage within the cap, or valid at last.
+            if (state.rows().empty()) return false;
+            if (sink) sink->reached(state.rows(), state.uncovered());
+            Rows closest;
+            long long closestUncovered = 0;
+            if (!anneal(state, random, limits, &closest, &closestUncovered, goal.schedule)) {
+                if (sink) sink->reached(closest, closestUncovered);
+                return false;
+            }
+        }
         balance(state);
         valid = state.rows();
         if (sink) sink->reached(valid, 0);
@@ -524,7 +536,11 @@ bool descend(CoverState& state, Random& random, const Limits& limits, const Desc
             return true;
         const std::size_t target = capped ? goal.rowCap : valid.size() - 1;
         state.assign(valid);
-        while (state.rows().size() > target) state.removeRow(leastUsefulRow(state));
+        // Far above the target, rows go at random; near it, the least useful first.
+        while (state.rows().size() > target)
+            state.removeRow(state.rows().size() > target + 64
+                                ? static_cast<std::size_t>(random.below(state.rows().size()))
+                                : leastUsefulRow(state));
         Rows closest;
         long long closestUncovered = 0;
         if (anneal(state, random, limits, capped ? &closest : nullptr, &closestUncovered,

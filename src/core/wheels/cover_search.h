@@ -145,7 +145,8 @@ bool anneal(CoverState& state, Random& random, const Limits& limits, Rows* best 
 
 // A greedy cover: rows are added, each the best of a few candidates that hold an uncovered
 // I-subset, until all are covered or the limits end it.
-bool greedyCover(CoverState& state, Random& random, const Limits& limits);
+// Stops, not covering all, at maxRows rows (0: no limit).
+bool greedyCover(CoverState& state, Random& random, const Limits& limits, std::size_t maxRows = 0);
 
 // Evens out how many rows each position is on with swaps that uncover nothing.
 void balance(CoverState& state);

@@ -186,6 +186,9 @@ WheelTermsProblem wheelTermsProblem(const GuaranteeTerms& t) {
     if (t.numbersToWheel > kMaxNumbersToWheel ||
         guaranteeCheckable(t) != GuaranteeCheckable::Yes)
         return problem(WheelTermsField::Numbers, "the numbers to wheel must be at most 100");
+    if (wheelLowerBound(t) > static_cast<long long>(WheelInfo::kMaxRows))
+        return problem(WheelTermsField::Numbers,
+                       "no wheel of these terms fits in 32767 tickets: fewer numbers to wheel");
     return {};
 }
 
@@ -206,9 +209,13 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
 
     SearchSetup setup;
     setup.terms = coverTerms(terms);
-    setup.goal.rowCap = options.rowCap > 0 ? static_cast<std::size_t>(options.rowCap) : 0;
+    // A wheel file holds at most kMaxRows rows: beyond that, as under a smaller cap, the
+    // best coverage that fits.
+    setup.goal.rowCap = options.rowCap > 0
+                            ? std::min(static_cast<std::size_t>(options.rowCap), WheelInfo::kMaxRows)
+                            : WheelInfo::kMaxRows;
     setup.goal.lowerBound = std::max(wheelLowerBound(terms), options.lowerBound);
-    const cover::Terms& t = setup.terms;
+    const cover::Terms t = setup.terms;
     result.total = cover::choose(t.n, t.i);
 
     Best best(t, setup.goal.rowCap);
@@ -221,6 +228,10 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
         if (cover::searchable(t)) building.deadline = started + budget / (t.i > t.g ? 2 : 3);
         setup.start = cover::startingWheel(t, {options.libraryFolders, options.coverings}, building);
         if (!setup.start.empty()) best.offer(setup.start, 0);
+        // Too many I-subsets to count and nothing built: a wheel "G if I'" for a smaller I'
+        // also guarantees G if I.
+        while (setup.start.empty() && !cover::searchable(setup.terms) && setup.terms.i > t.g)
+            --setup.terms.i;
     }
 
     auto report = [&](const Best::Snapshot& s) {
@@ -236,10 +247,14 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
         }
     };
 
-    if (t.n > t.p && cover::searchable(t)) {
+    if (t.n > t.p && cover::searchable(setup.terms) &&
+        (setup.start.empty() || cover::searchable(t))) {
         int threads = options.threads > 0 ? options.threads
                                           : static_cast<int>(std::thread::hardware_concurrency());
-        threads = std::clamp(threads, 1, 64);
+        // Each search counts every I-subset: together they stay within a few hundred MB.
+        const long long perSearch = cover::choose(setup.terms.n, setup.terms.i);
+        threads = std::clamp(threads, 1,
+                             static_cast<int>(std::clamp(4 * cover::kMaxCountedSubsets / perSearch, 1LL, 64LL)));
         std::atomic<int> running{threads};
         std::vector<std::thread> workers;
         for (int k = 0; k < threads; ++k)
@@ -260,7 +275,7 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     const Best::Snapshot found = best.snapshot();
     if (!found.have) return result;
     Rows rows = found.rows;
-    if (setup.goal.rowCap > 0 && rows.size() > setup.goal.rowCap) rows.resize(setup.goal.rowCap);
+    if (rows.size() > setup.goal.rowCap) rows.resize(setup.goal.rowCap);
     std::sort(rows.begin(), rows.end());
     result.rows = cover::ticketsOf(rows, std::min(t.p, t.n));
     WheelInfo wheel = generatedWheelInfo(terms, result);
