@@ -121,9 +121,9 @@ Rows knownDesign(const Terms& t) {
     return {};
 }
 
-// Positions of a part (offset..offset+n-1) and rows of a wheel on it, padded to p positions
+// Positions of a part (offset..offset+partN-1) and rows of a wheel on it, padded to p positions
 // with positions from outside the part when the part is smaller than a row.
-Rows placed(const Rows& partRows, int partN, int offset, int p, int n) {
+Rows placed(const Rows& partRows, int partN, int offset, int p) {
     Rows out;
     for (const Row& r : partRows) {
         Row row{};
@@ -141,7 +141,6 @@ Rows placed(const Rows& partRows, int partN, int offset, int p, int n) {
         }
         std::sort(row.begin(), row.begin() + p);
         out.push_back(row);
-        (void)n;
     }
     return out;
 }
@@ -192,8 +191,8 @@ Rows splitWheel(const Terms& t, const Sources& sources, const Limits& limits) {
     // Parts of the same terms share one wheel.
     const Rows b = same ? a : quickWheel(bestB, sources, limits, 12);
     if (b.empty()) return {};
-    Rows out = placed(a, bestA.n, 0, t.p, t.n);
-    const Rows second = placed(b, bestB.n, bestA.n, t.p, t.n);
+    Rows out = placed(a, bestA.n, 0, t.p);
+    const Rows second = placed(b, bestB.n, bestA.n, t.p);
     out.insert(out.end(), second.begin(), second.end());
     return out;
 }

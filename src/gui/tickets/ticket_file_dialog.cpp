@@ -14,6 +14,7 @@
 #include "core/view/placement.h"
 #include "core/view/ticket_view.h"
 #include "core/wheels/wheel_tickets.h"
+#include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
@@ -428,9 +429,9 @@ void WheelTicketFileDialog::changeWheel() {
     std::optional<int> gamePerTicket;
     if (const qv::DrawDatabase* database = state_.database())
         gamePerTicket = database->header().numbersOnTicket;
-    const QString path = FileSelection::getFile(
-        this, QString::fromLatin1(qv::kWheelPickerPattern), tr(qv::kWheelPickerFilter),
-        tr("Select File"), qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
+    const QString path = FileSelection::getWheelFile(
+        this, wheelLibraryFor(state_.environment().dataDir),
+        qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
     if (path.isEmpty()) return;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
