@@ -28,6 +28,7 @@
 #include "gui/options/sound_options_dialog.h"
 #include "gui/statistics/statistics_commands.h"
 #include "gui/tickets/ticket_commands.h"
+#include "gui/wheels/generate_wheel_dialog.h"
 #include "gui/wheels/import_wheel_dialog.h"
 
 namespace qv::gui {
@@ -90,6 +91,15 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     installWheelImportCommands(this, registrar, [this] {
         showManual(manualPage(state_.environment().dataDir, QStringLiteral("import-wheels.html")));
     });
+    const QString wheelLibrary = wheelLibraryFor(state_.environment().dataDir);
+    installWheelGenerateCommands(
+        this, registrar, state_.environment().dataDir,
+        {wheelLibrary, [wheelLibrary] { return FileSelection::wheelFolder(wheelLibrary); },
+         [wheelLibrary](const QString& path) { FileSelection::noteWheelFile(path, wheelLibrary); }},
+        [this] {
+            showManual(
+                manualPage(state_.environment().dataDir, QStringLiteral("generate-wheels.html")));
+        });
     setWheelingTableOpener([this](const QString& path) { useWheelingTable(state_, this, path); });
 
     state_.setFirstWindowPosition([this] {

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/options/file_description.h"
+#include "core/wheels/wheel_tickets.h"
 #include "gui/common/sound_player.h"
 
 namespace qv::gui {
@@ -118,6 +119,39 @@ QString FileSelection::getFile(QWidget* parent, const QString& pattern, const QS
                                const QString& caption, int filterIndex) {
     FileSelection dialog(parent, pattern, filterText, filterIndex, caption);
     return dialog.exec() == QDialog::Accepted ? dialog.path() : QString();
+}
+
+namespace {
+
+// The user has taken or saved a wheel outside the library.
+bool& ownWheelFolder() {
+    static bool own = false;
+    return own;
+}
+
+bool sameFolder(const QString& a, const QString& b) {
+    return QDir(a).absolutePath() == QDir(b).absolutePath();
+}
+
+}  // namespace
+
+QString FileSelection::wheelFolder(const QString& library) {
+    if (!ownWheelFolder() && !library.isEmpty() && QFileInfo(library).isDir()) return library;
+    return currentDirectory();
+}
+
+QString FileSelection::getWheelFile(QWidget* parent, const QString& library, int filterIndex) {
+    setCurrentDirectory(wheelFolder(library));
+    const QString path = getFile(parent, QString::fromLatin1(qv::kWheelPickerPattern),
+                                 tr(qv::kWheelPickerFilter), tr("Select File"), filterIndex);
+    if (!path.isEmpty()) noteWheelFile(path, library);
+    return path;
+}
+
+void FileSelection::noteWheelFile(const QString& path, const QString& library) {
+    const QString folder = QFileInfo(path).absolutePath();
+    setCurrentDirectory(folder);
+    if (library.isEmpty() || !sameFolder(folder, library)) ownWheelFolder() = true;
 }
 
 FileSelection::FileSelection(QWidget* parent, const QString& pattern, const QString& filterText,

@@ -14,6 +14,7 @@
 #include "core/view/placement.h"
 #include "core/view/ticket_view.h"
 #include "core/wheels/wheel_tickets.h"
+#include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
 #include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
@@ -24,6 +25,7 @@
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
 #include "gui/tickets/modify_manual_tickets_dialog.h"
+#include "gui/tickets/odds_dialog.h"
 #include "gui/tickets/ticket_window.h"
 
 namespace qv::gui {
@@ -42,6 +44,7 @@ TicketFileDialog::TicketFileDialog(ApplicationState& state, qv::TicketFile file,
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     window_ = new TMyTicketWindow(state_, this);
     window_->setObjectName(QString::number(kTicketWindow));
+    connect(window_, &TMyTicketWindow::oddsRequested, this, &TicketFileDialog::showOdds);
 
     askClose_ = [this](const QString& text, const QString& caption) {
         return QMessageBox::question(this, caption, text,
@@ -70,6 +73,7 @@ QPushButton* TicketFileDialog::makeButton(int id, const QString& text) {
 }
 
 void TicketFileDialog::finishButtons() {
+    makeButton(kOdds, tr("Odds..."));
     makeButton(kPrintOptions, tr("Print &Options"));
     makeButton(kSave, tr("&Save"));
     makeButton(kCloseFile, tr("&Close File"));
@@ -166,9 +170,19 @@ void TicketFileDialog::runCommand(int id) {
         case kBonusNumbers:
             bonusNumbers();
             break;
+        case kOdds:
+            showOdds();
+            break;
         default:
             break;
     }
+}
+
+void TicketFileDialog::showOdds() {
+    auto* odds = new OddsDialog(state_, file_, this);
+    odds->setAttribute(Qt::WA_DeleteOnClose);
+    odds->show();
+    if (odds->count() && file_.isWheel()) odds->countProfile();
 }
 
 bool TicketFileDialog::save() {
@@ -407,9 +421,9 @@ void WheelTicketFileDialog::changeWheel() {
     std::optional<int> gamePerTicket;
     if (const qv::DrawDatabase* database = state_.database())
         gamePerTicket = database->header().numbersOnTicket;
-    const QString path = FileSelection::getFile(
-        this, QString::fromLatin1(qv::kWheelPickerPattern), tr(qv::kWheelPickerFilter),
-        tr("Select File"), qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
+    const QString path = FileSelection::getWheelFile(
+        this, wheelLibraryFor(state_.environment().dataDir),
+        qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
     if (path.isEmpty()) return;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {

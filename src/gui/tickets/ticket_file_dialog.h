@@ -32,6 +32,7 @@ public:
     static constexpr int kSaveAs = 112;
     static constexpr int kCloseFile = 106;
     static constexpr int kBonusNumbers = 507;
+    static constexpr int kOdds = 113;
     static constexpr int kTicketWindow = 300;
     // The width the dialog keeps; its height is three quarters of the screen.
     static constexpr int kWidth = 560;
@@ -70,6 +71,8 @@ public:
     // "Print &Options": the page range, then the tickets as the window shows them on the
     // printer.
     void printOptions();
+    // "Odds...": what the tickets win over every draw, in a window of its own.
+    void showOdds();
 
     // The close question, replaceable so tests can answer.
     using Question =
