@@ -82,11 +82,18 @@ bool takeFlag(Args& a, const std::string& flag) {
     return true;
 }
 
+std::string openError(const std::string& path, const IoResult& result) {
+    std::string text = "Error opening file: " + path;
+    if (!result.reason.empty()) text += ": " + result.reason;
+    return text;
+}
+
 DrawDatabase loadDatabase(const std::string& path) {
     DrawDatabase database;
     const IoResult loaded = database.load(path);
-    if (loaded.status == IoStatus::Damaged) throw FileError{loaded.message};
-    if (!loaded) throw FileError{"Error opening file: " + path};
+    if (loaded.status == IoStatus::WrongKind) throw FileError{loaded.message};
+    // A database cut short is used as far as it goes, as the window does.
+    if (!loaded.opened()) throw FileError{openError(path, loaded)};
     return database;
 }
 
@@ -97,15 +104,15 @@ void saveDatabase(DrawDatabase& database) {
 WheelInfo loadWheel(const std::string& path) {
     WheelInfo wheel;
     const IoResult loaded = loadWheelFile(path, wheel);
-    if (loaded.status == IoStatus::Damaged) throw FileError{loaded.message};
-    if (!loaded) throw FileError{"Error opening file: " + path};
+    if (loaded.status == IoStatus::WrongKind) throw FileError{loaded.message};
+    if (!loaded) throw FileError{openError(path, loaded)};
     return wheel;
 }
 
 TicketFile loadTickets(const std::string& path) {
     TicketFile file;
     const IoResult loaded = loadTicketFile(path, file);
-    if (loaded.status == IoStatus::CannotOpen) throw FileError{"Error opening file: " + path};
+    if (!loaded.opened()) throw FileError{openError(path, loaded)};
     if (!loaded) throw FileError{path + ": " + loaded.message};
     return file;
 }
@@ -115,7 +122,7 @@ std::string readInputText(const std::string& source) {
         return std::string(std::istreambuf_iterator<char>(std::cin),
                            std::istreambuf_iterator<char>());
     auto text = readTextFile(source);
-    if (!text) throw FileError{"Error opening file: " + source};
+    if (!text) throw FileError{openError(source, text)};
     return *text;
 }
 

@@ -97,7 +97,7 @@ int wheelImport(const Args& a) {
         throw UsageError{"no wheel can keep these terms: " + why};
 
     const auto text = readTextFile(files[0]);
-    if (!text) throw FileError{"Error opening file: " + files[0]};
+    if (!text) throw FileError{openError(files[0], text)};
     WheelTextRows read = readWheelText(*text, wheel.numbersPerTicket, wheel.numbersToWheel);
     if (read.problem) throw FileError{wheelTextProblemText(*read.problem, wheel.numbersToWheel)};
     if (read.rows.empty()) throw FileError{"This file holds no wheel rows."};

@@ -280,7 +280,7 @@ TEST(WheelImportFile, UsageErrors) {
         EXPECT_FALSE(std::filesystem::exists(dir.file("o")));
     }
     EXPECT_EQ(cli(dir, {"wheel", "check", dir.file("missing.wl6")}).err,
-              "Error opening file: " + dir.file("missing.wl6") + "\n");
+              "Error opening file: " + dir.file("missing.wl6") + ": No such file or directory\n");
 }
 
 // --- wheel check -----------------------------------------------------------------------------

@@ -82,19 +82,19 @@ std::string describeFileBytes(const Bytes& data, DescribedKind kind) {
     return describeWheel(WheelInfo::readRecord(r));
 }
 
-std::optional<std::string> describeFile(const std::string& path, DescribedKind kind) {
+Result<std::string> describeFile(const std::string& path, DescribedKind kind) {
     // A wheeling table is judged by its size too, so it is read whole.
     auto data = readWholeFile(
         path, kind == DescribedKind::WheelingTable ? WheelInfo::kMaxFileBytes : kHeaderBytes);
-    if (!data) return std::nullopt;
+    if (!data) return {data, std::string{}};
     return describeFileBytes(*data, kind);
 }
 
-std::optional<std::string> describeFile(const std::string& path, std::string_view pattern) {
+Result<std::string> describeFile(const std::string& path, std::string_view pattern) {
     return describeFile(path, describedKindForPattern(pattern));
 }
 
-std::optional<std::string> describeFileByExtension(const std::string& path) {
+Result<std::string> describeFileByExtension(const std::string& path) {
     return describeFile(path, describedKindForPath(path));
 }
 

@@ -24,8 +24,8 @@ DescribedKind describedKindForPath(std::string_view path);
 // table that cannot be one is described as not being one, with the reason.
 std::string describeFileBytes(const Bytes& data, DescribedKind kind);
 // nullopt when the file cannot be opened.
-std::optional<std::string> describeFile(const std::string& path, DescribedKind kind);
-std::optional<std::string> describeFile(const std::string& path, std::string_view pattern);
-std::optional<std::string> describeFileByExtension(const std::string& path);
+Result<std::string> describeFile(const std::string& path, DescribedKind kind);
+Result<std::string> describeFile(const std::string& path, std::string_view pattern);
+Result<std::string> describeFileByExtension(const std::string& path);
 
 }  // namespace qv

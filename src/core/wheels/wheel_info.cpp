@@ -67,9 +67,10 @@ IoResult loadWheelFile(const std::string& path, WheelInfo& wheel) {
     }
     wheel.path = path;
     if (!data)
-        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the wheel " + path + ".");
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the wheel " + path + ".",
+                                 data.reason);
     if (impossible)
-        return IoResult::failure(IoStatus::Damaged,
+        return IoResult::failure(IoStatus::WrongKind,
                                  path + " is not a wheeling table: " + *impossible + ".");
     return IoResult::success();
 }

@@ -538,10 +538,10 @@ DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, con
     qv::DrawDatabase database;
     if (const qv::IoResult loaded =
             database.load(fullPath.toStdString(), state.statisticsSettings());
-        !loaded) {
+        !loaded.opened()) {
         settings.lastDatabase.clear();
         showProblem(parent, DataBaseDialog::tr("Error"),
-                    loaded.status == qv::IoStatus::Damaged
+                    loaded.status == qv::IoStatus::WrongKind
                         ? QString::fromStdString(loaded.message)
                         : DataBaseDialog::tr("Error opening file"));
         return nullptr;

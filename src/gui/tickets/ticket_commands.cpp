@@ -81,7 +81,7 @@ TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
         showProblem(
             parent, tr("Use Wheeling Table"),
-            loaded.status == qv::IoStatus::Damaged
+            loaded.status == qv::IoStatus::WrongKind
                 ? QString::fromStdString(loaded.message)
                 : tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return nullptr;

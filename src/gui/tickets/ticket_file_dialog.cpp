@@ -437,7 +437,7 @@ void WheelTicketFileDialog::changeWheel() {
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
         showProblem(
             this, tr("Change Wheel"),
-            loaded.status == qv::IoStatus::Damaged
+            loaded.status == qv::IoStatus::WrongKind
                 ? QString::fromStdString(loaded.message)
                 : tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return;

@@ -348,7 +348,7 @@ TEST(TicketFile, WheelFilesWithImpossibleRecordsAreRefused) {
             EXPECT_EQ(w.rows.size(), std::size_t(c.tickets));
             continue;
         }
-        EXPECT_EQ(r.status, IoStatus::Damaged);
+        EXPECT_EQ(r.status, IoStatus::WrongKind);
         EXPECT_EQ(r.message, path + " is not a wheeling table: " + c.reason + ".");
         EXPECT_TRUE(w.rows.empty());
         EXPECT_EQ(w.ticketCount, 0);
@@ -419,6 +419,13 @@ TEST(Matching, TallyCountsTicketsWithTwoOrMoreHits) {
     c = TallyResults(tickets, ticket({7, 12, 19, 25, 33, 41}, {33}), want);
     EXPECT_EQ(c.hits[3], 1);
     EXPECT_EQ(c.bonusHits[3], 1);
+
+    // A draw without bonus numbers: a ticket's bonus number among its main numbers is no hit
+    // in the tally (the ticket window's result counts it; the tally does not).
+    bool wanted = true;
+    c = TallyResults(tickets, ticket({7, 12, 19, 25, 33, 41}), wanted);
+    EXPECT_EQ(c.hits[3], 1);
+    EXPECT_EQ(c.bonusHits[3], 0);
 
     // Not wanted: bonus numbers are not tallied at all.
     bool off = false;
