@@ -58,21 +58,12 @@ int playableDurationMs(const QString& path) {
 
 }  // namespace
 
-SoundPlayer* SoundPlayer::instance_ = nullptr;
-
 SoundPlayer::SoundPlayer(qv::SoundSettings& settings, QObject* parent)
     : QObject(parent), settings_(settings) {
     initSoundResources();
-    if (!instance_) instance_ = this;
 }
 
-SoundPlayer::~SoundPlayer() {
-    if (instance_ == this) instance_ = nullptr;
-}
-
-SoundPlayer* SoundPlayer::instance() {
-    return instance_;
-}
+SoundPlayer::~SoundPlayer() = default;
 
 bool SoundPlayer::hasAudioOutput() const {
     return !QMediaDevices::defaultAudioOutput().isNull();
@@ -85,10 +76,6 @@ QSoundEffect* SoundPlayer::eventEffect(int soundId) {
         effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(soundId)));
     }
     return effect;
-}
-
-void playEventSound(qv::EventSound sound) {
-    if (SoundPlayer* player = SoundPlayer::instance()) player->playEvent(sound);
 }
 
 void SoundPlayer::playEvent(qv::EventSound sound) {

@@ -12,7 +12,7 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -29,9 +29,9 @@ QSpinBox* makeSpin(int id, int maximum, int value) {
 
 }  // namespace
 
-CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& header,
-                                           std::string& link)
-    : QDialog(parent), header_(header), link_(link) {
+CreateDataBaseDialog::CreateDataBaseDialog(UserInteraction& ui, QWidget* parent,
+                                           qv::DataHeader& header, std::string& link)
+    : QDialog(parent), ui_(ui), header_(header), link_(link) {
     const qv::DatabaseAttributes start(header, link);
 
     numbersOnTicket_ = makeSpin(kNumbersOnTicket, qv::DatabaseAttributes::kMaxNumbersOnTicket,
@@ -91,7 +91,7 @@ CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& head
 }
 
 void CreateDataBaseDialog::click() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
 }
 
 void CreateDataBaseDialog::accept() {
@@ -117,7 +117,7 @@ void createDatabaseCommand(const ApplicationState& state, QWidget* frame) {
     qv::DataHeader header;  // no description, 49 numbers, 6 on a ticket, no entries
     std::string link;
     {
-        CreateDataBaseDialog dialog(frame, header, link);
+        CreateDataBaseDialog dialog(state.interaction(), frame, header, link);
         dialog.setWindowTitle(CreateDataBaseDialog::tr("Attributes for new database"));
         if (dialog.exec() != QDialog::Accepted) return;
     }
@@ -127,13 +127,13 @@ void createDatabaseCommand(const ApplicationState& state, QWidget* frame) {
     request.title = CreateDataBaseDialog::tr("Select Database");
     request.filter = CreateDataBaseDialog::tr("DataBase Files (*.dat)");
     request.defaultSuffix = QStringLiteral("dat");
-    const QString path = chooseFile(frame, request);
+    const QString path = state.interaction().chooseFile(frame, request);
     if (path.isEmpty()) return;
 
     const qv::IoResult written = qv::createDatabaseFile(
         QDir::toNativeSeparators(path).toStdString(), header, state.statisticsSettings(), link);
     if (!written) {
-        showProblem(
+        state.interaction().showProblem(
             frame, CreateDataBaseDialog::tr("Create DataBase"),
             CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message)));

@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,15 +16,15 @@
 #include <algorithm>
 
 #include "core/database/draw_parser.h"
-#include "core/util/text.h"
 #include "core/statistics/triples.h"
+#include "core/util/text.h"
 #include "core/view/database_view.h"
 #include "core/view/placement.h"
 #include "gui/common/application_state.h"
 #include "gui/common/busy_dialog.h"
 #include "gui/common/button_row.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/common/window_placement.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/data_ticket_window.h"
@@ -66,7 +65,7 @@ DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase databas
         if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::entryDoubleClicked)))
             emit entryDoubleClicked(entry);
         else
-            showNotAvailableYet(this);
+            state_.interaction().showNotAvailableYet(this);
     });
 
     makeButton(kPrintOptions, tr("Print &Options..."));
@@ -255,7 +254,7 @@ void DataBaseDialog::runCommand(int id) {
             if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::modifyNumbersRequested)))
                 emit modifyNumbersRequested();
             else
-                showNotAvailableYet(this);
+                state_.interaction().showNotAvailableYet(this);
             break;
         case kPaste:
             click();
@@ -307,10 +306,11 @@ void DataBaseDialog::runCommand(int id) {
 bool DataBaseDialog::save() {
     const qv::IoResult saved = database_.save();
     if (saved) return true;
-    showProblem(this, tr("Save"),
-                tr("The database could not be saved as %1:\n%2\n\nChoose another name to save "
-                   "it under.")
-                    .arg(nativePath(database_.fileName()), QString::fromStdString(saved.message)));
+    state_.interaction().showProblem(
+        this, tr("Save"),
+        tr("The database could not be saved as %1:\n%2\n\nChoose another name to save "
+           "it under.")
+            .arg(nativePath(database_.fileName()), QString::fromStdString(saved.message)));
     return saveAs();
 }
 
@@ -321,15 +321,15 @@ bool DataBaseDialog::saveAs() {
     request.filter = tr("DataBase Files (*.dat)");
     request.defaultSuffix = QStringLiteral("dat");
     request.selected = nativePath(database_.fileName());
-    const QString chosen = chooseFile(this, request);
+    const QString chosen = state_.interaction().chooseFile(this, request);
     if (chosen.isEmpty()) return false;
 
     const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
     const qv::IoResult saved = database_.saveAs(path.toStdString());
     if (!saved) {
-        showProblem(this, tr("Save File As"),
-                    tr("The database could not be saved as %1:\n%2")
-                        .arg(path, QString::fromStdString(saved.message)));
+        state_.interaction().showProblem(this, tr("Save File As"),
+                                         tr("The database could not be saved as %1:\n%2")
+                                             .arg(path, QString::fromStdString(saved.message)));
         return false;
     }
     setWindowTitle(path);
@@ -361,10 +361,11 @@ bool DataBaseDialog::closeFile() {
 int DataBaseDialog::insertDraws(const std::vector<qv::TicketType>& draws) {
     const qv::InsertOutcome outcome = database_.insertAll(draws);
     if (outcome.full()) {
-        showProblem(this, tr("Quorvantile"),
-                    tr("The database is full: a database holds at most 65,535 draws. %n "
-                       "draw(s) could not be added.",
-                       "", int(outcome.refused)));
+        state_.interaction().showProblem(
+            this, tr("Quorvantile"),
+            tr("The database is full: a database holds at most 65,535 draws. %n "
+               "draw(s) could not be added.",
+               "", int(outcome.refused)));
     }
     if (outcome.added > 0) {
         databaseChanged();
@@ -430,16 +431,17 @@ void DataBaseDialog::importFromFile() {
     request.filter = tr("ASCII Text Files (*.txt)");
     request.defaultSuffix = QStringLiteral("txt");
     request.selected = nativePath(database_.fileName());
-    const QString path = chooseFile(this, request);
+    const QString path = state_.interaction().chooseFile(this, request);
     if (!path.isEmpty()) importFile(path);
 }
 
 bool DataBaseDialog::importFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showProblem(this, tr("Import and Insert"),
-                    tr("The file %1 could not be opened:\n%2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        state_.interaction().showProblem(
+            this, tr("Import and Insert"),
+            tr("The file %1 could not be opened:\n%2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -452,7 +454,7 @@ bool DataBaseDialog::importFile(const QString& path) {
 void DataBaseDialog::changeAttributes() {
     qv::DataHeader header = database_.header();
     std::string link = database_.updateLink();
-    CreateDataBaseDialog dialog(this, header, link);
+    CreateDataBaseDialog dialog(state_.interaction(), this, header, link);
     dialog.setWindowTitle(tr("Edit existing attributes"));
     if (dialog.exec() != QDialog::Accepted) return;
     database_.setHeader(header);
@@ -471,8 +473,9 @@ void DataBaseDialog::openUpdateLink() {
     }
     const QString text = QString::fromStdString(link);
     const QUrl url = QUrl::fromUserInput(text);
-    if (!url.isValid() || !QDesktopServices::openUrl(url)) {
-        showProblem(this, tr("URL"), tr("The update link %1 could not be opened.").arg(text));
+    if (!url.isValid() || !state_.interaction().openUrl(url)) {
+        state_.interaction().showProblem(this, tr("URL"),
+                                         tr("The update link %1 could not be opened.").arg(text));
     }
 }
 
@@ -483,7 +486,8 @@ void DataBaseDialog::loadBackground() {
 
 void DataBaseDialog::chooseBackground() {
     qv::DeskTopType& background = state_.settings().databaseBackground;
-    const QString chosen = chooseBitmapFile(this, state_.dataFile(background.path));
+    const QString chosen =
+        state_.interaction().chooseBitmapFile(this, state_.dataFile(background.path));
     if (chosen.isEmpty()) return;
     background.path = chosen.toStdString();
     loadBackground();
@@ -523,7 +527,8 @@ DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, con
             database.load(fullPath.toStdString(), state.statisticsSettings());
         !loaded) {
         settings.lastDatabase.clear();
-        showProblem(parent, DataBaseDialog::tr("Error"), DataBaseDialog::tr("Error opening file"));
+        state.interaction().showProblem(parent, DataBaseDialog::tr("Error"),
+                                        DataBaseDialog::tr("Error opening file"));
         return nullptr;
     }
     auto* dialog = new DataBaseDialog(state, std::move(database), parent);

@@ -54,6 +54,7 @@ public:
     DataBaseDialog(ApplicationState& state, qv::DrawDatabase database, QWidget* parent);
     ~DataBaseDialog() override;
 
+    ApplicationState& state() const { return state_; }
     qv::DrawDatabase& database() { return database_; }
     const qv::DrawDatabase& database() const { return database_; }
     TMyDataTicketWindow* listWindow() const { return list_; }

@@ -15,8 +15,7 @@
 #include "core/options/fade.h"
 #include "gui/common/app_paths.h"
 #include "gui/common/faded_bitmap.h"
-#include "gui/common/file_dialogs.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -64,8 +63,9 @@ void TWallPaperStatic::paintEvent(QPaintEvent* event) {
 
 // --- DeskTopOptions ---------------------------------------------------------------------
 
-DeskTopOptions::DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const QString& dataDir)
-    : DeskTopOptions(parent, record, dataDir, NoLayout{}) {
+DeskTopOptions::DeskTopOptions(UserInteraction& ui, QWidget* parent, qv::DeskTopType* record,
+                               const QString& dataDir)
+    : DeskTopOptions(ui, parent, record, dataDir, NoLayout{}) {
     QDialogButtonBox* buttons = makeOkCancelButtons();
 
     auto* layout = new QVBoxLayout(this);
@@ -78,9 +78,9 @@ DeskTopOptions::DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const Q
     setTabOrder(buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel));
 }
 
-DeskTopOptions::DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const QString& dataDir,
-                               NoLayout)
-    : QDialog(parent), record_(record) {
+DeskTopOptions::DeskTopOptions(UserInteraction& ui, QWidget* parent, qv::DeskTopType* record,
+                               const QString& dataDir, NoLayout)
+    : QDialog(parent), ui_(ui), record_(record) {
     Q_ASSERT(record_);
     setWindowTitle(tr("DeskTop Settings"));
     buildWallpaperPanel(dataDir);
@@ -150,7 +150,7 @@ QDialogButtonBox* DeskTopOptions::makeOkCancelButtons() {
 }
 
 void DeskTopOptions::click() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
 }
 
 void DeskTopOptions::setFade(int level) {
@@ -161,7 +161,7 @@ void DeskTopOptions::setFade(int level) {
 
 void DeskTopOptions::chooseNewLogo() {
     click();
-    const QString chosen = chooseBitmapFile(this, preview_->picturePath());
+    const QString chosen = ui_.chooseBitmapFile(this, preview_->picturePath());
     if (chosen.isEmpty()) return;
     record_->path = chosen.toStdString();
     preview_->reload();

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/options/file_description.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/application_state.h"
 
 namespace qv::gui {
 
@@ -25,11 +25,6 @@ namespace {
 
 QString idName(int id) {
     return QString::number(id);
-}
-
-QString& sharedDirectory() {
-    static QString directory;
-    return directory;
 }
 
 std::string toStd(const QString& s) {
@@ -104,26 +99,22 @@ std::vector<std::string> currentRoots() {
 
 }  // namespace
 
-QString FileSelection::currentDirectory() {
-    QString& dir = sharedDirectory();
-    if (dir.isEmpty() || !QFileInfo(dir).isDir()) dir = QDir::currentPath();
-    return dir;
+QString FileSelection::startDirectory(const ApplicationState& state) {
+    const QString& dir = state.fileSelectionDirectory();
+    return dir.isEmpty() || !QFileInfo(dir).isDir() ? QDir::currentPath() : dir;
 }
 
-void FileSelection::setCurrentDirectory(const QString& directory) {
-    sharedDirectory() = QDir(directory).absolutePath();
-}
-
-QString FileSelection::getFile(QWidget* parent, const QString& pattern, const QString& filterText,
-                               const QString& caption, int filterIndex) {
-    FileSelection dialog(parent, pattern, filterText, filterIndex, caption);
+QString FileSelection::getFile(ApplicationState& state, QWidget* parent, const QString& pattern,
+                               const QString& filterText, const QString& caption, int filterIndex) {
+    FileSelection dialog(state, parent, pattern, filterText, filterIndex, caption);
     return dialog.exec() == QDialog::Accepted ? dialog.path() : QString();
 }
 
-FileSelection::FileSelection(QWidget* parent, const QString& pattern, const QString& filterText,
-                             int filterIndex, const QString& caption)
+FileSelection::FileSelection(ApplicationState& state, QWidget* parent, const QString& pattern,
+                             const QString& filterText, int filterIndex, const QString& caption)
     : QDialog(parent),
-      model_(toStd(pattern), toStd(filterText), filterIndex, toStd(currentDirectory())) {
+      state_(state),
+      model_(toStd(pattern), toStd(filterText), filterIndex, toStd(startDirectory(state))) {
     setWindowTitle(caption);
 
     auto* pathLabel = new QLabel(tr("Path:"));
@@ -221,7 +212,7 @@ QString FileSelection::description() const {
 }
 
 void FileSelection::click() {
-    playEventSound();
+    state_.interaction().playSound(qv::EventSound::Click);
 }
 
 bool FileSelection::enterDirectory(const QString& directory) {
@@ -229,7 +220,7 @@ bool FileSelection::enterDirectory(const QString& directory) {
     // Listing needs read permission; looking at the files inside needs search permission.
     if (!info.isDir() || !info.isReadable() || !info.isExecutable()) return false;
     model_.setDirectory(toStd(info.absoluteFilePath()));
-    sharedDirectory() = fromStd(model_.directory());
+    state_.setFileSelectionDirectory(fromStd(model_.directory()));
     refill();
     return true;
 }

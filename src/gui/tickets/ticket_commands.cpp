@@ -10,7 +10,7 @@
 #include "core/database/draw_database.h"
 #include "core/wheels/wheel_tickets.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
@@ -72,15 +72,16 @@ TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
         std::optional<int> gamePerTicket;
         if (const qv::DrawDatabase* database = state.database())
             gamePerTicket = database->header().numbersOnTicket;
-        path = FileSelection::getFile(parent, QString::fromLatin1(qv::kWheelPickerPattern),
+        path = FileSelection::getFile(state, parent, QString::fromLatin1(qv::kWheelPickerPattern),
                                       tr(qv::kWheelPickerFilter), tr("Select File"),
                                       qv::wheelPickerIndex(gamePerTicket));
     }
     if (path.isEmpty()) return nullptr;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
-        showProblem(parent, tr("Use Wheeling Table"),
-                    tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        state.interaction().showProblem(
+            parent, tr("Use Wheeling Table"),
+            tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return nullptr;
     }
     qv::NumbersUsed numbers{};

@@ -15,8 +15,8 @@
 #include "core/view/ticket_view.h"
 #include "core/wheels/wheel_tickets.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/common/window_placement.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/print/ticket_print_options_dialog.h"
@@ -178,10 +178,11 @@ bool TicketFileDialog::save() {
         state_.settings().lastTicketFile = file_.path;
         return true;
     }
-    showProblem(this, tr("Save"),
-                tr("The ticket file could not be saved as %1:\n%2\n\nChoose another name to "
-                   "save it under.")
-                    .arg(nativePath(file_.path), QString::fromStdString(saved.message)));
+    state_.interaction().showProblem(
+        this, tr("Save"),
+        tr("The ticket file could not be saved as %1:\n%2\n\nChoose another name to "
+           "save it under.")
+            .arg(nativePath(file_.path), QString::fromStdString(saved.message)));
     return saveAs();
 }
 
@@ -192,14 +193,14 @@ bool TicketFileDialog::saveAs() {
     request.filter = tr("Ticket Files (*.qvt)");
     request.defaultSuffix = QStringLiteral("qvt");
     request.selected = nativePath(file_.path);
-    const QString chosen = chooseFile(this, request);
+    const QString chosen = state_.interaction().chooseFile(this, request);
     if (chosen.isEmpty()) return false;
     const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
     const qv::IoResult saved = file_.saveAs(path.toStdString());
     if (!saved) {
-        showProblem(this, request.title,
-                    tr("The ticket file could not be saved as %1:\n%2")
-                        .arg(path, QString::fromStdString(saved.message)));
+        state_.interaction().showProblem(this, request.title,
+                                         tr("The ticket file could not be saved as %1:\n%2")
+                                             .arg(path, QString::fromStdString(saved.message)));
         return false;
     }
     setWindowTitle(path);
@@ -408,13 +409,14 @@ void WheelTicketFileDialog::changeWheel() {
     if (const qv::DrawDatabase* database = state_.database())
         gamePerTicket = database->header().numbersOnTicket;
     const QString path = FileSelection::getFile(
-        this, QString::fromLatin1(qv::kWheelPickerPattern), tr(qv::kWheelPickerFilter),
+        state_, this, QString::fromLatin1(qv::kWheelPickerPattern), tr(qv::kWheelPickerFilter),
         tr("Select File"), qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
     if (path.isEmpty()) return;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
-        showProblem(this, tr("Change Wheel"),
-                    tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        state_.interaction().showProblem(
+            this, tr("Change Wheel"),
+            tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return;
     }
     qv::NumbersUsed numbers = file_.numbersUsed;
