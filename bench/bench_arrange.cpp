@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "../tests/core/reference_arrange.h"
+#include "reference_arrange.h"
 #include "core/tickets/arrange.h"
 
 namespace {

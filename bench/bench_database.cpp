@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../tests/core/reference_sort.h"
+#include "reference_sort.h"
 #include "core/database/draw_database.h"
 
 namespace {

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "../tests/core/reference_guarantee.h"
+#include "reference_guarantee.h"
+#include "test_support.h"
 #include "core/wheels/guarantee.h"
 
 namespace {
@@ -27,16 +28,6 @@ struct AddEverything : GuaranteeObserver {
     bool addAll() override { return true; }
 };
 
-WheelInfo wheelOf(int n, int g, int i, int p, std::vector<TicketType> rows) {
-    WheelInfo w;
-    w.numbersToWheel = static_cast<std::int16_t>(n);
-    w.guarantee = static_cast<std::int16_t>(g);
-    w.guaranteeIf = static_cast<std::int16_t>(i);
-    w.numbersPerTicket = static_cast<std::int16_t>(p);
-    w.setRows(std::move(rows));
-    return w;
-}
-
 TicketType firstRow(int p) {
     TicketType t;
     for (int k = 0; k < p; ++k)
@@ -49,7 +40,7 @@ const std::vector<TicketType>& grownRows(int n, int g, int p) {
     static std::map<std::vector<int>, std::vector<TicketType>> made;
     auto& rows = made[{n, g, p}];
     if (rows.empty()) {
-        WheelInfo w = wheelOf(n, g, p, p, {firstRow(p)});
+        WheelInfo w = test::makeWheel(n, g, p, p, {firstRow(p)});
         AddEverything yes;
         checkGuarantee(w, yes);
         rows = w.rows;
@@ -130,7 +121,7 @@ void BM_Valid(benchmark::State& state) {
     const int g = static_cast<int>(state.range(1));
     const int i = static_cast<int>(state.range(2));
     const int p = static_cast<int>(state.range(3));
-    runCheck<kLiteral>(state, wheelOf(n, g, i, p, grownRows(n, g, p)));
+    runCheck<kLiteral>(state, test::makeWheel(n, g, i, p, grownRows(n, g, p)));
 }
 
 // Growing a wheel from its first row, every question answered Yes.
@@ -141,7 +132,7 @@ void BM_Grow(benchmark::State& state) {
     const int p = static_cast<int>(state.range(2));
     std::size_t rows = 0;
     for (auto _ : state) {
-        WheelInfo w = wheelOf(n, g, p, p, {firstRow(p)});
+        WheelInfo w = test::makeWheel(n, g, p, p, {firstRow(p)});
         AddEverything yes;
         const GuaranteeResult r =
             kLiteral ? test::literalGuaranteeCheck(w, yes) : checkGuarantee(w, yes);
@@ -152,7 +143,7 @@ void BM_Grow(benchmark::State& state) {
 }
 
 void BM_ThreeIfThree49(benchmark::State& state) {
-    runCheck<false>(state, wheelOf(49, 3, 3, 6, tripleCover49()));
+    runCheck<false>(state, test::makeWheel(49, 3, 3, 6, tripleCover49()));
 }
 
 // Games where the literal check finishes: {N, G, I, P}.

@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "../tests/core/reference_statistics.h"
+#include "reference_statistics.h"
 #include "core/statistics/statistics_report.h"
 #include "core/statistics/triples.h"
 

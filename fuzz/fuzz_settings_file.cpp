@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/util/file_io.h"
 
 namespace {

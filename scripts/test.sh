@@ -16,8 +16,11 @@ started=$SECONDS
 stage() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 failures=0
 
+stage "Core layering"
+bash scripts/check-layers.sh || failures=$((failures + 1))
+
 stage "Release build"
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WERROR=ON
 cmake --build build/release -j"$jobs"
 stage "Tests"
 (cd build/release && ctest --output-on-failure -j"$jobs") || failures=$((failures + 1))
@@ -25,7 +28,7 @@ stage "Installed tree and desktop files"
 bash scripts/check-install.sh build/release || failures=$((failures + 1))
 
 stage "Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON -DQV_BUILD_BENCH=OFF
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON -DQV_BUILD_BENCH=OFF -DQV_WERROR=ON
 cmake --build build/asan -j"$jobs"
 stage "Tests under the sanitizers"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
@@ -35,7 +38,8 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 stage "Fuzz build"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQV_FUZZ=ON -DQV_SANITIZE=ON -DQV_BUILD_GUI=OFF -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF
+    -DQV_FUZZ=ON -DQV_SANITIZE=ON -DQV_BUILD_GUI=OFF -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF \
+    -DQV_WERROR=ON
 targets=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
 # shellcheck disable=SC2086
 cmake --build build/fuzz -j"$jobs" --target $targets

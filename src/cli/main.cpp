@@ -17,7 +17,7 @@ namespace {
 
 CommandTable commands() {
     return CommandTable({databaseCommands(), ticketCommands(), statisticsCommands(),
-                         wheelTicketCommands(), wheelImportCommands(), pickCommands(),
+                         wheelTicketCommands(), wheelImportCommands(), wheelGenerateCommands(), pickCommands(),
                          listCommands()});
 }
 

@@ -1,5 +1,5 @@
 // describe and tickets ...: what a file holds, and ticket files listed, converted, matched,
-// made, changed, arranged and exported.
+// made, changed, arranged, exported and counted over every draw of a game.
 
 #include <algorithm>
 #include <iostream>
@@ -12,6 +12,7 @@
 #include "core/options/file_description.h"
 #include "core/tickets/arrange.h"
 #include "core/tickets/matching.h"
+#include "core/tickets/odds.h"
 #include "core/tickets/ticket_editing.h"
 
 namespace qv::cli {
@@ -194,6 +195,28 @@ int ticketsExport(const Args& args) {
     return kExitOk;
 }
 
+int ticketsOdds(const Args& args) {
+    Args a = args;
+    OddsGame game;
+    game.bonusBall = takeFlag(a, "--bonus-ball");
+    const auto lotto = std::find(a.begin(), a.end(), std::string("--lotto"));
+    if (lotto == a.end() || lotto + 1 == a.end())
+        throw UsageError{"tickets odds needs --lotto L"};
+    game.lotto = parseIntArg(*(lotto + 1), 1, kMaxLottoNumber, "--lotto");
+    a.erase(lotto, lotto + 2);
+    if (a.size() != 1) throw UsageError{"tickets odds takes one FILE.qvt"};
+    const TicketFile f = loadTickets(a[0]);
+    game.perTicket = f.statedNumbersPerTicket();
+    if (const std::string problem = oddsProblem(f.tickets, game); !problem.empty())
+        throw UsageError{problem};
+    TerminalProgress progress;
+    const std::optional<TicketOdds> odds = countTicketOdds(f.tickets, game, &progress);
+    std::string out;
+    for (const std::string& line : oddsLines(*odds)) out += line + "\n";
+    std::cout << out;
+    return kExitOk;
+}
+
 }  // namespace
 
 CommandList ticketCommands() {
@@ -211,6 +234,7 @@ CommandList ticketCommands() {
          {"tickets arrange FILE.qvt N1 ... [+ B1 [B2 [B3]]]"},
          ticketsArrange},
         {"tickets", "export", {"tickets export FILE.qvt OUT.txt [--append]"}, ticketsExport},
+        {"tickets", "odds", {"tickets odds FILE.qvt --lotto L [--bonus-ball]"}, ticketsOdds},
     };
 }
 

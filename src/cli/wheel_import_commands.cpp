@@ -14,9 +14,6 @@ namespace qv::cli {
 
 namespace {
 
-constexpr int kExitInvalid = 3;
-constexpr int kExitNotCheckable = 4;
-
 // The dialog's questions answered all Yes (--add-all) or all No; the percentage on a terminal.
 class CommandLineAnswers : public GuaranteeObserver {
 public:
@@ -49,7 +46,7 @@ int confirm(WheelInfo& wheel, bool addAll) {
         out += line + "\n";
     std::cout << out;
     if (result.checkable != GuaranteeCheckable::Yes) return kExitNotCheckable;
-    return result.invalid ? kExitInvalid : kExitOk;
+    return result.invalid ? kExitWheelShort : kExitOk;
 }
 
 void save(const std::string& path, const WheelInfo& wheel) {

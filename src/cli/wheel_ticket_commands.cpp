@@ -1,5 +1,6 @@
-// wheel rows and wheel apply: a wheeling table's rows, and a wheel ticket file made from a
-// wheel and the numbers chosen for it.
+// wheel rows, wheel profile and wheel apply: a wheeling table's rows and how they fall over
+// every set of winning positions, and a wheel ticket file made from a wheel and the numbers
+// chosen for it.
 
 #include <iostream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "cli/number_args.h"
 #include "core/tickets/ticket_file.h"
 #include "core/wheels/wheel_info.h"
+#include "core/wheels/wheel_profile.h"
 #include "core/wheels/wheel_tickets.h"
 
 namespace qv::cli {
@@ -36,6 +38,17 @@ int wheelRows(const Args& a) {
     return kExitOk;
 }
 
+int wheelProfileCommand(const Args& a) {
+    if (a.size() != 1) throw UsageError{"wheel profile takes one FILE.wlP"};
+    const WheelInfo wheel = loadWheel(a[0]);
+    TerminalProgress progress;
+    const auto profile = wheelProfile(wheel, &progress);
+    std::string out;
+    for (const ProfileLine& line : *profile) out += profileLineText(line) + '\n';
+    std::cout << out;
+    return kExitOk;
+}
+
 int wheelApply(const Args& a) {
     if (a.size() < 2) throw UsageError{"wheel apply needs WHEEL, OUT.qvt and the numbers"};
     const std::vector<int> chosen =
@@ -57,6 +70,7 @@ int wheelApply(const Args& a) {
 CommandList wheelTicketCommands() {
     return {
         {"wheel", "rows", {"wheel rows FILE.wlN"}, wheelRows},
+        {"wheel", "profile", {"wheel profile FILE.wlP"}, wheelProfileCommand},
         {"wheel", "apply", {"wheel apply WHEEL OUT.qvt N1 N2 ..."}, wheelApply},
     };
 }

@@ -28,26 +28,11 @@ using qv::test::put16;
 using qv::test::put32;
 using qv::test::put8;
 
-// A 32-byte ticket record: numbers, bonus numbers, then a zero date.
-void putTicket(Bytes& b, std::vector<int> numbers, std::vector<int> bonus = {}) {
-    numbers.resize(10, 0);
-    bonus.resize(3, 0);
-    for (int n : numbers) put16(b, n);
-    for (int n : bonus) put16(b, n);
-    for (int k = 0; k < 3; ++k) put16(b, 0);
-}
+using qv::test::putTicket;
 
-// A manual ticket file in the current layout.
 Bytes manualFile(int perTicket, int lotto, const std::vector<std::vector<int>>& tickets,
                  const std::vector<std::vector<int>>& bonus = {}) {
-    Bytes b = qv::test::signature("Quorvantile V3.4");
-    put8(b, 0);
-    put32(b, static_cast<long long>(tickets.size()));
-    put32(b, perTicket);
-    put32(b, lotto);
-    for (std::size_t k = 0; k < tickets.size(); ++k)
-        putTicket(b, tickets[k], k < bonus.size() ? bonus[k] : std::vector<int>{});
-    return b;
+    return qv::test::manualTicketFile(perTicket, lotto, tickets, bonus);
 }
 
 Bytes listFile(const std::vector<int>& numbers) {

@@ -1,6 +1,6 @@
 // Files named on the command line, as a file manager passes them: each opens by its kind.
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/database/draw_database.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/database/database_dialog.h"

@@ -1,7 +1,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "gui/common/faded_bitmap.h"
 #include "gui/common/sound_player.h"
 #include "gui/options/desktop_options.h"

@@ -4,7 +4,7 @@
 #include <QToolBar>
 
 #include "core/app/commands.h"
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/database/draw_database.h"
 #include "core/tickets/ticket_file.h"
 #include "core/util/paths.h"

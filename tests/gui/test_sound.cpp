@@ -1,6 +1,7 @@
 #include <QElapsedTimer>
 
 #include "core/options/sound_options.h"
+#include "core/sound/wave_file.h"
 #include "gui/common/sound_player.h"
 #include "gui/options/sound_options_dialog.h"
 #include "gui_test_support.h"

@@ -7,8 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/settings.h"
-
 namespace qv {
 
 namespace cmd {

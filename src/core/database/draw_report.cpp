@@ -3,13 +3,12 @@
 #include "core/statistics/statistics_options.h"
 
 #include "core/tickets/matching.h"
-#include "core/view/database_view.h"
+#include "core/util/text.h"
 
 namespace qv {
 
 std::string dateText(const Date& date) {
-    static const std::string kRowDate = DatabaseTexts{}.rowDate;
-    return formatIntegers(kRowDate, {date.month, date.day, date.year});
+    return formatIntegers(kDrawDateFormat, {date.month, date.day, date.year});
 }
 
 std::string numbersText(const TicketType& t) {

@@ -13,6 +13,7 @@
 namespace qv {
 
 // "M-D-YYYY", as the database window's rows show a date.
+inline constexpr const char* kDrawDateFormat = "%d-%d-%d";
 std::string dateText(const Date& date);
 
 // The numbers of a draw or ticket, then " +" and the bonus numbers when there are any:

@@ -1,7 +1,7 @@
 #include "core/entry/modify_entries.h"
 
 #include "core/entry/int_edit.h"
-#include "core/view/database_view.h"
+#include "core/util/text.h"
 
 namespace qv {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/view/database_view.h"
+#include "core/util/text.h"
 
 namespace qv {
 

@@ -5,7 +5,7 @@
 #include "core/records/records.h"
 #include "core/tickets/ticket_file.h"
 #include "core/util/file_io.h"
-#include "core/view/database_view.h"
+#include "core/database/database_attributes.h"
 
 namespace qv {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 
 namespace qv {
 
@@ -59,20 +59,5 @@ private:
     bool effectsKept_;
     std::array<WaveFileSetting, kWaveFiles> copies_;
 };
-
-// What the header of a wave file says, enough to decide whether to hand it to the player.
-struct WaveFormat {
-    std::uint16_t formatTag = 0;  // 1 PCM, 3 IEEE float, 0xFFFE extensible
-    std::uint16_t channels = 0;
-    std::uint32_t sampleRate = 0;
-    std::uint16_t bitsPerSample = 0;
-};
-
-// Reads the RIFF/WAVE header at the start of a file (pass at least its first few hundred
-// bytes). Returns false when it is not a wave file or its format chunk is missing or damaged.
-bool readWaveFormat(std::span<const std::uint8_t> head, WaveFormat& format);
-
-// True for the uncompressed formats the player can decode.
-bool isPlayableWave(const WaveFormat& format);
 
 }  // namespace qv

@@ -4,7 +4,6 @@
 
 #include "core/tickets/matching.h"
 #include "core/util/text.h"
-#include "core/view/database_view.h"
 
 namespace qv::print {
 

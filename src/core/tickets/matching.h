@@ -9,7 +9,7 @@
 
 #include "core/records/records.h"
 #include "core/tickets/ticket_file.h"
-#include "core/wheels/wheel_info.h"
+#include "core/records/wheel_record.h"
 
 namespace qv {
 

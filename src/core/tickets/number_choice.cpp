@@ -5,7 +5,7 @@
 
 #include "core/statistics/frequency.h"
 #include "core/statistics/pairs.h"
-#include "core/view/database_view.h"
+#include "core/util/text.h"
 
 namespace qv {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/view/database_view.h"
+#include "core/util/text.h"
 
 namespace qv {
 

@@ -11,7 +11,7 @@
 #include "core/records/byte_io.h"
 #include "core/records/records.h"
 #include "core/util/io_result.h"
-#include "core/wheels/wheel_info.h"
+#include "core/records/wheel_record.h"
 
 namespace qv {
 

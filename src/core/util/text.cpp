@@ -1,5 +1,6 @@
 #include "core/util/text.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace qv {
@@ -82,6 +83,52 @@ int parseDigitsSaturating(std::string_view digits) {
         if (v > INT_MAX) return INT_MAX;
     }
     return static_cast<int>(v);
+}
+
+std::string formatIntegers(std::string_view format, std::initializer_list<long long> values) {
+    constexpr int kMaxWidth = 99;
+    std::string out;
+    auto next = values.begin();
+    std::size_t i = 0;
+    while (i < format.size()) {
+        const char c = format[i];
+        if (c != '%') {
+            out += c;
+            ++i;
+            continue;
+        }
+        if (i + 1 < format.size() && format[i + 1] == '%') {
+            out += '%';
+            i += 2;
+            continue;
+        }
+        std::size_t j = i + 1;
+        bool left = false;
+        if (j < format.size() && format[j] == '-') {
+            left = true;
+            ++j;
+        }
+        int width = 0;
+        while (j < format.size() && format[j] >= '0' && format[j] <= '9') {
+            width = std::min(width * 10 + (format[j] - '0'), kMaxWidth);
+            ++j;
+        }
+        if (j >= format.size() || format[j] != 'd') {
+            // Not ours: copied as it stands.
+            out += c;
+            ++i;
+            continue;
+        }
+        const long long value = next != values.end() ? *next++ : 0;
+        std::string digits = std::to_string(value);
+        if (static_cast<int>(digits.size()) < width) {
+            const std::string pad(static_cast<std::size_t>(width) - digits.size(), ' ');
+            digits = left ? digits + pad : pad + digits;
+        }
+        out += digits;
+        i = j + 1;
+    }
+    return out;
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 // Text conversions at the edges of the program's files. Inside the program text is UTF-8;
 // 8-bit text stored in binary files is Latin-1.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,11 @@ void forEachLine(std::string_view text, F&& onLine) {
     }
     if (start < text.size()) onLine(text.substr(start));
 }
+
+// printf for %d alone, safe with formats that come from translations: "%d", "%4d", "%-3d"
+// and "%%" are understood; a %d without a value left prints 0, values left over are
+// ignored, and any other '%' sequence is copied as it stands.
+std::string formatIntegers(std::string_view format, std::initializer_list<long long> values);
 
 // Saturating decimal conversion of a run of digits (no sign).
 int parseDigitsSaturating(std::string_view digits);

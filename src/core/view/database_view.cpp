@@ -6,58 +6,6 @@
 
 namespace qv {
 
-std::string formatIntegers(std::string_view format, std::initializer_list<long long> values) {
-    constexpr int kMaxWidth = 99;
-    std::string out;
-    auto next = values.begin();
-    std::size_t i = 0;
-    while (i < format.size()) {
-        const char c = format[i];
-        if (c != '%') {
-            out += c;
-            ++i;
-            continue;
-        }
-        if (i + 1 < format.size() && format[i + 1] == '%') {
-            out += '%';
-            i += 2;
-            continue;
-        }
-        std::size_t j = i + 1;
-        bool left = false;
-        if (j < format.size() && format[j] == '-') {
-            left = true;
-            ++j;
-        }
-        int width = 0;
-        while (j < format.size() && format[j] >= '0' && format[j] <= '9') {
-            width = std::min(width * 10 + (format[j] - '0'), kMaxWidth);
-            ++j;
-        }
-        if (j >= format.size() || format[j] != 'd') {
-            // Not ours: copied as it stands.
-            out += c;
-            ++i;
-            continue;
-        }
-        const long long value = next != values.end() ? *next++ : 0;
-        std::string digits = std::to_string(value);
-        if (static_cast<int>(digits.size()) < width) {
-            const std::string pad(static_cast<std::size_t>(width) - digits.size(), ' ');
-            digits = left ? digits + pad : pad + digits;
-        }
-        out += digits;
-        i = j + 1;
-    }
-    return out;
-}
-
-std::string informationLine(const DataHeader& header, std::size_t entryCount,
-                            const std::string& format) {
-    return formatIntegers(format, {static_cast<long long>(entryCount), header.numbersOnTicket,
-                                   header.numbersInLotto});
-}
-
 int centredTextX(int left, int width, int textWidth) {
     return left + width / 2 - textWidth / 2;
 }
@@ -216,36 +164,6 @@ std::optional<int> decreasedFade(int level) {
     if (level <= 0) return std::nullopt;
     // A level read from the settings need not be a multiple of 5; below 0 means nothing.
     return std::max(0, level - kFadeStep);
-}
-
-DatabaseAttributes::DatabaseAttributes(const DataHeader& header, const std::string& link) {
-    setDescription(header.description);
-    setNumbersInLotto(header.numbersInLotto);
-    setNumbersOnTicket(header.numbersOnTicket);
-    setLink(link);
-}
-
-void DatabaseAttributes::setDescription(const std::string& text) {
-    description_ = utf8Left(text, kMaxDescriptionChars);
-}
-
-void DatabaseAttributes::setNumbersInLotto(int n) {
-    numbersInLotto_ = std::clamp(n, 1, kMaxNumbersInLotto);
-}
-
-void DatabaseAttributes::setNumbersOnTicket(int n) {
-    numbersOnTicket_ = std::clamp(n, 1, kMaxNumbersOnTicket);
-}
-
-void DatabaseAttributes::setLink(const std::string& text) {
-    link_ = utf8Left(text, kMaxLinkChars);
-}
-
-void DatabaseAttributes::applyTo(DataHeader& header, std::string& link) const {
-    header.description = description_;
-    header.numbersInLotto = static_cast<std::uint16_t>(numbersInLotto_);
-    header.numbersOnTicket = static_cast<std::uint16_t>(numbersOnTicket_);
-    link = link_;
 }
 
 }  // namespace qv

@@ -11,27 +11,24 @@
 #include <string_view>
 #include <vector>
 
+#include "core/database/database_attributes.h"
+#include "core/database/draw_report.h"
 #include "core/records/records.h"
 #include "core/tickets/matching.h"
 #include "core/tickets/ticket_file.h"
 
 namespace qv {
 
-// printf for %d alone, safe with formats that come from translations: "%d", "%4d", "%-3d"
-// and "%%" are understood; a %d without a value left prints 0, values left over are
-// ignored, and any other '%' sequence is copied as it stands.
-std::string formatIntegers(std::string_view format, std::initializer_list<long long> values);
-
 // The window's texts and formats, English by default; the window passes its translations.
 struct DatabaseTexts {
-    std::string informationLine = "%d Entries, %d Numbers on a Ticket, %d Numbers in Lotto";
+    std::string informationLine = kInformationLineFormat;
     std::string dateHeading = "Date";
     std::string dateSample = "00/00/0000 ";  // measured: the numbers start after it
     std::string numbersHeading = "Numbers On Ticket";
     std::string bonusHeading = "Bonus";
     std::string levelHeading = "%d/%d  ";
     std::string levelBonusMark = "+B ";
-    std::string rowDate = "%d-%d-%d";
+    std::string rowDate = kDrawDateFormat;
     std::string number = "%d";
     std::string hitsCell = "%4d";
     std::string bonusHitsCell = ", %2d";
@@ -39,10 +36,6 @@ struct DatabaseTexts {
     std::string wheelNote = "Indicates the condition of the wheel was met for that draw.";
     std::string doubleClickNote = "Double click any entry for past performance.";
 };
-
-// "n Entries, k Numbers on a Ticket, m Numbers in Lotto".
-std::string informationLine(const DataHeader& header, std::size_t entryCount,
-                            const std::string& format = DatabaseTexts{}.informationLine);
 
 // Width in pixels of a text in the list's font.
 using TextWidth = std::function<int(std::string_view)>;
@@ -161,36 +154,5 @@ int databaseWindowHeight(int desktopBottom);
 inline constexpr int kFadeStep = 5;
 std::optional<int> increasedFade(int level);
 std::optional<int> decreasedFade(int level);
-
-// The attributes editor's values, kept within what its controls allow.
-class DatabaseAttributes {
-public:
-    static constexpr int kMaxNumbersOnTicket = 10;
-    static constexpr int kMaxNumbersInLotto = 100;
-    static constexpr std::size_t kMaxDescriptionChars = qv::kMaxDescriptionChars;
-    static constexpr std::size_t kMaxLinkChars = qv::kMaxLinkChars;
-
-    DatabaseAttributes() = default;
-    DatabaseAttributes(const DataHeader& header, const std::string& link);
-
-    const std::string& description() const { return description_; }
-    int numbersInLotto() const { return numbersInLotto_; }
-    int numbersOnTicket() const { return numbersOnTicket_; }
-    const std::string& link() const { return link_; }
-
-    void setDescription(const std::string& text);
-    void setNumbersInLotto(int n);   // 1..100
-    void setNumbersOnTicket(int n);  // 1..10
-    void setLink(const std::string& text);
-
-    // Writes the values back; the header's entry count is kept.
-    void applyTo(DataHeader& header, std::string& link) const;
-
-private:
-    std::string description_;
-    int numbersInLotto_ = 49;
-    int numbersOnTicket_ = 6;
-    std::string link_;
-};
 
 }  // namespace qv

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 
 namespace qv {
 

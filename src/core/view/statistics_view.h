@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/settings.h"
+#include "core/util/geometry.h"
 #include "core/statistics/cluster.h"
 
 namespace qv {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/tickets/matching.h"
+#include "core/util/text.h"
 
 namespace qv {
 

@@ -269,7 +269,8 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     result.rows = toTickets(rows, std::min(t.p, t.n));
     WheelInfo wheel = generatedWheelInfo(terms, result);
     QuietCheck quiet;
-    const GuaranteeResult check = checkGuarantee(wheel, quiet);
+    result.check = checkGuarantee(wheel, quiet);
+    const GuaranteeResult& check = result.check;
     result.confirmed = check.checkable == GuaranteeCheckable::Yes && !check.invalid &&
                        !check.cancelled && check.rowsAdded == 0;
     result.covered = result.confirmed ? result.total : coveredCount(t, rows);

@@ -70,6 +70,7 @@ struct GeneratedWheel {
     int balanceMin = 0;
     int balanceMax = 0;
     bool stopped = false;  // the observer stopped the search
+    GuaranteeResult check;  // the guarantee check of the rows
 };
 
 GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions& options,

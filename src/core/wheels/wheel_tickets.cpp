@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "core/view/database_view.h"
+#include "core/util/text.h"
 
 namespace qv {
 

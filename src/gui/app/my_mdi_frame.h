@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "core/app/commands.h"
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/records/records.h"
 #include "gui/common/application_state.h"
 

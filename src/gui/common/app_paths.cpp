@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/util/paths.h"
 #include "core/view/placement.h"
 

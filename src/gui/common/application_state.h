@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "core/app/commands.h"
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/print/print_common.h"
 #include "core/records/records.h"
 #include "gui/common/open_document.h"

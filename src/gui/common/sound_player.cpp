@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/options/sound_options.h"
+#include "core/sound/wave_file.h"
 #include "gui/common/app_paths.h"
 
 // Resources in a static library must be registered by hand.

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/options/sound_options.h"
 
 class QSoundEffect;

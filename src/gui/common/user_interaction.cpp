@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QUrl>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/util/text.h"
 #include "gui/common/sound_player.h"
 

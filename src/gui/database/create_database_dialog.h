@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/records/records.h"
-#include "core/view/database_view.h"
+#include "core/database/database_attributes.h"
 #include "gui/common/user_interaction.h"
 
 class QLineEdit;

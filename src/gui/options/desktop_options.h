@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 
 class QDialogButtonBox;
 class QPushButton;

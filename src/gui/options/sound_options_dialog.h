@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/options/sound_options.h"
 
 class QCheckBox;

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/records/records.h"
 #include "gui/options/desktop_options.h"
 

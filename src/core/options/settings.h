@@ -1,32 +1,20 @@
 #pragma once
 // The program's settings file "quorvan.ini": 22 lines in a fixed order, each an 18-character
-// label followed by its value, read by position at start-up and written at exit.
+// label followed by its value, read by position at start-up and written at exit. The prize
+// tables the user has edited follow, one line each in the same style.
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 
 #include "core/records/limits.h"
+#include "core/tickets/odds.h"
+#include "core/util/geometry.h"
 #include "core/util/io_result.h"
 
 namespace qv {
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 // A wallpaper: the picture's path and how much it is lightened (0..100 percent).
 struct DeskTopType {
@@ -78,9 +66,15 @@ struct Settings {
     std::string lastTicketFile;                         // line 20
     bool usingNumberList = false;                       // line 21
     std::string lastNumberList;                         // line 22, only taken when line 21 is set
+    // After line 22, "Prizes L/P      : <price> <prize for P> <for (P-1)+B> ... <for 0>" for
+    // each game whose prizes the user has set, keyed by (L, P).
+    std::map<std::pair<int, int>, PrizeTable> prizeTables;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
+
+// The prize table of the game of L numbers and P on a ticket: the user's, else the default.
+PrizeTable prizeTableFor(const Settings& settings, int lotto, int perTicket);
 
 // Reads settings text over the defaults in `settings`; lines are read by position and a
 // missing or short line keeps the defaults from there on.

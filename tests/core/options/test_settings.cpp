@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 #include "core/util/file_io.h"
 
 using namespace qv;
@@ -76,6 +76,8 @@ Settings sampleSettings() {
     s.lastTicketFile = "/home/ann/t.qvt";
     s.usingNumberList = true;
     s.lastNumberList = "/home/ann/my favourites.lst";
+    s.prizeTables[{49, 6}] = PrizeTable{2.5, {1e9, 125000.75, 2000, 90, 80, 10, 9.99, 5, 0.01, 0, 0, 0, 0}};
+    s.prizeTables[{20, 4}] = PrizeTable{1, {1000, 50, 20, 3, 2, 0, 1, 0, 0}};
     return s;
 }
 
@@ -105,6 +107,40 @@ TEST(Settings, WriteAndReadBack) {
     EXPECT_EQ(readSettingsFile((dir / "missing.ini").string()), Settings{});
     EXPECT_FALSE(writeSettingsFile((dir / "no" / "quorvan.ini").string(), s).ok());
     std::filesystem::remove_all(dir);
+}
+
+// A prize line is taken whole or not at all; the tables it does not name keep their defaults.
+TEST(Settings, PrizeLinesFollowTheFixedLines) {
+    const std::string good = "Prizes 20/4     : 1 1000 50 20 3 2 0 1 0 0";
+    EXPECT_NE(formatSettings(sampleSettings()).find(
+                  "\nPrizes 20/4     : 1 1000 50 20 3 2 0 1 0 0\nPrizes 49/6     : 2.5 1000000000 "
+                  "125000.75 2000 90 80 10 9.99 5 0.01 0 0 0 0\n"),
+              std::string::npos);
+    const struct {
+        std::string line;
+        bool taken;
+    } cases[] = {
+        {good, true},
+        {"Prizes 20/4     : 1 1000 50 20 3 2 0 1 0", false},        // a prize short
+        {"Prizes 20/4     : 1 1000 50 20 3 2 0 1 0 0 7", false},    // one too many
+        {"Prizes 20/4     : 1 1000 -50 20 3 2 0 1 0 0", false},     // negative
+        {"Prizes 20/4     : 1 1000 nan 20 3 2 0 1 0 0", false},
+        {"Prizes 20/4     : 1 1e13 50 20 3 2 0 1 0 0", false},      // beyond any prize
+        {"Prizes 20/4     : 1 1000 50 20 3 2 0 1 0 x", false},
+        {"Prizes 3/4      : 1 1000 50 20 3 2 0 1 0 0", false},      // a game that cannot be
+        {"Prizes 20/11    : 1 1000 50 20 3 2 0 1 0 0", false},
+        {"Prizes 20/4x    : 1 1000 50 20 3 2 0 1 0 0", false},
+        {"Prizes 20/4    : 1 1000 50 20 3 2 0 1 0 0", false},       // label out of place
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const Settings s = parseSettings(join(kDefaultLines) + c.line + "\n");
+        EXPECT_EQ(s.prizeTables.size(), c.taken ? 1u : 0u);
+        EXPECT_EQ(prizeTableFor(s, 20, 4).prizes[0], c.taken ? 1000 : 0);
+    }
+    // Before line 23 a prize line is not one.
+    EXPECT_TRUE(parseSettings(good + "\n").prizeTables.empty());
+    EXPECT_EQ(prizeTableFor(Settings{}, 49, 6), defaultPrizeTable(49, 6));
 }
 
 TEST(Settings, ShortLineKeepsDefaultsFromThere) {

@@ -24,25 +24,6 @@ std::vector<std::string> textsOf(const std::vector<TextItem>& items) {
 
 }  // namespace
 
-TEST(DatabaseView, FormatIntegersIsSafeWithAnyFormat) {
-    EXPECT_EQ(formatIntegers("%4d", {7}), "   7");
-    EXPECT_EQ(formatIntegers(", %2d", {3}), ",  3");
-    EXPECT_EQ(formatIntegers("%d-%d-%d", {1, 15, 2004}), "1-15-2004");
-    EXPECT_EQ(formatIntegers("%-3d|", {5}), "5  |");
-    EXPECT_EQ(formatIntegers("%d%%", {40}), "40%");
-    // A translation with too many or foreign conversions cannot read past the values.
-    EXPECT_EQ(formatIntegers("%d %d %d", {1}), "1 0 0");
-    EXPECT_EQ(formatIntegers("%s %d %", {9}), "%s 9 %");
-    EXPECT_EQ(formatIntegers("%12345678901d", {1}).size(), 99u);
-}
-
-TEST(DatabaseView, InformationLine) {
-    DataHeader h;
-    h.numbersInLotto = 49;
-    h.numbersOnTicket = 6;
-    EXPECT_EQ(informationLine(h, 3622), "3622 Entries, 6 Numbers on a Ticket, 49 Numbers in Lotto");
-}
-
 TEST(DatabaseView, ColumnsFollowTheNewestDraw) {
     DatabaseTexts texts;
     // Six numbers and a bonus number.
@@ -215,27 +196,4 @@ TEST(DatabaseView, FadeSteps) {
     EXPECT_EQ(decreasedFade(100), 95);
     EXPECT_EQ(decreasedFade(3), 0);
     EXPECT_EQ(decreasedFade(0), std::nullopt);
-}
-
-TEST(DatabaseView, AttributesStayWithinTheirLimits) {
-    DataHeader h;
-    h.description = "Lotto";
-    h.numbersInLotto = 49;
-    h.numbersOnTicket = 6;
-    h.entryCount = 12;
-    DatabaseAttributes a(h, "abc");
-    a.setNumbersOnTicket(11);
-    a.setNumbersInLotto(0);
-    a.setDescription(std::string(40, 'x'));
-    a.setLink(std::string(250, 'u'));
-    EXPECT_EQ(a.numbersOnTicket(), 10);
-    EXPECT_EQ(a.numbersInLotto(), 1);
-
-    std::string link;
-    a.applyTo(h, link);
-    EXPECT_EQ(h.description.size(), 34u);
-    EXPECT_EQ(link.size(), 199u);
-    EXPECT_EQ(h.numbersOnTicket, 10);
-    EXPECT_EQ(h.numbersInLotto, 1);
-    EXPECT_EQ(h.entryCount, 12);  // not the editor's business
 }

@@ -1,8 +1,9 @@
-#include "core/app/settings.h"
+#include "core/options/settings.h"
 
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <filesystem>
 #include <optional>
@@ -114,14 +115,83 @@ std::string oneLine(std::string_view text, std::size_t maxChars) {
     return s;
 }
 
+// "Prizes 49/6" padded to the label width.
+constexpr std::string_view kPrizesLabel = "Prizes ";
+// Games have at most 100 numbers and 10 on a ticket.
+constexpr std::size_t kMaxPrizeLines = kMaxLottoNumber * kMaxNumbersOnTicket;
+
+std::string prizesLabel(int lotto, int perTicket) {
+    std::string label = std::string(kPrizesLabel) + std::to_string(lotto) + "/" + std::to_string(perTicket);
+    label.resize(kValueStart - 2, ' ');
+    return label + ": ";
+}
+
+std::optional<double> scanAmount(std::string_view s, std::size_t& pos) {
+    while (pos < s.size() && isScanBlank(s[pos])) ++pos;
+    double v = 0;
+    const auto [end, ec] = std::from_chars(s.data() + pos, s.data() + s.size(), v);
+    if (ec != std::errc{}) return std::nullopt;
+    pos = static_cast<std::size_t>(end - s.data());
+    return v;
+}
+
+// One prize line; nothing when any part of it is out of place.
+std::optional<std::pair<std::pair<int, int>, PrizeTable>> scanPrizeLine(std::string_view line) {
+    if (line.substr(0, kPrizesLabel.size()) != kPrizesLabel || line.size() < kValueStart ||
+        line.substr(kValueStart - 2, 2) != ": ")
+        return std::nullopt;
+    std::size_t pos = kPrizesLabel.size();
+    const auto lotto = scanInt(line, pos);
+    if (!lotto || pos >= line.size() || line[pos] != '/') return std::nullopt;
+    ++pos;
+    const auto perTicket = scanInt(line, pos);
+    if (!perTicket || *lotto < 1 || *lotto > kMaxLottoNumber || *perTicket < 1 ||
+        *perTicket > kMaxNumbersOnTicket || *perTicket > *lotto)
+        return std::nullopt;
+    for (; pos < kValueStart - 2; ++pos)
+        if (line[pos] != ' ') return std::nullopt;
+    pos = kValueStart;
+    PrizeTable table;
+    const auto price = scanAmount(line, pos);
+    if (!price) return std::nullopt;
+    table.price = *price;
+    while (table.prizes.size() <= static_cast<std::size_t>(2 * *perTicket)) {
+        const auto prize = scanAmount(line, pos);
+        if (!prize) return std::nullopt;
+        table.prizes.push_back(*prize);
+    }
+    while (pos < line.size() && isScanBlank(line[pos])) ++pos;
+    if (pos != line.size() || !table.fits(*perTicket)) return std::nullopt;
+    return std::pair{std::pair{*lotto, *perTicket}, table};
+}
+
+std::string amountText(double v) {
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return ec == std::errc{} ? std::string(buf, end) : "0";
+}
+
 }  // namespace
+
+PrizeTable prizeTableFor(const Settings& settings, int lotto, int perTicket) {
+    const auto it = settings.prizeTables.find({lotto, perTicket});
+    return it != settings.prizeTables.end() && it->second.fits(perTicket)
+               ? it->second
+               : defaultPrizeTable(lotto, perTicket);
+}
 
 Settings parseSettings(std::string_view text) {
     Settings s;
     std::vector<std::string_view> lines;
     lines.reserve(kLineCount);
+    std::size_t prizeLines = 0;
     forEachLine(text, [&](std::string_view line) {
-        if (lines.size() < kLineCount) lines.push_back(line);
+        if (lines.size() < kLineCount) {
+            lines.push_back(line);
+        } else if (prizeLines < kMaxPrizeLines) {
+            ++prizeLines;
+            if (auto prizes = scanPrizeLine(line)) s.prizeTables[prizes->first] = prizes->second;
+        }
     });
 
     std::optional<Point> topLeft;  // (top, left)
@@ -250,6 +320,12 @@ std::string formatSettings(const Settings& s) {
     line(path(s.lastTicketFile));
     line(num(s.usingNumberList ? 1 : 0));
     line(path(s.lastNumberList));
+    for (const auto& [game, table] : s.prizeTables) {
+        if (!table.fits(game.second)) continue;
+        out += prizesLabel(game.first, game.second) + amountText(table.price);
+        for (double prize : table.prizes) out += " " + amountText(prize);
+        out += '\n';
+    }
     return out;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/view/ticket_view.h"
 #include "test_support.h"
 
@@ -14,19 +16,31 @@ using test::ticket;
 const TextWidth kWidth = [](std::string_view s) { return static_cast<int>(s.size()) * 10; };
 
 TEST(TicketView, ColumnsFromTheFirstTicketAndTheBonusColumns) {
-    // "Ticket #" is 80 wide, " + " 30, "Results" 70; cw 12.
-    const TicketColumns c = ticketColumns(12, 1, 6, 2, TicketTexts{}, kWidth);
-    EXPECT_EQ(c.labelX, -2);
-    EXPECT_EQ(c.numbersX, -2 + 80 + 24);
-    EXPECT_EQ(c.bonusWidth, 30 + 48);
-    EXPECT_EQ(c.numbersWidth, 144 + 78);
-    EXPECT_EQ(c.resultsX, c.numbersX + 78 + 144 + 12);
-    const TicketColumns plain = ticketColumns(12, 0, 6, 0, TicketTexts{}, kWidth);
-    EXPECT_EQ(plain.bonusWidth, 0);
-    const auto header = ticketHeaderItems(plain, TicketTexts{}, kWidth);
-    ASSERT_EQ(header.size(), 3u);
-    EXPECT_EQ(header[1].x, plain.numbersX + 144 / 2 - 170 / 2);
-    EXPECT_EQ(header[2].colour, kTicketHeadingColour);
+    // "Ticket #" is 80 wide, " + " 30, "Results" 70, "Numbers On Ticket" 170. The numbers
+    // start two cw after the labels, the results one cw after the numbers.
+    struct Case {
+        int cw, scrolled, mainNumbers, bonusColumns;
+        int labelX, numbersX, bonusWidth, numbersWidth, resultsX, numbersHeadingX;
+    };
+    const Case cases[] = {
+        {12, 0, 6, 0, 10, 114, 0, 144, 270, 101},
+        {12, 1, 6, 2, -2, 102, 78, 222, 336, 128},
+        {10, 0, 5, 1, 10, 110, 50, 150, 270, 100},
+        {10, 3, 10, 3, -20, 80, 90, 290, 380, 140},
+    };
+    for (const Case& c : cases) {
+        const TicketColumns t =
+            ticketColumns(c.cw, c.scrolled, c.mainNumbers, c.bonusColumns, TicketTexts{}, kWidth);
+        EXPECT_EQ((std::array{t.labelX, t.numbersX, t.bonusWidth, t.numbersWidth, t.resultsX}),
+                  (std::array{c.labelX, c.numbersX, c.bonusWidth, c.numbersWidth, c.resultsX}))
+            << c.cw << " " << c.scrolled << " " << c.mainNumbers << " " << c.bonusColumns;
+        const auto header = ticketHeaderItems(t, TicketTexts{}, kWidth);
+        ASSERT_EQ(header.size(), 3u);
+        EXPECT_EQ(header[0].x, c.labelX);  // the label heading fills its column
+        EXPECT_EQ(header[1].x, c.numbersHeadingX);
+        EXPECT_EQ(header[2].x, c.resultsX);
+        EXPECT_EQ(header[2].colour, kTicketHeadingColour);
+    }
 }
 
 TEST(TicketView, RowColoursAndResultText) {
@@ -91,11 +105,11 @@ TEST(TicketView, ScrollRangeAndDialogLayout) {
     EXPECT_EQ(ticketScrollMaximum(10, 100, 20), 8);
     EXPECT_EQ(ticketScrollMaximum(0, 100, 20), 0);
     const TicketDialogLayout manual = ticketDialogLayout(false, 500, 600, 20);
-    EXPECT_EQ(manual.window, (Box{12, 6, 470, 600 - 6 - 20 - 65}));
+    EXPECT_EQ(manual.window, (Box{12, 6, 470, 509}));
     EXPECT_EQ(manual.buttonsY, 515);
     EXPECT_EQ(manual.asButtonY, 535);
     const TicketDialogLayout wheel = ticketDialogLayout(true, 500, 600, 20);
-    EXPECT_EQ(wheel.window, (Box{12, 70, 470, 600 - 70 - 20 - 65}));
+    EXPECT_EQ(wheel.window, (Box{12, 70, 470, 445}));  // the wheel's line above
     EXPECT_EQ(ticketDialogHeight(1024), 768);
 }
 

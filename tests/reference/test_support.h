@@ -11,9 +11,12 @@
 #include <initializer_list>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/records/byte_io.h"
 #include "core/records/records.h"
+#include "core/wheels/wheel_info.h"
 
 namespace qv::test {
 
@@ -61,6 +64,40 @@ inline TicketType ticket(std::initializer_list<int> numbers,
     k = 0;
     for (int n : bonus) t.bonus[k++] = static_cast<std::int16_t>(n);
     return t;
+}
+
+// A 32-byte ticket record: numbers, bonus numbers, then a zero date.
+inline void putTicket(Bytes& b, std::vector<int> numbers, std::vector<int> bonus = {}) {
+    numbers.resize(10, 0);
+    bonus.resize(3, 0);
+    for (int n : numbers) put16(b, n);
+    for (int n : bonus) put16(b, n);
+    for (int k = 0; k < 3; ++k) put16(b, 0);
+}
+
+// A manual ticket file in the current layout.
+inline Bytes manualTicketFile(int perTicket, int lotto, const std::vector<std::vector<int>>& tickets,
+                              const std::vector<std::vector<int>>& bonus = {}) {
+    Bytes b = signature("Quorvantile V3.4");
+    put8(b, 0);
+    put32(b, static_cast<long long>(tickets.size()));
+    put32(b, perTicket);
+    put32(b, lotto);
+    for (std::size_t k = 0; k < tickets.size(); ++k)
+        putTicket(b, tickets[k], k < bonus.size() ? bonus[k] : std::vector<int>{});
+    return b;
+}
+
+// A wheel of N numbers guaranteeing G if I, with rows of P positions.
+inline WheelInfo makeWheel(int n, int g, int i, int p, std::vector<TicketType> rows = {}) {
+    WheelInfo w;
+    w.description = "Test";
+    w.numbersToWheel = static_cast<std::int16_t>(n);
+    w.guarantee = static_cast<std::int16_t>(g);
+    w.guaranteeIf = static_cast<std::int16_t>(i);
+    w.numbersPerTicket = static_cast<std::int16_t>(p);
+    w.setRows(std::move(rows));
+    return w;
 }
 
 // A drawn entry; tests that only care about the date get a few arbitrary numbers.

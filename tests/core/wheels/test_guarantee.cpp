@@ -45,16 +45,7 @@ struct ScriptedObserver : GuaranteeObserver {
     }
 };
 
-WheelInfo makeWheel(int n, int g, int i, int p, std::vector<TicketType> rows = {}) {
-    WheelInfo w;
-    w.description = "Test";
-    w.numbersToWheel = static_cast<std::int16_t>(n);
-    w.guarantee = static_cast<std::int16_t>(g);
-    w.guaranteeIf = static_cast<std::int16_t>(i);
-    w.numbersPerTicket = static_cast<std::int16_t>(p);
-    w.setRows(std::move(rows));
-    return w;
-}
+using test::makeWheel;
 
 std::vector<std::string> rowTexts(const WheelInfo& w) {
     std::vector<std::string> out;
