@@ -12,6 +12,7 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
+#include "gui/common/button_row.h"
 #include "gui/common/user_interaction.h"
 
 namespace qv::gui {
@@ -65,15 +66,7 @@ CreateDataBaseDialog::CreateDataBaseDialog(UserInteraction& ui, QWidget* parent,
     addRow(3, tr("URL to access updates :"), linkEdit_, true);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QString::number(kOk));
-    cancel->setObjectName(QString::number(kCancel));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CreateDataBaseDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CreateDataBaseDialog::reject);
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,6 +16,7 @@
 
 #include "core/database/draw_parser.h"
 #include "core/statistics/triples.h"
+#include "core/util/file_io.h"
 #include "core/util/text.h"
 #include "core/view/database_view.h"
 #include "core/view/placement.h"
@@ -44,8 +44,7 @@ QString nativePath(const std::string& path) {
 }  // namespace
 
 DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase database, QWidget* parent)
-    : QDialog(parent), state_(state), database_(std::move(database)) {
-    setModal(false);
+    : DocumentWindow(state, parent), database_(std::move(database)) {
     setWindowTitle(nativePath(database_.fileName()));
 
     description_ = new QLabel(this);
@@ -74,28 +73,13 @@ DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase databas
     makeButton(kSave, tr("&Save"));
     makeButton(kCloseFile, tr("&Close File"));
     makeButton(kUrl, tr("URL"));
-    saveAsButton_ = makeButton(kSaveAs, tr("&As"));
+    makeButton(kSaveAs, tr("&As"));
 
-    // From the list along the row of buttons, "As" right after "Save".
-    QWidget* previous = list_;
-    for (QPushButton* b : buttons_) {
-        setTabOrder(previous, b);
-        previous = b;
-        if (b->objectName() == QString::number(kSave)) {
-            setTabOrder(previous, saveAsButton_);
-            previous = saveAsButton_;
-        }
-    }
+    chainTabOrder(list_);
 
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &DataBaseDialog::updatePasteButton);
     updatePasteButton();
-
-    askClose_ = [this](const QString& text, const QString& caption) {
-        return QMessageBox::question(this, caption, text,
-                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                     QMessageBox::Yes);
-    };
 
     list_->setTicketFile(state_.ticketFile());
     connect(&state_, &ApplicationState::ticketFileChanged, this,
@@ -119,20 +103,6 @@ DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase databas
 }
 
 DataBaseDialog::~DataBaseDialog() = default;
-
-QPushButton* DataBaseDialog::makeButton(int id, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QString::number(id));
-    // Enter in the list must not press a button behind the user's back.
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
-    if (id != kSaveAs) buttons_.push_back(button);
-    return button;
-}
-
-void DataBaseDialog::click(qv::EventSound sound) {
-    if (SoundPlayer* player = state_.soundPlayer()) player->playEvent(sound);
-}
 
 void DataBaseDialog::placeFromSettings() {
     const QRect desktop = availableDesktopFor(this);
@@ -161,24 +131,6 @@ void DataBaseDialog::layOut() {
     const ButtonRow row = buttonRow();
     layOutButtonRow(row, l.list.x, l.buttonsY, l.asButtonY, l.list.width, widestButton(row),
                     kButtonGap);
-}
-
-ButtonRow DataBaseDialog::buttonRow() const {
-    return ButtonRow{buttons_, saveAsButton_, findChild<QPushButton*>(QString::number(kSave))};
-}
-
-void DataBaseDialog::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    layOut();
-}
-
-void DataBaseDialog::closeEvent(QCloseEvent* event) {
-    // The close box does nothing; "Close File" and the exit close the database.
-    if (closing_) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 void DataBaseDialog::showInformation() {
@@ -303,59 +255,28 @@ void DataBaseDialog::runCommand(int id) {
     }
 }
 
-bool DataBaseDialog::save() {
-    const qv::IoResult saved = database_.save();
-    if (saved) return true;
-    state_.interaction().showProblem(
-        this, tr("Save"),
-        tr("The database could not be saved as %1:\n%2\n\nChoose another name to save "
-           "it under.")
-            .arg(nativePath(database_.fileName()), QString::fromStdString(saved.message)));
-    return saveAs();
-}
-
-bool DataBaseDialog::saveAs() {
+FileRequest DataBaseDialog::saveAsRequest() const {
     FileRequest request;
-    request.mode = FileRequest::Mode::Save;
     request.title = tr("Save File As");
     request.filter = tr("DataBase Files (*.dat)");
     request.defaultSuffix = QStringLiteral("dat");
-    request.selected = nativePath(database_.fileName());
-    const QString chosen = state_.interaction().chooseFile(this, request);
-    if (chosen.isEmpty()) return false;
-
-    const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
-    const qv::IoResult saved = database_.saveAs(path.toStdString());
-    if (!saved) {
-        state_.interaction().showProblem(this, tr("Save File As"),
-                                         tr("The database could not be saved as %1:\n%2")
-                                             .arg(path, QString::fromStdString(saved.message)));
-        return false;
-    }
-    setWindowTitle(path);
-    // The next start reopens the file under its new name.
-    state_.settings().lastDatabase = path.toStdString();
-    return true;
+    return request;
 }
 
-bool DataBaseDialog::closeFile() {
-    click();
-    if (database_.isModified()) {
-        const QMessageBox::StandardButton answer =
-            askClose_(tr("Save File Before Closing ?"), tr("Quorvantile"));
-        if (answer != QMessageBox::Yes && answer != QMessageBox::No) return false;
-        // Closing after a save that did not happen would lose the changes.
-        if (answer == QMessageBox::Yes && !save()) return false;
-    }
+QString DataBaseDialog::cannotSaveText() const {
+    return tr("The database could not be saved as %1:\n%2");
+}
+
+void DataBaseDialog::rememberPath(const std::string& path) {
+    state_.settings().lastDatabase = path;
+}
+
+void DataBaseDialog::documentClosing() {
     qv::Settings& settings = state_.settings();
     settings.databaseWindowPos = qv::Point{pos().x(), pos().y()};
     settings.databaseWindowPosRead = true;
     settings.lastDatabase.clear();
     if (state_.document(DocumentSlot::Database) == this) state_.setDatabase(nullptr, nullptr);
-    closing_ = true;
-    hide();
-    deleteLater();
-    return true;
 }
 
 int DataBaseDialog::insertDraws(const std::vector<qv::TicketType>& draws) {
@@ -436,17 +357,14 @@ void DataBaseDialog::importFromFile() {
 }
 
 bool DataBaseDialog::importFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<std::string> text = qv::readTextFile(path.toStdString());
+    if (!text) {
         state_.interaction().showProblem(
             this, tr("Import and Insert"),
-            tr("The file %1 could not be opened:\n%2")
-                .arg(QDir::toNativeSeparators(path), file.errorString()));
+            tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    const qv::FileImportResult result =
-        qv::parseImportText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const qv::FileImportResult result = qv::parseImportText(*text);
     insertFound(result.draws, QDir::toNativeSeparators(path));
     return true;
 }

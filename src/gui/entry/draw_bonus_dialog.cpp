@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "gui/common/button_row.h"
 #include "gui/common/user_interaction.h"
 #include "gui/entry/number_box_grid.h"
 
@@ -68,15 +69,7 @@ EnterDrawBonusDialog::EnterDrawBonusDialog(UserInteraction& ui, const qv::DrawEn
     tools->addWidget(lottoLabel);
     tools->addWidget(lotto_);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QString::number(kOk));
-    cancel->setObjectName(QString::number(kCancel));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &EnterDrawBonusDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EnterDrawBonusDialog::reject);
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(numbersRow);

@@ -15,6 +15,7 @@
 #include "core/database/draw_report.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/common/application_state.h"
+#include "gui/common/button_row.h"
 #include "gui/common/user_interaction.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/calendar_dialog.h"
@@ -103,17 +104,9 @@ EnterWinnersDialog::EnterWinnersDialog(ApplicationState& state, const qv::EntryG
     drawRow->addWidget(new QLabel(tr("Draw:")));
     drawRow->addWidget(drawLine_, 1);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QString::number(kOk));
-    cancel->setObjectName(QString::number(kCancel));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &EnterWinnersDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EnterWinnersDialog::reject);
 
     auto* top = new QHBoxLayout;
     top->addWidget(boxes_);

@@ -14,6 +14,7 @@
 
 #include "core/options/fade.h"
 #include "gui/common/app_paths.h"
+#include "gui/common/button_row.h"
 #include "gui/common/faded_bitmap.h"
 #include "gui/common/user_interaction.h"
 
@@ -133,20 +134,10 @@ void DeskTopOptions::buildWallpaperPanel(const QString& dataDir) {
 }
 
 QDialogButtonBox* DeskTopOptions::makeOkCancelButtons() {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    ok->setText(tr("&OK"));
-    cancel->setText(tr("&Cancel"));
-    ok->setObjectName(idName(1));
-    cancel->setObjectName(idName(2));
-    // The picture buttons of the other dialogs: a tick and a cross.
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &DeskTopOptions::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DeskTopOptions::reject);
-    ok->setDefault(true);
-    return buttons;
+    const OkCancelButtons buttons = qv::gui::makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
+    buttons.box->setParent(this);
+    buttons.ok->setDefault(true);
+    return buttons.box;
 }
 
 void DeskTopOptions::click() {

@@ -18,6 +18,7 @@
 
 #include "core/options/file_description.h"
 #include "gui/common/application_state.h"
+#include "gui/common/button_row.h"
 
 namespace qv::gui {
 
@@ -161,15 +162,8 @@ FileSelection::FileSelection(ApplicationState& state, QWidget* parent, const QSt
         refill();
     });
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical);
-    QPushButton* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(idName(1));
-    cancel->setObjectName(idName(2));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &FileSelection::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &FileSelection::reject);
+    const auto [buttons, ok, cancel] =
+        makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"), Qt::Vertical);
 
     auto* grid = new QGridLayout;
     grid->addWidget(listLabel, 0, 0);
