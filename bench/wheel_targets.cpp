@@ -72,6 +72,8 @@ int main(int argc, char** argv) {
         qv::GeneratorOptions options;
         options.seconds = seconds;
         options.threads = threads;
+        options.lowerBound = bounds.lowerBound;
+        options.coverings = &table;
         const auto start = std::chrono::steady_clock::now();
         const qv::GeneratedWheel wheel = qv::generateWheel(terms, options);
         const double took =

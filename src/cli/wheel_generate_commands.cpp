@@ -113,8 +113,11 @@ int wheelBound(const Args& a) {
 
 int wheelGenerate(const Args& a) {
     GenerateRequest request = parseRequest(a, true);
-    const WheelBounds bounds = wheelBounds(request.terms, coveringTable());
+    const CoveringTable table = coveringTable();
+    const WheelBounds bounds = wheelBounds(request.terms, table);
+    request.options.coverings = &table;
     request.options.libraryFolders = {dataDirectory() + "/wheels"};
+    request.options.lowerBound = bounds.lowerBound;
     const GeneratedWheel generated = generateWheel(request.terms, request.options);
     if (generated.rows.empty()) throw FileError{"No wheel was found in the time given."};
 

@@ -143,6 +143,7 @@ private slots:
                                               "&Open Ticket File... 106",
                                               "-",
                                               "&Import Wheeling Table... 102",
+                                              "&Generate Wheeling Table... 119",
                                               "-",
                                               "E&xit 24310"};
         QTest::newRow("&Winning Numbers") << QStringList{"&Enter New... 150",

@@ -15,6 +15,7 @@ inline constexpr int kUseWheelingTable = 101;
 inline constexpr int kEnterTicketsManually = 103;
 inline constexpr int kOpenTicketFile = 106;
 inline constexpr int kImportWheelingTable = 102;
+inline constexpr int kGenerateWheelingTable = 119;
 inline constexpr int kExit = 24310;
 // Winning Numbers menu and its Statistics submenu.
 inline constexpr int kEnterNewWinners = 150;

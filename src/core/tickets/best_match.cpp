@@ -61,14 +61,31 @@ public:
         : numberCount_(numberCount), sizes_(sizes) {
         const int ticketCount = static_cast<int>(tickets.size());
         words_ = std::max(1, (ticketCount + 63) / 64);
-        numbersOf_.resize(tickets.size());
         holders_.assign(static_cast<std::size_t>((numberCount_ + 1) * words_), 0);
         all_.assign(static_cast<std::size_t>(words_), 0);
+        // Tickets by their highest number, so those that can still change after a number
+        // are the words from some point on.
+        std::vector<std::pair<int, Numbers>> byHighest;
+        for (const NumberSet& ticket : tickets) {
+            Numbers mine;
+            int highest = 0;
+            for (int n : ticket)
+                if (n >= 1 && n <= numberCount_) {
+                    mine.set(n);
+                    highest = std::max(highest, n);
+                }
+            byHighest.emplace_back(highest, mine);
+        }
+        std::stable_sort(byHighest.begin(), byHighest.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
         int largest = 0;
+        for (const auto& ticket : byHighest) numbersOf_.push_back(ticket.second);
+        for (int x = 0, t = 0; x <= numberCount_; ++x) {
+            while (t < ticketCount && byHighest[static_cast<std::size_t>(t)].first <= x) ++t;
+            firstWord_.push_back(t < ticketCount ? t >> 6 : words_);
+        }
         for (int t = 0; t < ticketCount; ++t) {
-            Numbers& mine = numbersOf_[static_cast<std::size_t>(t)];
-            for (int n : tickets[static_cast<std::size_t>(t)])
-                if (n >= 1 && n <= numberCount_) mine.set(n);
+            const Numbers& mine = numbersOf_[static_cast<std::size_t>(t)];
             for (int n = 1; n <= numberCount_; ++n)
                 if ((mine.w[n >> 6] >> (n & 63)) & 1u) holder(n)[t >> 6] |= Word{1} << (t & 63);
             largest = std::max(largest, mine.countIn(mine));
@@ -149,9 +166,11 @@ private:
                     std::vector<std::uint64_t>& counts) const {
         for (int x = last + 1; x < numberCount_; ++x) {
             const Word* h = holder(x);
+            // Only tickets whose highest number is x or more hold x.
+            const int from = firstWord_[static_cast<std::size_t>(x - 1)];
             Numbers lifting;
             bool lifted = false;
-            for (int i = 0; i < words_; ++i) {
+            for (int i = from; i < words_; ++i) {
                 for (Word bits = leaders_[static_cast<std::size_t>(i)] & h[i]; bits; bits &= bits - 1) {
                     lifting |= numbersOf_[static_cast<std::size_t>(i * 64 + std::countr_zero(bits))];
                     lifted = true;
@@ -161,7 +180,7 @@ private:
             if (!lifted) {
                 after = best;
                 lifting = leaderNumbers;
-                for (int i = 0; i < words_; ++i)
+                for (int i = from; i < words_; ++i)
                     for (Word bits = runnersUp_[static_cast<std::size_t>(i)] & h[i]; bits; bits &= bits - 1)
                         lifting |= numbersOf_[static_cast<std::size_t>(i * 64 + std::countr_zero(bits))];
             }
@@ -230,7 +249,9 @@ private:
     int words_ = 1;
     int planes_ = 1;
     int largest_ = 0;
-    std::vector<Numbers> numbersOf_;
+    std::vector<Numbers> numbersOf_;  // by highest number, ascending
+    // Per number x, the first word holding a ticket whose highest number is above x.
+    std::vector<int> firstWord_;
     std::vector<Word> holders_;  // per number, the tickets holding it
     std::vector<Word> all_;
     std::array<Numbers, kMaxMatchNumber + 1> above_{};

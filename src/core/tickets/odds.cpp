@@ -100,6 +100,20 @@ std::vector<std::string> oddsLines(const TicketOdds& odds) {
     return lines;
 }
 
+std::vector<OddsRow> oddsRows(const TicketOdds& odds) {
+    std::vector<OddsRow> rows;
+    std::uint64_t orBetter = 0;
+    const double all = static_cast<double>(odds.draws);
+    for (const ScoreCount& s : odds.scores) {
+        orBetter += s.draws;
+        OddsRow row{s.score, s.draws, 0, 0};
+        if (odds.draws > 0) row.probability = static_cast<double>(s.draws) / all;
+        if (orBetter > 0) row.oneInOrBetter = all / static_cast<double>(orBetter);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 std::size_t PrizeTable::place(const Score& score, int perTicket) {
     if (score.matches >= perTicket) return 0;
     return static_cast<std::size_t>(2 * (perTicket - score.matches) - (score.bonus ? 1 : 0));
@@ -127,10 +141,11 @@ PrizeTable defaultPrizeTable(int lotto, int perTicket) {
     return table;
 }
 
-double expectedPrizePerDraw(const std::vector<TicketType>& tickets, const OddsGame& game,
-                            const PrizeTable& table) {
+std::vector<double> expectedScoreCounts(const std::vector<TicketType>& tickets,
+                                        const OddsGame& game) {
     const int l = game.lotto;
     const int p = game.perTicket;
+    std::vector<double> counts(static_cast<std::size_t>(2 * std::max(p, 0) + 1), 0);
     const auto choose = [](int n, int k) {
         if (k < 0 || n < k) return 0.0;
         double c = 1;
@@ -138,7 +153,7 @@ double expectedPrizePerDraw(const std::vector<TicketType>& tickets, const OddsGa
         return c;
     };
     const double draws = choose(l, p);
-    double total = 0;
+    if (draws == 0) return counts;
     for (const TicketType& t : tickets) {
         // Its numbers once each; repeats would not win twice.
         std::vector<int> numbers(t.numbers.begin(), t.numbers.begin() + t.numberCount());
@@ -147,15 +162,24 @@ double expectedPrizePerDraw(const std::vector<TicketType>& tickets, const OddsGa
         for (int m = 0; m <= std::min(k, p); ++m) {
             const double chance = choose(k, m) * choose(l - k, p - m) / draws;
             if (m == p || !game.bonusBall || l == p) {
-                total += chance * table.prizeFor({m, false}, p);
+                counts[PrizeTable::place({m, false}, p)] += chance;
                 continue;
             }
             // The ball comes from the L - P numbers not drawn, k - m of them the ticket's.
             const double withBall = static_cast<double>(k - m) / (l - p);
-            total += chance * (withBall * table.prizeFor({m, true}, p) +
-                               (1 - withBall) * table.prizeFor({m, false}, p));
+            counts[PrizeTable::place({m, true}, p)] += chance * withBall;
+            counts[PrizeTable::place({m, false}, p)] += chance * (1 - withBall);
         }
     }
+    return counts;
+}
+
+double expectedPrizePerDraw(const std::vector<TicketType>& tickets, const OddsGame& game,
+                            const PrizeTable& table) {
+    const std::vector<double> counts = expectedScoreCounts(tickets, game);
+    double total = 0;
+    for (std::size_t k = 0; k < counts.size() && k < table.prizes.size(); ++k)
+        total += counts[k] * table.prizes[k];
     return total;
 }
 

@@ -64,6 +64,16 @@ std::optional<TicketOdds> countTicketOdds(const std::vector<TicketType>& tickets
 // "Draws: <n>", then "Best <score>: <count>" for every score, best first.
 std::vector<std::string> oddsLines(const TicketOdds& odds);
 
+// One score as the odds table shows it: its draws, their share of all draws, and "1 in X" for
+// this score or better (0 when no draw reaches it).
+struct OddsRow {
+    Score score;
+    std::uint64_t draws = 0;
+    double probability = 0;
+    double oneInOrBetter = 0;
+};
+std::vector<OddsRow> oddsRows(const TicketOdds& odds);
+
 // --- Prizes --------------------------------------------------------------------------------
 
 // What a game pays, in units of money: the price of a ticket and a fixed prize for each score
@@ -89,8 +99,13 @@ struct PrizeTable {
 // example to edit; its jackpot is an estimate), nothing paid for other games.
 PrizeTable defaultPrizeTable(int lotto, int perTicket);
 
+// For each score, in the prize table's order: how many of the tickets score it in one draw, on
+// average (each ticket's chance of it from its own numbers, summed). The game must fit
+// (oddsProblem empty).
+std::vector<double> expectedScoreCounts(const std::vector<TicketType>& tickets,
+                                        const OddsGame& game);
 // The sum over the tickets of each one's expected prize in one draw: its chance of each score
-// (from its own numbers) times the prize. The game must fit (oddsProblem empty).
+// times the prize.
 double expectedPrizePerDraw(const std::vector<TicketType>& tickets, const OddsGame& game,
                             const PrizeTable& table);
 

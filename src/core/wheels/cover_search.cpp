@@ -44,9 +44,11 @@ void forEachSubset(const std::uint8_t* items, int n, int k, F&& f) {
 }
 
 // Merges two ascending lists into out.
-int merge(const std::uint8_t* a, int na, const std::uint8_t* b, int nb, std::uint8_t* out) {
-    std::merge(a, a + na, b, b + nb, out);
-    return na + nb;
+void merge(const std::uint8_t* a, int na, const std::uint8_t* b, int nb, std::uint8_t* out) {
+    int i = 0, j = 0;
+    while (i < na && j < nb) *out++ = a[i] < b[j] ? a[i++] : b[j++];
+    while (i < na) *out++ = a[i++];
+    while (j < nb) *out++ = b[j++];
 }
 
 std::uint32_t rankOf(const std::uint8_t* sorted, int size) {
@@ -158,8 +160,8 @@ void CoverState::forEachSwapPair(std::size_t r, int x, int y, F&& f) const {
     int no = 0;
     for (int j = 0; j < p; ++j)
         if (row[j] != x) others[no++] = row[j];
-    std::array<std::uint8_t, kMaxPositions> comp{};
-    const int m = complement(masks_[r], terms_.n, y, comp.data());
+    std::array<std::uint8_t, kMaxPositions> comp;
+    const int m = i > g ? complement(masks_[r], terms_.n, y, comp.data()) : 0;
     std::array<std::uint8_t, kMaxPerRow> merged{};
     forEachSubset(others.data(), no, g - 1, [&](const std::uint8_t* a) {
         forEachSubset(comp.data(), m, i - g, [&](const std::uint8_t* u) {
@@ -187,9 +189,19 @@ void CoverState::decrement(std::uint32_t rank) {
     }
 }
 
+void CoverState::setRowBits(std::size_t r, const Row& row, bool on) {
+    const std::uint64_t bit = std::uint64_t{1} << (r & 63);
+    for (int j = 0; j < terms_.p; ++j) {
+        std::uint64_t& word = rowsWith_[row[j] * words_ + (r >> 6)];
+        word = on ? word | bit : word & ~bit;
+    }
+}
+
 void CoverState::assign(const Rows& rows) {
     rows_.clear();
     masks_.clear();
+    words_ = std::max<std::size_t>(1, (rows.size() + 64) / 64);
+    rowsWith_.assign(static_cast<std::size_t>(terms_.n) * words_, 0);
     std::fill(count_.begin(), count_.end(), 0);
     uncovered_.resize(count_.size());
     for (std::size_t k = 0; k < count_.size(); ++k) {
@@ -200,6 +212,14 @@ void CoverState::assign(const Rows& rows) {
 }
 
 void CoverState::addRow(const Row& row) {
+    if (rows_.size() + 1 > words_ * 64) {
+        // Room for twice the rows: the bits are laid out again.
+        const Rows keep = rows_;
+        words_ *= 2;
+        rowsWith_.assign(static_cast<std::size_t>(terms_.n) * words_, 0);
+        for (std::size_t r = 0; r < keep.size(); ++r) setRowBits(r, keep[r], true);
+    }
+    setRowBits(rows_.size(), row, true);
     rows_.push_back(row);
     masks_.push_back(maskOf(row, terms_.p));
     forEachCovered(row, [this](std::uint32_t rank) { increment(rank); });
@@ -207,6 +227,10 @@ void CoverState::addRow(const Row& row) {
 
 void CoverState::removeRow(std::size_t r) {
     forEachCovered(rows_[r], [this](std::uint32_t rank) { decrement(rank); });
+    const std::size_t last = rows_.size() - 1;
+    setRowBits(r, rows_[r], false);
+    setRowBits(last, rows_[last], false);
+    if (r != last) setRowBits(r, rows_[last], true);
     rows_[r] = rows_.back();
     masks_[r] = masks_.back();
     rows_.pop_back();
@@ -245,6 +269,9 @@ void CoverState::applySwap(std::size_t r, int x, int y) {
     std::sort(row.begin(), row.begin() + p);
     masks_[r].reset(x);
     masks_[r].set(y);
+    const std::uint64_t bit = std::uint64_t{1} << (r & 63);
+    rowsWith_[static_cast<std::size_t>(x) * words_ + (r >> 6)] &= ~bit;
+    rowsWith_[static_cast<std::size_t>(y) * words_ + (r >> 6)] |= bit;
 }
 
 void CoverState::randomUncovered(Random& random, int* positions) const {
@@ -259,6 +286,55 @@ void CoverState::randomUncovered(Random& random, int* positions) const {
     }
 }
 
+int CoverState::rowsMeetingMost(const int* members, std::vector<std::uint64_t>& out) const {
+    // Three bit planes count, per row, the members it holds (at most 6 < 8).
+    const std::size_t words = (rows_.size() + 63) / 64;
+    out.assign(words, 0);
+    int most = -1;
+    for (std::size_t w = 0; w < words; ++w) {
+        std::uint64_t c0 = 0, c1 = 0, c2 = 0;
+        for (int j = 0; j < terms_.i; ++j) {
+            const std::uint64_t b = rowsWith_[static_cast<std::size_t>(members[j]) * words_ + w];
+            const std::uint64_t carry0 = c0 & b;
+            c0 ^= b;
+            const std::uint64_t carry1 = c1 & carry0;
+            c1 ^= carry0;
+            c2 |= carry1;
+        }
+        const std::uint64_t valid = w + 1 < words || rows_.size() % 64 == 0
+                                        ? ~std::uint64_t{0}
+                                        : (std::uint64_t{1} << (rows_.size() % 64)) - 1;
+        for (int k = terms_.i; k >= std::max(0, most); --k) {
+            const std::uint64_t eq =
+                valid & (k & 1 ? c0 : ~c0) & (k & 2 ? c1 : ~c1) & (k & 4 ? c2 : ~c2);
+            if (!eq) continue;
+            if (k > most) {
+                std::fill(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(w), 0);
+                most = k;
+            }
+            out[w] = eq;
+            break;
+        }
+    }
+    return most;
+}
+
+std::size_t randomSetBit(const std::vector<std::uint64_t>& bits, Random& random) {
+    int total = 0;
+    for (std::uint64_t b : bits) total += std::popcount(b);
+    int pick = static_cast<int>(random.below(static_cast<std::uint64_t>(total)));
+    for (std::size_t w = 0;; ++w) {
+        std::uint64_t b = bits[w];
+        const int here = std::popcount(b);
+        if (pick >= here) {
+            pick -= here;
+            continue;
+        }
+        while (pick-- > 0) b &= b - 1;
+        return w * 64 + static_cast<std::size_t>(std::countr_zero(b));
+    }
+}
+
 namespace {
 
 // One move: take an uncovered I-subset and a row meeting it in as many positions as any
@@ -267,44 +343,58 @@ struct Move {
     std::size_t row = 0;
     int out = 0;
     int in = 0;
+    long long delta = 0;
 };
 
-Move proposeMove(const CoverState& state, Random& random, std::vector<std::size_t>& candidates) {
+Move proposeMove(const CoverState& state, Random& random, std::vector<std::uint64_t>& candidates) {
     const Terms& t = state.terms();
     std::array<int, kMaxPerRow> subset{};
     state.randomUncovered(random, subset.data());
     Mask s;
     for (int j = 0; j < t.i; ++j) s.set(subset[j]);
-    candidates.clear();
-    int most = -1;
+    state.rowsMeetingMost(subset.data(), candidates);
     const Rows& rows = state.rows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const int common = commonCount(maskOf(rows[r], t.p), s);
-        if (common > most) {
-            most = common;
-            candidates.clear();
-        }
-        if (common == most) candidates.push_back(r);
-    }
+    const std::vector<Mask>& masks = state.masks();
     Move move;
-    move.row = candidates[random.below(candidates.size())];
+    move.row = randomSetBit(candidates, random);
     const Row& row = rows[move.row];
     std::array<int, kMaxPerRow> outs{}, ins{};
     int no = 0, ni = 0;
-    const Mask rm = maskOf(row, t.p);
+    const Mask& rm = masks[move.row];
     for (int j = 0; j < t.p; ++j)
         if (!s.test(row[j])) outs[no++] = row[j];
     for (int j = 0; j < t.i; ++j)
         if (!rm.test(subset[j])) ins[ni++] = subset[j];
-    move.out = outs[random.below(static_cast<std::uint64_t>(no))];
     move.in = ins[random.below(static_cast<std::uint64_t>(ni))];
+    // The position to give up: the one whose loss is least.
+    move.delta = 0;
+    int ties = 0;
+    for (int k = 0; k < no; ++k) {
+        const long long d = state.swapDelta(move.row, outs[k], move.in);
+        if (k == 0 || d < move.delta) {
+            move.delta = d;
+            move.out = outs[k];
+            ties = 1;
+        } else if (d == move.delta && random.below(static_cast<std::uint64_t>(++ties)) == 0) {
+            move.out = outs[k];
+        }
+    }
     return move;
 }
 
 }  // namespace
 
+Schedule scheduleFor(int searchIndex) {
+    if (searchIndex % 2 == 1) return Schedule{};
+    Schedule quick;
+    quick.hot = 0.6;
+    quick.cold = 0.02;
+    quick.movesPerSlot = 8;
+    return quick;
+}
+
 bool anneal(CoverState& state, Random& random, const Limits& limits, Rows* best,
-            long long* bestUncovered) {
+            long long* bestUncovered, const Schedule& schedule) {
     if (best) {
         *best = state.rows();
         if (bestUncovered) *bestUncovered = state.uncovered();
@@ -312,19 +402,18 @@ bool anneal(CoverState& state, Random& random, const Limits& limits, Rows* best,
     if (state.uncovered() == 0) return true;
     if (state.rows().empty()) return false;
     const Terms& t = state.terms();
-    std::vector<std::size_t> candidates;
-    // The temperature falls geometrically over a run and starts again at the top when a
-    // run ends without a new low.
-    const double hot = 0.6, cold = 0.02;
-    const long long runLength =
-        std::max<long long>(20000, static_cast<long long>(state.rows().size()) * t.p * (t.n - t.p) * 8);
+    std::vector<std::uint64_t> candidates;
+    const double hot = schedule.hot, cold = schedule.cold;
+    const long long runLength = std::max<long long>(
+        schedule.minRun, static_cast<long long>(static_cast<double>(state.rows().size()) * t.p *
+                                                (t.n - t.p) * schedule.movesPerSlot));
     const double factor = std::pow(cold / hot, 1.0 / static_cast<double>(runLength));
     double temperature = hot;
     long long lowest = state.uncovered();
     for (long long step = 0;; ++step) {
         if ((step & 255) == 0 && limits.over()) return false;
         const Move move = proposeMove(state, random, candidates);
-        const long long delta = state.swapDelta(move.row, move.out, move.in);
+        const long long delta = move.delta;
         if (delta <= 0 || random.unit() < std::exp(-static_cast<double>(delta) / temperature)) {
             state.applySwap(move.row, move.out, move.in);
             if (state.uncovered() < lowest) {
@@ -341,10 +430,11 @@ bool anneal(CoverState& state, Random& random, const Limits& limits, Rows* best,
     }
 }
 
-bool greedyCover(CoverState& state, Random& random, const Limits& limits) {
+bool greedyCover(CoverState& state, Random& random, const Limits& limits, std::size_t maxRows) {
     const Terms& t = state.terms();
     constexpr int kCandidates = 12;
     while (state.uncovered() > 0) {
+        if (maxRows > 0 && state.rows().size() >= maxRows) return false;
         if (limits.over()) return false;
         Row bestRow{};
         long long bestGain = -1;
@@ -388,7 +478,9 @@ std::pair<int, int> spread(int n, int p, const Rows& rows) {
 void balance(CoverState& state) {
     const Terms& t = state.terms();
     if (state.uncovered() != 0) return;
-    for (int round = 0; round < 10000; ++round) {
+    // Swaps weighed in all: enough to even out a wheel, never long next to the search.
+    long long budget = 200000;
+    for (int round = 0; round < 10000 && budget > 0; ++round) {
         std::vector<int> on(static_cast<std::size_t>(t.n), 0);
         for (const Row& row : state.rows())
             for (int j = 0; j < t.p; ++j) ++on[row[j]];
@@ -401,8 +493,9 @@ void balance(CoverState& state) {
             for (int y = 0; y < t.n && !moved; ++y) {
                 if (on[y] != *lo) continue;
                 for (std::size_t r = 0; r < state.rows().size() && !moved; ++r) {
-                    const Mask m = maskOf(state.rows()[r], t.p);
+                    const Mask& m = state.masks()[r];
                     if (!m.test(x) || m.test(y)) continue;
+                    if (--budget < 0) return;
                     if (state.swapDelta(r, x, y) == 0) {
                         state.applySwap(r, x, y);
                         moved = true;
@@ -417,10 +510,21 @@ void balance(CoverState& state) {
 bool descend(CoverState& state, Random& random, const Limits& limits, const DescentGoal& goal,
              Rows& valid, DescentSink* sink) {
     if (valid.empty()) {
-        // The greedy cover is quick and gives the first valid wheel, so only a stop ends it.
+        // The greedy cover is quick and gives the first valid wheel, so only a stop or the
+        // row cap ends it.
         state.assign({});
-        if (!greedyCover(state, random, Limits{limits.stop, Clock::time_point::max()}))
-            return false;
+        if (!greedyCover(state, random, Limits{limits.stop, Clock::time_point::max()},
+                         goal.rowCap)) {
+            // At the cap and not yet valid: better coverage within the cap, or valid at last.
+            if (state.rows().empty()) return false;
+            if (sink) sink->reached(state.rows(), state.uncovered());
+            Rows closest;
+            long long closestUncovered = 0;
+            if (!anneal(state, random, limits, &closest, &closestUncovered, goal.schedule)) {
+                if (sink) sink->reached(closest, closestUncovered);
+                return false;
+            }
+        }
         balance(state);
         valid = state.rows();
         if (sink) sink->reached(valid, 0);
@@ -432,10 +536,15 @@ bool descend(CoverState& state, Random& random, const Limits& limits, const Desc
             return true;
         const std::size_t target = capped ? goal.rowCap : valid.size() - 1;
         state.assign(valid);
-        while (state.rows().size() > target) state.removeRow(leastUsefulRow(state));
+        // Far above the target, rows go at random; near it, the least useful first.
+        while (state.rows().size() > target)
+            state.removeRow(state.rows().size() > target + 64
+                                ? static_cast<std::size_t>(random.below(state.rows().size()))
+                                : leastUsefulRow(state));
         Rows closest;
         long long closestUncovered = 0;
-        if (anneal(state, random, limits, capped ? &closest : nullptr, &closestUncovered)) {
+        if (anneal(state, random, limits, capped ? &closest : nullptr, &closestUncovered,
+                   goal.schedule)) {
             balance(state);
             valid = state.rows();
             if (sink) sink->reached(valid, 0);

@@ -57,6 +57,12 @@ struct Mask {
     bool test(int v) const { return (w[v >> 6] >> (v & 63)) & 1u; }
 };
 int commonCount(const Mask& a, const Mask& b);
+// Members of `sorted` (ascending positions) in the mask.
+inline int commonCount(const Mask& a, const int* members, int size) {
+    int common = 0;
+    for (int j = 0; j < size; ++j) common += a.test(members[j]);
+    return common;
+}
 Mask maskOf(const Row& row, int p);
 
 class CoverState {
@@ -65,6 +71,7 @@ public:
 
     const Terms& terms() const { return terms_; }
     const Rows& rows() const { return rows_; }
+    const std::vector<Mask>& masks() const { return masks_; }
     long long total() const { return static_cast<long long>(count_.size()); }
     long long uncovered() const { return static_cast<long long>(uncovered_.size()); }
 
@@ -84,9 +91,14 @@ public:
     // A random uncovered I-subset (there must be one), its positions ascending.
     void randomUncovered(Random& random, int* positions) const;
 
+    // The rows sharing the most positions with the I-subset `members` (ascending), as a bit
+    // per row in `out`; returns that number of positions.
+    int rowsMeetingMost(const int* members, std::vector<std::uint64_t>& out) const;
+
 private:
     template <class F> void forEachCovered(const Row& row, F&& f) const;
     template <class F> void forEachSwapPair(std::size_t r, int x, int y, F&& f) const;
+    void setRowBits(std::size_t r, const Row& row, bool on);
     void increment(std::uint32_t rank);
     void decrement(std::uint32_t rank);
 
@@ -96,7 +108,13 @@ private:
     std::vector<std::uint16_t> count_;
     std::vector<std::uint32_t> uncovered_;
     std::vector<std::int32_t> where_;  // index in uncovered_, or -1
+    // rowsWith_[v * words_ + w]: bit k stands for row 64w + k holding position v.
+    std::vector<std::uint64_t> rowsWith_;
+    std::size_t words_ = 0;
 };
+
+// Picks one set bit of `bits` at random; returns its index.
+std::size_t randomSetBit(const std::vector<std::uint64_t>& bits, Random& random);
 
 // When a search must end: a stop flag another thread may set, and a deadline.
 struct Limits {
@@ -105,15 +123,29 @@ struct Limits {
     bool over() const;
 };
 
+// The temperature falls geometrically from `hot` to `cold` over a run of moves, then starts
+// again at the top. A run is `movesPerSlot` moves for every (row, position, outside
+// position) choice, and at least `minRun`.
+struct Schedule {
+    double hot = 0.3;
+    double cold = 0.1;
+    double movesPerSlot = 100;
+    long long minRun = 20000;
+};
+// Searches side by side take turns: short hot-to-cold runs settle small tight designs, long
+// runs in a narrower band do better on large ones.
+Schedule scheduleFor(int searchIndex);
+
 // Simulated annealing over one-position swaps until every I-subset is covered (true), or the
 // limits end it (false). `best` receives the rows with the fewest uncovered I-subsets seen
 // when it is not null, and `bestUncovered` their count.
 bool anneal(CoverState& state, Random& random, const Limits& limits, Rows* best = nullptr,
-            long long* bestUncovered = nullptr);
+            long long* bestUncovered = nullptr, const Schedule& schedule = {});
 
 // A greedy cover: rows are added, each the best of a few candidates that hold an uncovered
 // I-subset, until all are covered or the limits end it.
-bool greedyCover(CoverState& state, Random& random, const Limits& limits);
+// Stops, not covering all, at maxRows rows (0: no limit).
+bool greedyCover(CoverState& state, Random& random, const Limits& limits, std::size_t maxRows = 0);
 
 // Evens out how many rows each position is on with swaps that uncover nothing.
 void balance(CoverState& state);
@@ -132,6 +164,7 @@ public:
 struct DescentGoal {
     std::size_t rowCap = 0;  // 0: none
     long long lowerBound = 1;
+    Schedule schedule;
 };
 
 // From the valid wheel in `valid` (a greedy cover when empty): remove a row and repair the

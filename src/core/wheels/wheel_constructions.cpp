@@ -6,6 +6,7 @@
 
 #include "core/wheels/guarantee.h"
 #include "core/wheels/wheel_bounds.h"
+#include "core/wheels/wheel_generator.h"
 #include "core/wheels/wheel_info.h"
 
 namespace qv::cover {
@@ -145,17 +146,23 @@ Rows placed(const Rows& partRows, int partN, int offset, int p, int n) {
     return out;
 }
 
-long long estimateRows(const Terms& t) {
+// The rows a wheel of these terms is likely to take: a design's size, the best known, or a
+// quarter above the lower bound.
+long long estimateRows(const Terms& t, const Sources& sources) {
     const Rows known = knownDesign(t);
     if (!known.empty()) return static_cast<long long>(known.size());
-    GuaranteeTerms g{t.n, t.g, t.i, t.p};
+    const GuaranteeTerms g{t.n, t.g, t.i, t.p};
+    if (sources.coverings) {
+        const WheelBounds bounds = wheelBounds(g, *sources.coverings);
+        if (bounds.bestKnown) return *bounds.bestKnown;
+    }
     return wheelLowerBound(g) * 5 / 4 + 1;
 }
 
 // Two parts with thresholds p1 + p2 = I + 1: every I-subset puts p1 positions in the first
 // part or p2 in the second, so "G if p1" on the first and "G if p2" on the second together
 // make a wheel. The split with the smallest estimate is built.
-Rows splitWheel(const Terms& t, const std::vector<std::string>& folders, const Limits& limits) {
+Rows splitWheel(const Terms& t, const Sources& sources, const Limits& limits) {
     long long bestEstimate = -1;
     Terms bestA, bestB;
     for (int p1 = t.g; p1 <= t.i; ++p1) {
@@ -166,7 +173,7 @@ Rows splitWheel(const Terms& t, const std::vector<std::string>& folders, const L
             const bool buildable = (searchable(a) || !knownDesign(a).empty()) &&
                                    (searchable(b) || !knownDesign(b).empty());
             if (!buildable) continue;
-            const long long estimate = estimateRows(a) + estimateRows(b);
+            const long long estimate = estimateRows(a, sources) + estimateRows(b, sources);
             if (bestEstimate < 0 || estimate < bestEstimate) {
                 bestEstimate = estimate;
                 bestA = a;
@@ -178,10 +185,12 @@ Rows splitWheel(const Terms& t, const std::vector<std::string>& folders, const L
     // Each part gets half of the time left.
     const auto now = std::chrono::steady_clock::now();
     Limits first = limits;
-    if (limits.deadline > now) first.deadline = now + (limits.deadline - now) / 2;
-    const Rows a = quickWheel(bestA, folders, first, 11);
+    const bool same = bestA.n == bestB.n && bestA.i == bestB.i;
+    if (limits.deadline > now && !same) first.deadline = now + (limits.deadline - now) / 2;
+    const Rows a = quickWheel(bestA, sources, first, 11);
     if (a.empty()) return {};
-    const Rows b = quickWheel(bestB, folders, limits, 12);
+    // Parts of the same terms share one wheel.
+    const Rows b = same ? a : quickWheel(bestB, sources, limits, 12);
     if (b.empty()) return {};
     Rows out = placed(a, bestA.n, 0, t.p, t.n);
     const Rows second = placed(b, bestB.n, bestA.n, t.p, t.n);
@@ -192,13 +201,13 @@ Rows splitWheel(const Terms& t, const std::vector<std::string>& folders, const L
 // A cover of G-subsets of N positions from one of N-1 positions and a cover of
 // (G-1)-subsets of N-1 positions by rows one shorter, each with position N-1 added.
 // Used where the first comes from algebra.
-Rows pointAdded(const Terms& t, const std::vector<std::string>& folders, const Limits& limits) {
+Rows pointAdded(const Terms& t, const Sources& sources, const Limits& limits) {
     if (t.g != t.i || t.g < 2 || t.p < 2) return {};
     const Terms smaller{t.n - 1, t.p, t.g, t.g};
     Rows out = knownDesign(smaller);
     if (out.empty()) return {};
     const Terms shorter{t.n - 1, t.p - 1, t.g - 1, t.g - 1};
-    const Rows extra = quickWheel(shorter, folders, limits, 13);
+    const Rows extra = quickWheel(shorter, sources, limits, 13);
     if (extra.empty()) return {};
     for (Row row : extra) {
         row[static_cast<std::size_t>(t.p - 1)] = static_cast<std::uint8_t>(t.n - 1);
@@ -258,23 +267,19 @@ bool coversAll(const Terms& t, const Rows& rows) {
         return state.uncovered() == 0;
     }
     // Too many I-subsets to count: the guarantee check decides.
-    WheelInfo wheel;
-    wheel.numbersToWheel = static_cast<std::int16_t>(t.n);
-    wheel.numbersPerTicket = static_cast<std::int16_t>(t.p);
-    wheel.guarantee = static_cast<std::int16_t>(t.g);
-    wheel.guaranteeIf = static_cast<std::int16_t>(t.i);
-    std::vector<TicketType> tickets(rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (int j = 0; j < t.p; ++j) tickets[r].numbers[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(rows[r][j] + 1);
-    wheel.setRows(std::move(tickets));
-    struct Quiet : GuaranteeObserver {
-        void showPercent(int) override {}
-        long long cancelledAfter(long long, long long) override { return 0; }
-        bool addCombination(const Combination&) override { return false; }
-        bool addAll() override { return false; }
-    } quiet;
-    const GuaranteeResult result = checkGuarantee(wheel, quiet);
+    GeneratedWheel generated;
+    generated.rows = ticketsOf(rows, t.p);
+    WheelInfo wheel = generatedWheelInfo(GuaranteeTerms{t.n, t.g, t.i, t.p}, generated);
+    const GuaranteeResult result = checkQuietly(wheel);
     return result.checkable == GuaranteeCheckable::Yes && !result.invalid && !result.cancelled;
+}
+
+std::vector<TicketType> ticketsOf(const Rows& rows, int p) {
+    std::vector<TicketType> out(rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (int j = 0; j < p; ++j)
+            out[r].numbers[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(rows[r][j] + 1);
+    return out;
 }
 
 Rows libraryWheel(const Terms& t, const std::vector<std::string>& folders) {
@@ -315,8 +320,8 @@ Rows libraryWheel(const Terms& t, const std::vector<std::string>& folders) {
     return best;
 }
 
-Rows startingWheel(const Terms& t, const std::vector<std::string>& folders, const Limits& limits) {
-    Rows best = libraryWheel(t, folders);
+Rows startingWheel(const Terms& t, const Sources& sources, const Limits& limits) {
+    Rows best = libraryWheel(t, sources.folders);
     auto consider = [&](Rows rows) {
         if (!rows.empty() && (best.empty() || rows.size() < best.size()) && coversAll(t, rows))
             best = std::move(rows);
@@ -328,19 +333,19 @@ Rows startingWheel(const Terms& t, const std::vector<std::string>& folders, cons
         if (!design.empty()) consider(dropLastPosition(design, t.n, t.p));
     }
     if (!knownDesign({t.n - 1, t.p, t.g, t.g}).empty() && t.g == t.i)
-        consider(pointAdded(t, folders, limits));
-    if (!searchable(t) && best.empty()) consider(splitWheel(t, folders, limits));
+        consider(pointAdded(t, sources, limits));
+    // Lotto wheels split well; a covering only when nothing else can be had.
+    if (t.i > t.g || (!searchable(t) && best.empty())) consider(splitWheel(t, sources, limits));
     return best;
 }
 
-Rows quickWheel(const Terms& t, const std::vector<std::string>& folders, const Limits& limits,
-                std::uint64_t seed) {
+Rows quickWheel(const Terms& t, const Sources& sources, const Limits& limits, std::uint64_t seed) {
     if (t.n <= t.p) {
         Row row{};
         for (int j = 0; j < t.n; ++j) row[j] = static_cast<std::uint8_t>(j);
         return {row};
     }
-    Rows valid = startingWheel(t, folders, limits);
+    Rows valid = startingWheel(t, sources, limits);
     if (!searchable(t)) return valid;
     CoverState state(t);
     Random random(seed);

@@ -6,9 +6,21 @@
 #include <string>
 #include <vector>
 
+#include "core/records/records.h"
 #include "core/wheels/cover_search.h"
 
+namespace qv {
+class CoveringTable;
+}
+
 namespace qv::cover {
+
+// Where wheels can come from besides a search: library folders of wheeling-table files, and
+// the table of best-known coverings, which says which way of building is likely smallest.
+struct Sources {
+    std::vector<std::string> folders;
+    const CoveringTable* coverings = nullptr;
+};
 
 // Blocks of the Steiner system S(3,6,22): 77 rows of 6 positions out of 22, every 3 positions
 // in exactly one. The octads of the extended binary Golay code through two fixed points.
@@ -28,13 +40,15 @@ Rows libraryWheel(const Terms& terms, const std::vector<std::string>& folders);
 
 // The smallest valid wheel the library and the constructions give, empty when none applies.
 // Constructions that need smaller wheels make them with short searches inside the limits.
-Rows startingWheel(const Terms& terms, const std::vector<std::string>& folders,
-                   const Limits& limits);
+Rows startingWheel(const Terms& terms, const Sources& sources, const Limits& limits);
 
 // A valid wheel within the limits by any means: the starting wheel, then a search of its own
 // (a greedy cover and annealing), on one thread. Empty when the limits end it first.
-Rows quickWheel(const Terms& terms, const std::vector<std::string>& folders, const Limits& limits,
+Rows quickWheel(const Terms& terms, const Sources& sources, const Limits& limits,
                 std::uint64_t seed);
+
+// Rows as wheel rows: positions 1..N in the first p slots.
+std::vector<TicketType> ticketsOf(const Rows& rows, int p);
 
 // Every I-subset of the terms gets G from the rows (exact; counts or enumerates).
 bool coversAll(const Terms& terms, const Rows& rows);

@@ -28,13 +28,6 @@ cover::Terms coverTerms(const GuaranteeTerms& t) {
     return {t.numbersToWheel, t.numbersPerTicket, t.guarantee, t.guaranteeIf};
 }
 
-std::vector<TicketType> toTickets(const Rows& rows, int p) {
-    std::vector<TicketType> out(rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (int j = 0; j < p; ++j) out[r].numbers[j] = static_cast<std::int16_t>(rows[r][j] + 1);
-    return out;
-}
-
 class QuietCheck : public GuaranteeObserver {
 public:
     void showPercent(int) override {}
@@ -157,13 +150,15 @@ private:
     Best& best_;
 };
 
-void searchWorker(const SearchSetup& setup, std::uint64_t seed, const cover::Limits& limits,
-                  Best& best, std::atomic<bool>& stop) {
+void searchWorker(const SearchSetup& setup, int index, std::uint64_t seed,
+                  const cover::Limits& limits, Best& best, std::atomic<bool>& stop) {
     cover::Random random(seed);
     cover::CoverState state(setup.terms);
     Rows valid = setup.start;
     SharedSink sink(best);
-    if (cover::descend(state, random, limits, setup.goal, valid, &sink)) stop = true;
+    cover::DescentGoal goal = setup.goal;
+    goal.schedule = cover::scheduleFor(index);
+    if (cover::descend(state, random, limits, goal, valid, &sink)) stop = true;
 }
 
 // Wheels for fewer positions than a row holds: one row with every position.
@@ -191,6 +186,9 @@ WheelTermsProblem wheelTermsProblem(const GuaranteeTerms& t) {
     if (t.numbersToWheel > kMaxNumbersToWheel ||
         guaranteeCheckable(t) != GuaranteeCheckable::Yes)
         return problem(WheelTermsField::Numbers, "the numbers to wheel must be at most 100");
+    if (wheelLowerBound(t) > static_cast<long long>(WheelInfo::kMaxRows))
+        return problem(WheelTermsField::Numbers,
+                       "no wheel of these terms fits in 32767 tickets: fewer numbers to wheel");
     return {};
 }
 
@@ -211,20 +209,30 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
 
     SearchSetup setup;
     setup.terms = coverTerms(terms);
-    setup.goal.rowCap = options.rowCap > 0 ? static_cast<std::size_t>(options.rowCap) : 0;
-    setup.goal.lowerBound = wheelLowerBound(terms);
-    const cover::Terms& t = setup.terms;
+    // A wheel file holds at most kMaxRows rows: beyond that, as under a smaller cap, the
+    // best coverage that fits.
+    setup.goal.rowCap =
+        options.rowCap > 0 ? std::min(static_cast<std::size_t>(options.rowCap), WheelInfo::kMaxRows)
+                           : WheelInfo::kMaxRows;
+    setup.goal.lowerBound = std::max(wheelLowerBound(terms), options.lowerBound);
+    const cover::Terms t = setup.terms;
     result.total = cover::choose(t.n, t.i);
 
     Best best(t, setup.goal.rowCap);
     if (t.n <= t.p) {
         best.offer(singleRow(t), 0);
     } else {
-        // Constructions get a third of the budget when a search follows them.
+        // Constructions get a third of the budget when a search follows them (half for
+        // lotto wheels, which split into smaller ones).
         cover::Limits building = limits;
-        if (cover::searchable(t)) building.deadline = started + budget / 3;
-        setup.start = cover::startingWheel(t, options.libraryFolders, building);
+        if (cover::searchable(t)) building.deadline = started + budget / (t.i > t.g ? 2 : 3);
+        setup.start =
+            cover::startingWheel(t, {options.libraryFolders, options.coverings}, building);
         if (!setup.start.empty()) best.offer(setup.start, 0);
+        // Too many I-subsets to count and nothing built: a wheel "G if I'" for a smaller I'
+        // also guarantees G if I.
+        while (setup.start.empty() && !cover::searchable(setup.terms) && setup.terms.i > t.g)
+            --setup.terms.i;
     }
 
     auto report = [&](const Best::Snapshot& s) {
@@ -240,15 +248,20 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
         }
     };
 
-    if (t.n > t.p && cover::searchable(t)) {
+    if (t.n > t.p && cover::searchable(setup.terms) &&
+        (setup.start.empty() || cover::searchable(t))) {
         int threads = options.threads > 0 ? options.threads
                                           : static_cast<int>(std::thread::hardware_concurrency());
-        threads = std::clamp(threads, 1, 64);
+        // Each search counts every I-subset: together they stay within a few hundred MB.
+        const long long perSearch = cover::choose(setup.terms.n, setup.terms.i);
+        threads = std::clamp(
+            threads, 1,
+            static_cast<int>(std::clamp(4 * cover::kMaxCountedSubsets / perSearch, 1LL, 64LL)));
         std::atomic<int> running{threads};
         std::vector<std::thread> workers;
         for (int k = 0; k < threads; ++k)
             workers.emplace_back([&, k] {
-                searchWorker(setup, options.seed + static_cast<std::uint64_t>(k) * 0x9e3779b9ULL,
+                searchWorker(setup, k, options.seed + static_cast<std::uint64_t>(k) * 0x9e3779b9ULL,
                              limits, best, stop);
                 --running;
                 best.wake();
@@ -264,18 +277,22 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     const Best::Snapshot found = best.snapshot();
     if (!found.have) return result;
     Rows rows = found.rows;
-    if (setup.goal.rowCap > 0 && rows.size() > setup.goal.rowCap) rows.resize(setup.goal.rowCap);
+    if (rows.size() > setup.goal.rowCap) rows.resize(setup.goal.rowCap);
     std::sort(rows.begin(), rows.end());
-    result.rows = toTickets(rows, std::min(t.p, t.n));
+    result.rows = cover::ticketsOf(rows, std::min(t.p, t.n));
     WheelInfo wheel = generatedWheelInfo(terms, result);
-    QuietCheck quiet;
-    result.check = checkGuarantee(wheel, quiet);
+    result.check = checkQuietly(wheel);
     const GuaranteeResult& check = result.check;
     result.confirmed = check.checkable == GuaranteeCheckable::Yes && !check.invalid &&
                        !check.cancelled && check.rowsAdded == 0;
     result.covered = result.confirmed ? result.total : coveredCount(t, rows);
     std::tie(result.balanceMin, result.balanceMax) = cover::spread(t.n, std::min(t.p, t.n), rows);
     return result;
+}
+
+GuaranteeResult checkQuietly(WheelInfo& wheel) {
+    QuietCheck quiet;
+    return checkGuarantee(wheel, quiet);
 }
 
 WheelInfo generatedWheelInfo(const GuaranteeTerms& terms, const GeneratedWheel& wheel,

@@ -18,6 +18,8 @@
 
 namespace qv {
 
+class CoveringTable;
+
 // Why terms cannot be generated, and which field is to blame.
 enum class WheelTermsField { None, Numbers, PerTicket, Guarantee, If };
 struct WheelTermsProblem {
@@ -36,9 +38,14 @@ struct GeneratorOptions {
     int rowCap = 0;         // at most this many rows; 0: no cap
     std::uint64_t seed = 1;
     int threads = 1;        // searches run side by side, each with its own seed; 0: one per core
+    // A proven lower bound known to the caller (from the covering table); the search ends
+    // when it reaches it or wheelLowerBound.
+    long long lowerBound = 0;
     // Folders holding wheeling-table files: a confirmed wheel of the same terms (or of N+1
     // positions) found there is a starting point, so the result is never larger.
     std::vector<std::string> libraryFolders;
+    // Best-known coverings: which constructions are worth building (not owned; may be null).
+    const CoveringTable* coverings = nullptr;
 };
 
 // What the search has reached so far.
@@ -80,6 +87,9 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
 // default one.
 WheelInfo generatedWheelInfo(const GuaranteeTerms& terms, const GeneratedWheel& wheel,
                              const std::string& description = {});
+
+// The guarantee check with every question answered No: rows are never added.
+GuaranteeResult checkQuietly(WheelInfo& wheel);
 
 // Exact count of the I-subsets of 1..N that meet some row in at least G positions. Slow;
 // for checks and small terms.

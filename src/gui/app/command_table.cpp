@@ -44,6 +44,8 @@ const MenuCommand kMenuCommands[] = {
     {0, kFile, nullptr, nullptr},
     {kImportWheelingTable, kFile, QV_TR("&Import Wheeling Table..."),
      QV_TR("Import a wheeling table from text")},
+    {kGenerateWheelingTable, kFile, QV_TR("&Generate Wheeling Table..."),
+     QV_TR("Make a wheeling table with as few tickets as a search can find")},
     {0, kFile, nullptr, nullptr},
     {kExit, kFile, QV_TR("E&xit"), QV_TR("Quit Quorvantile")},
 

@@ -26,6 +26,7 @@
 #include "gui/options/sound_options_dialog.h"
 #include "gui/statistics/statistics_commands.h"
 #include "gui/tickets/ticket_commands.h"
+#include "gui/wheels/generate_wheel_dialog.h"
 #include "gui/wheels/import_wheel_dialog.h"
 
 namespace qv::gui {
@@ -79,6 +80,18 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     installWheelImportCommands(state_.interaction(), this, registrar, [this] {
         showManual(manualPage(state_.environment().dataDir, QStringLiteral("import-wheels.html")));
     });
+    const QString wheelLibrary = wheelLibraryFor(state_.environment().dataDir);
+    installWheelGenerateCommands(
+        state_.interaction(), this, registrar, state_.environment().dataDir,
+        {wheelLibrary,
+         [this, wheelLibrary] { return FileSelection::wheelFolder(state_, wheelLibrary); },
+         [this, wheelLibrary](const QString& path) {
+             FileSelection::noteWheelFile(state_, path, wheelLibrary);
+         }},
+        [this] {
+            showManual(
+                manualPage(state_.environment().dataDir, QStringLiteral("generate-wheels.html")));
+        });
     setWheelingTableOpener([this](const QString& path) { useWheelingTable(state_, this, path); });
 
     state_.setFirstWindowPosition([this] {

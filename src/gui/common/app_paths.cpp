@@ -8,6 +8,7 @@
 #include "core/options/settings.h"
 #include "core/util/paths.h"
 #include "core/view/placement.h"
+#include "core/wheels/wheel_library.h"
 
 // Resources of a static library have to be pulled in by name, outside any namespace.
 static void registerAppResources() {
@@ -54,6 +55,10 @@ QString settingsPathFor(const QString& programDir) {
 QString resolveDataFile(const std::string& stored, const QString& dataDir) {
     const std::string path = qv::resolveDataPath(stored, dataDir.toStdString());
     return path.empty() ? QString() : QDir::toNativeSeparators(QString::fromStdString(path));
+}
+
+QString wheelLibraryFor(const QString& dataDir) {
+    return QDir(dataDir).filePath(QString::fromLatin1(qv::kWheelLibraryFolder));
 }
 
 }  // namespace qv::gui

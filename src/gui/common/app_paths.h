@@ -20,6 +20,8 @@ QString dataDirectory();
 // The settings file: in the program directory when it is writable, otherwise in the user's
 // configuration directory.
 QString settingsPathFor(const QString& programDir);
+// The wheel library inside the data folder.
+QString wheelLibraryFor(const QString& dataDir);
 // A stored file name such as ".\ticket.bmp" made into a native path inside `dataDir`.
 QString resolveDataFile(const std::string& stored, const QString& dataDir);
 

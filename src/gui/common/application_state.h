@@ -71,6 +71,10 @@ public:
     void setFileSelectionDirectory(const QString& directory) {
         fileSelectionDirectory_ = directory;
     }
+    // The user has taken or saved a wheel outside the wheel library: the wheel picker opens
+    // where the file selection was left rather than in the library.
+    bool ownWheelFolder() const { return ownWheelFolder_; }
+    void setOwnWheelFolder(bool own) { ownWheelFolder_ = own; }
     // The one printer: its page set-up is shared by every window that prints, for the whole
     // run. Made on first use.
     QPrinter& printer();
@@ -155,6 +159,7 @@ private:
     std::unique_ptr<DesktopInteraction> desktop_;
     UserInteraction* interaction_ = nullptr;
     QString fileSelectionDirectory_;
+    bool ownWheelFolder_ = false;
     std::function<QPoint()> firstWindowPosition_;
     std::unique_ptr<QPrinter> printer_;
     qv::print::PageRange ticketPrintRange_;

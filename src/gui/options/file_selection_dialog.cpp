@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/options/file_description.h"
+#include "core/wheels/wheel_tickets.h"
 #include "gui/common/application_state.h"
 #include "gui/common/button_row.h"
 
@@ -109,6 +110,35 @@ QString FileSelection::getFile(ApplicationState& state, QWidget* parent, const Q
                                const QString& filterText, const QString& caption, int filterIndex) {
     FileSelection dialog(state, parent, pattern, filterText, filterIndex, caption);
     return dialog.exec() == QDialog::Accepted ? dialog.path() : QString();
+}
+
+namespace {
+
+bool sameFolder(const QString& a, const QString& b) {
+    return QDir(a).absolutePath() == QDir(b).absolutePath();
+}
+
+}  // namespace
+
+QString FileSelection::wheelFolder(const ApplicationState& state, const QString& library) {
+    if (!state.ownWheelFolder() && !library.isEmpty() && QFileInfo(library).isDir()) return library;
+    return startDirectory(state);
+}
+
+QString FileSelection::getWheelFile(ApplicationState& state, QWidget* parent,
+                                    const QString& library, int filterIndex) {
+    state.setFileSelectionDirectory(wheelFolder(state, library));
+    const QString path = getFile(state, parent, QString::fromLatin1(qv::kWheelPickerPattern),
+                                 tr(qv::kWheelPickerFilter), tr("Select File"), filterIndex);
+    if (!path.isEmpty()) noteWheelFile(state, path, library);
+    return path;
+}
+
+void FileSelection::noteWheelFile(ApplicationState& state, const QString& path,
+                                  const QString& library) {
+    const QString folder = QFileInfo(path).absolutePath();
+    state.setFileSelectionDirectory(folder);
+    if (library.isEmpty() || !sameFolder(folder, library)) state.setOwnWheelFolder(true);
 }
 
 FileSelection::FileSelection(ApplicationState& state, QWidget* parent, const QString& pattern,

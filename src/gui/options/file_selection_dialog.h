@@ -45,6 +45,16 @@ public:
     static QString getFile(ApplicationState& state, QWidget* parent, const QString& pattern,
                            const QString& filterText, const QString& caption, int filterIndex = 0);
 
+    // The wheel picker ("*.wl?", the wheeling-table filters, "Select File"). It opens in the
+    // wheel library `library` until the user has taken or saved a wheel in a folder of their
+    // own; from then on where the last file selection was left.
+    static QString getWheelFile(ApplicationState& state, QWidget* parent, const QString& library,
+                                int filterIndex);
+    // The folder the wheel picker opens in.
+    static QString wheelFolder(const ApplicationState& state, const QString& library);
+    // A wheel was saved at `path`: the wheel picker opens beside it from now on.
+    static void noteWheelFile(ApplicationState& state, const QString& path, const QString& library);
+
     // The OK button: accepts only when a file that exists is chosen; anything else cancels.
     void accept() override;
     void reject() override;

@@ -9,6 +9,7 @@
 #include "core/app/commands.h"
 #include "core/database/draw_database.h"
 #include "core/wheels/wheel_tickets.h"
+#include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
 #include "gui/common/user_interaction.h"
 #include "gui/options/file_selection_dialog.h"
@@ -72,9 +73,9 @@ TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
         std::optional<int> gamePerTicket;
         if (const qv::DrawDatabase* database = state.database())
             gamePerTicket = database->header().numbersOnTicket;
-        path = FileSelection::getFile(state, parent, QString::fromLatin1(qv::kWheelPickerPattern),
-                                      tr(qv::kWheelPickerFilter), tr("Select File"),
-                                      qv::wheelPickerIndex(gamePerTicket));
+        path =
+            FileSelection::getWheelFile(state, parent, wheelLibraryFor(state.environment().dataDir),
+                                        qv::wheelPickerIndex(gamePerTicket));
     }
     if (path.isEmpty()) return nullptr;
     qv::WheelInfo wheel;

@@ -14,6 +14,7 @@
 #include "core/view/placement.h"
 #include "core/view/ticket_view.h"
 #include "core/wheels/wheel_tickets.h"
+#include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
 #include "gui/common/sound_player.h"
 #include "gui/common/user_interaction.h"
@@ -24,6 +25,7 @@
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
 #include "gui/tickets/modify_manual_tickets_dialog.h"
+#include "gui/tickets/odds_dialog.h"
 #include "gui/tickets/ticket_window.h"
 
 namespace qv::gui {
@@ -41,6 +43,7 @@ TicketFileDialog::TicketFileDialog(ApplicationState& state, qv::TicketFile file,
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     window_ = new TMyTicketWindow(state_, this);
     window_->setObjectName(QString::number(kTicketWindow));
+    connect(window_, &TMyTicketWindow::oddsRequested, this, &TicketFileDialog::showOdds);
 }
 
 TicketFileDialog::~TicketFileDialog() {
@@ -50,6 +53,7 @@ TicketFileDialog::~TicketFileDialog() {
 }
 
 void TicketFileDialog::finishButtons() {
+    makeButton(kOdds, tr("Odds..."));
     makeButton(kPrintOptions, tr("Print &Options"));
     makeButton(kSave, tr("&Save"));
     makeButton(kCloseFile, tr("&Close File"));
@@ -117,9 +121,19 @@ void TicketFileDialog::runCommand(int id) {
         case kBonusNumbers:
             bonusNumbers();
             break;
+        case kOdds:
+            showOdds();
+            break;
         default:
             break;
     }
+}
+
+void TicketFileDialog::showOdds() {
+    auto* odds = new OddsDialog(state_, file_, this);
+    odds->setAttribute(Qt::WA_DeleteOnClose);
+    odds->show();
+    if (odds->count() && file_.isWheel()) odds->countProfile();
 }
 
 FileRequest TicketFileDialog::saveAsRequest() const {
@@ -327,9 +341,9 @@ void WheelTicketFileDialog::changeWheel() {
     std::optional<int> gamePerTicket;
     if (const qv::DrawDatabase* database = state_.database())
         gamePerTicket = database->header().numbersOnTicket;
-    const QString path = FileSelection::getFile(
-        state_, this, QString::fromLatin1(qv::kWheelPickerPattern), tr(qv::kWheelPickerFilter),
-        tr("Select File"), qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
+    const QString path = FileSelection::getWheelFile(
+        state_, this, wheelLibraryFor(state_.environment().dataDir),
+        qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
     if (path.isEmpty()) return;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {

@@ -28,6 +28,7 @@ public:
     // Buttons shared by both kinds, also the buttons' object names.
     static constexpr int kPrintOptions = 108;
     static constexpr int kBonusNumbers = 507;
+    static constexpr int kOdds = 113;
     static constexpr int kTicketWindow = 300;
     // The width the dialog keeps; its height is three quarters of the screen.
     static constexpr int kWidth = 560;
@@ -54,6 +55,8 @@ public:
     // "Print &Options": the page range, then the tickets as the window shows them on the
     // printer.
     void printOptions();
+    // "Odds...": what the tickets win over every draw, in a window of its own.
+    void showOdds();
 
 protected:
     TicketFileDialog(ApplicationState& state, qv::TicketFile file, QWidget* parent);

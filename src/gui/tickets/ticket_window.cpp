@@ -46,6 +46,7 @@ TMyTicketWindow::TMyTicketWindow(ApplicationState& state, QWidget* parent)
     byNumber_->setCheckable(true);
     menu_->addSeparator();
     add(kExportTickets, tr("&Export Tickets..."));
+    add(kOdds, tr("&Odds..."));
 
     ask_ = [this](const QString& text, const QString& caption) {
         return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No,
@@ -123,6 +124,9 @@ void TMyTicketWindow::changeFade(int level) {
 
 void TMyTicketWindow::runCommand(int id) {
     switch (id) {
+        case kOdds:
+            emit oddsRequested();
+            break;
         case kChangeBackground: {
             qv::DeskTopType& background = state_.settings().ticketBackground;
             const QString chosen =

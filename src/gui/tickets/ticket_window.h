@@ -2,7 +2,7 @@
 // The list of tickets inside a ticket-file dialog: each ticket with its numbers, the hits
 // against the current winning numbers in red and its result in the colour of its score, over
 // the faded background picture. Its context menu changes the background, sorts, arranges and
-// exports the tickets.
+// exports the tickets, and asks for their odds.
 
 #include <QImage>
 #include <functional>
@@ -31,6 +31,7 @@ public:
     static constexpr int kArrangeByResult = 502;
     static constexpr int kArrangeByNumber = 503;
     static constexpr int kExportTickets = 601;
+    static constexpr int kOdds = 602;
 
     explicit TMyTicketWindow(ApplicationState& state, QWidget* parent = nullptr);
 
@@ -66,6 +67,10 @@ public:
     void setQuestion(Question question) { ask_ = std::move(question); }
 
     static qv::TicketTexts texts();
+
+signals:
+    // "&Odds...": the dialog that holds the file shows what it can win.
+    void oddsRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -20,21 +20,9 @@
 #include "gui/wheels/guarantee_check.h"
 #include "gui/wheels/manual_import_dialog.h"
 #include "gui/wheels/wheel_messages.h"
+#include "gui/wheels/wheel_terms_fields.h"
 
 namespace qv::gui {
-
-namespace {
-
-QSpinBox* makeSpin(int id, int minimum, int maximum, int value) {
-    auto* spin = new QSpinBox;
-    spin->setObjectName(QString::number(id));
-    spin->setRange(minimum, maximum);
-    spin->setValue(value);
-    spin->setAlignment(Qt::AlignRight);
-    return spin;
-}
-
-}  // namespace
 
 ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
                                      std::function<void()> showHelp)
@@ -47,10 +35,10 @@ ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
     description_->setMaxLength(static_cast<int>(qv::WheelInfo::kMaxDescriptionChars));
     description_->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
 
-    numbersToWheel_ = makeSpin(kNumbersToWheel, 1, qv::kMaxLottoNumber, 10);
-    guarantee_ = makeSpin(kGuarantee, 1, qv::kMaxNumbersOnTicket, 3);
-    guaranteeIf_ = makeSpin(kGuaranteeIf, 1, qv::kMaxNumbersOnTicket, 6);
-    numbersPerTicket_ = makeSpin(kNumbersPerTicket, 4, qv::kMaxNumbersOnTicket, 6);
+    numbersToWheel_ = terms_.numbersToWheel;
+    guarantee_ = terms_.guarantee;
+    guaranteeIf_ = terms_.guaranteeIf;
+    numbersPerTicket_ = terms_.numbersPerTicket;
 
     textFile_ = new QRadioButton(tr("&Text File"));
     textFile_->setObjectName(QString::number(kTextFile));
@@ -64,26 +52,10 @@ ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
     confirm_ = new QCheckBox(tr("&Confirm Guarantee  (pick 4 - 6 only)"));
     confirm_->setObjectName(QString::number(kConfirm));
 
-    auto label = [](const QString& text, QWidget* buddy) {
-        auto* l = new QLabel(text);
-        l->setBuddy(buddy);
-        return l;
-    };
-
     auto* fields = new QGridLayout;
-    fields->addWidget(label(tr("Wheel Description :"), description_), 0, 0);
+    fields->addWidget(buddyLabel(tr("Wheel Description :"), description_), 0, 0);
     fields->addWidget(description_, 0, 1, 1, 4);
-    fields->addWidget(label(tr("Numbers To Wheel:"), numbersToWheel_), 1, 0);
-    fields->addWidget(numbersToWheel_, 1, 1);
-    fields->addWidget(label(tr("Prize Guarantee :"), guarantee_), 2, 0);
-    auto* guaranteeRow = new QHBoxLayout;
-    guaranteeRow->addWidget(guarantee_);
-    guaranteeRow->addWidget(label(tr("if"), guaranteeIf_));
-    guaranteeRow->addWidget(guaranteeIf_);
-    guaranteeRow->addStretch(1);
-    fields->addLayout(guaranteeRow, 2, 1, 1, 4);
-    fields->addWidget(label(tr("Numbers Per Ticket:"), numbersPerTicket_), 3, 0);
-    fields->addWidget(numbersPerTicket_, 3, 1);
+    terms_.addTo(fields, 1, 4);
     fields->setColumnStretch(4, 1);
 
     auto* methodFrame = new QFrame;
@@ -143,14 +115,13 @@ ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
 }
 
 qv::WheelInfo ImportWheelDialog::wheelFromControls() {
-    for (QSpinBox* spin : {numbersToWheel_, guarantee_, guaranteeIf_, numbersPerTicket_})
-        spin->interpretText();
+    const qv::GuaranteeTerms terms = terms_.terms();
     qv::WheelInfo wheel;
     wheel.description = description_->text().toStdString();
-    wheel.numbersToWheel = static_cast<std::int16_t>(numbersToWheel_->value());
-    wheel.guarantee = static_cast<std::int16_t>(guarantee_->value());
-    wheel.guaranteeIf = static_cast<std::int16_t>(guaranteeIf_->value());
-    wheel.numbersPerTicket = static_cast<std::int16_t>(numbersPerTicket_->value());
+    wheel.numbersToWheel = static_cast<std::int16_t>(terms.numbersToWheel);
+    wheel.guarantee = static_cast<std::int16_t>(terms.guarantee);
+    wheel.guaranteeIf = static_cast<std::int16_t>(terms.guaranteeIf);
+    wheel.numbersPerTicket = static_cast<std::int16_t>(terms.numbersPerTicket);
     wheel.ticketCount = 0;
     return wheel;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/wheels/wheel_info.h"
+#include "gui/wheels/wheel_terms_fields.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -24,10 +25,10 @@ class ImportWheelDialog : public QDialog {
 
 public:
     static constexpr int kDescription = 10;
-    static constexpr int kNumbersToWheel = 11;
-    static constexpr int kGuarantee = 12;
-    static constexpr int kGuaranteeIf = 13;
-    static constexpr int kNumbersPerTicket = 14;
+    static constexpr int kNumbersToWheel = WheelTermsFields::kNumbersToWheel;
+    static constexpr int kGuarantee = WheelTermsFields::kGuarantee;
+    static constexpr int kGuaranteeIf = WheelTermsFields::kGuaranteeIf;
+    static constexpr int kNumbersPerTicket = WheelTermsFields::kNumbersPerTicket;
     static constexpr int kTextFile = 20;
     static constexpr int kEnterManually = 21;
     static constexpr int kConfirm = 30;
@@ -55,6 +56,7 @@ private:
 
     std::function<void()> showHelp_;
     QLineEdit* description_ = nullptr;
+    WheelTermsFields terms_;
     QSpinBox* numbersToWheel_ = nullptr;
     QSpinBox* guarantee_ = nullptr;
     QSpinBox* guaranteeIf_ = nullptr;

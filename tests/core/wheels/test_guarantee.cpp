@@ -12,6 +12,7 @@
 namespace qv {
 namespace {
 
+using test::makeWheel;
 using test::ticket;
 
 // Answers from a script and writes down everything the check said and asked. A cancel is
@@ -44,8 +45,6 @@ struct ScriptedObserver : GuaranteeObserver {
         return answer;
     }
 };
-
-using test::makeWheel;
 
 std::vector<std::string> rowTexts(const WheelInfo& w) {
     std::vector<std::string> out;

@@ -159,6 +159,7 @@ TEST(WheelGenerator, RefusesTermsItCannotMake) {
         {{10, 0, 3, 6}, F::Guarantee}, {{10, 4, 3, 6}, F::Guarantee}, {{10, 3, 7, 6}, F::If},
         {{4, 3, 5, 6}, F::Numbers},    {{10, 3, 3, 7}, F::PerTicket}, {{10, 2, 3, 3}, F::PerTicket},
         {{101, 3, 3, 6}, F::Numbers},  {{100, 3, 3, 6}, F::None},     {{5, 3, 5, 6}, F::None},
+        {{40, 4, 4, 4}, F::Numbers},  // every 4 of 40 on its own ticket: more than a file holds
     };
     for (const auto& [terms, field] : cases) {
         const qv::WheelTermsProblem problem = qv::wheelTermsProblem(terms);

@@ -1,0 +1,336 @@
+#include "gui/wheels/generate_wheel_dialog.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <atomic>
+#include <mutex>
+
+#include "core/app/commands.h"
+#include "core/records/limits.h"
+#include "core/wheels/wheel_library.h"
+#include "gui/common/user_interaction.h"
+#include "gui/wheels/wheel_terms_fields.h"
+
+namespace qv::gui {
+
+// What the search thread and the window share: the latest progress, the stop request, and
+// the result once the search has ended.
+struct GenerateWheelDialog::Run : qv::GeneratorObserver {
+    qv::GuaranteeTerms terms;
+    std::atomic<bool> stopAsked{false};
+    std::mutex mutex;
+    qv::GeneratorProgress latest;
+    bool done = false;
+    qv::GeneratedWheel result;
+
+    bool progress(const qv::GeneratorProgress& now) override {
+        std::lock_guard lock(mutex);
+        latest = now;
+        return stopAsked.load();
+    }
+};
+
+namespace {
+
+constexpr int kPollMilliseconds = 100;
+
+}  // namespace
+
+GenerateWheelDialog::GenerateWheelDialog(UserInteraction& ui, QWidget* parent,
+                                         qv::CoveringTable coverings, Folders folders,
+                                         std::function<void()> showHelp)
+    : QDialog(parent),
+      ui_(ui),
+      coverings_(std::move(coverings)),
+      folders_(std::move(folders)),
+      showHelp_(std::move(showHelp)) {
+    setWindowTitle(tr("Generate Wheeling Table"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    numbersToWheel_ = terms_.numbersToWheel;
+    guarantee_ = terms_.guarantee;
+    guaranteeIf_ = terms_.guaranteeIf;
+    numbersPerTicket_ = terms_.numbersPerTicket;
+    rowCap_ = makeIdSpin(kRowCap, 0, static_cast<int>(qv::WheelInfo::kMaxRows), 0);
+    rowCap_->setSpecialValueText(tr("None"));
+    seconds_ = makeIdSpin(kSeconds, 1, 24 * 60 * 60, 10);
+    seconds_->setSuffix(tr(" s"));
+
+    auto* fields = new QGridLayout;
+    terms_.addTo(fields, 0, 2);
+    fields->addWidget(buddyLabel(tr("At Most Tickets:"), rowCap_), 3, 0);
+    fields->addWidget(rowCap_, 3, 1);
+    fields->addWidget(buddyLabel(tr("Search For:"), seconds_), 4, 0);
+    fields->addWidget(seconds_, 4, 1);
+    fields->setColumnStretch(2, 1);
+
+    bounds_ = new QLabel;
+    bounds_->setObjectName(QString::number(kBounds));
+    bounds_->setTextFormat(Qt::PlainText);
+    status_ = new QLabel;
+    status_->setObjectName(QString::number(kStatus));
+    status_->setTextFormat(Qt::PlainText);
+    status_->setWordWrap(true);
+    // Room for the five lines of a finished search, so the window keeps its size.
+    status_->setMinimumHeight(fontMetrics().lineSpacing() * 5);
+    status_->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto makeButton = [this](int id, const QString& text) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(QString::number(id));
+        b->setAutoDefault(false);
+        return b;
+    };
+    generateButton_ = makeButton(kGenerate, tr("&Generate"));
+    stopButton_ = makeButton(kStop, tr("&Stop"));
+    auto* doneButton = makeButton(kDone, tr("&Done"));
+    auto* helpButton = makeButton(kHelp, tr("&Help"));
+    generateButton_->setDefault(true);
+    stopButton_->setEnabled(false);
+    connect(generateButton_, &QPushButton::clicked, this, &GenerateWheelDialog::generate);
+    connect(stopButton_, &QPushButton::clicked, this, &GenerateWheelDialog::stop);
+    connect(doneButton, &QPushButton::clicked, this, &GenerateWheelDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [this] {
+        ui_.playSound(qv::EventSound::Click);
+        if (showHelp_) showHelp_();
+    });
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(generateButton_);
+    buttons->addWidget(stopButton_);
+    buttons->addWidget(doneButton);
+    buttons->addStretch(1);
+    buttons->addWidget(helpButton);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(fields);
+    left->addSpacing(6);
+    left->addWidget(bounds_);
+    left->addSpacing(6);
+    left->addWidget(status_);
+    left->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addSpacing(10);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (QSpinBox* spin : {numbersToWheel_, guarantee_, guaranteeIf_, numbersPerTicket_})
+        connect(spin, &QSpinBox::valueChanged, this, &GenerateWheelDialog::showBounds);
+    timer_ = new QTimer(this);
+    timer_->setInterval(kPollMilliseconds);
+    connect(timer_, &QTimer::timeout, this, &GenerateWheelDialog::poll);
+    showBounds();
+    numbersToWheel_->setFocus();
+}
+
+GenerateWheelDialog::~GenerateWheelDialog() {
+    if (run_) run_->stopAsked = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+qv::GuaranteeTerms GenerateWheelDialog::termsFromControls() {
+    return terms_.terms();
+}
+
+// The lower bound and the best known size of the terms shown; nothing for terms that
+// cannot be generated.
+void GenerateWheelDialog::showBounds() {
+    const qv::GuaranteeTerms terms = termsFromControls();
+    if (qv::wheelTermsProblem(terms)) {
+        bounds_->clear();
+        return;
+    }
+    const qv::WheelBounds b = qv::wheelBounds(terms, coverings_);
+    bounds_->setText(QString::fromStdString(qv::lowerBoundLine(b)) + QLatin1Char('\n') +
+                     QString::fromStdString(qv::bestKnownLine(b)));
+}
+
+void GenerateWheelDialog::generate() {
+    ui_.playSound(qv::EventSound::Click);
+    if (running()) return;
+    const qv::GuaranteeTerms terms = termsFromControls();
+    if (const qv::WheelTermsProblem problem = qv::wheelTermsProblem(terms)) {
+        QSpinBox* field = numbersToWheel_;
+        QString name = tr("Numbers To Wheel");
+        switch (problem.field) {
+            case qv::WheelTermsField::PerTicket:
+                field = numbersPerTicket_;
+                name = tr("Numbers Per Ticket");
+                break;
+            case qv::WheelTermsField::Guarantee:
+                field = guarantee_;
+                name = tr("Prize Guarantee");
+                break;
+            case qv::WheelTermsField::If:
+                field = guaranteeIf_;
+                name = tr("if");
+                break;
+            default:
+                break;
+        }
+        ui_.showProblem(this, tr("Generate Wheeling Table"),
+                        tr("%1: %2.").arg(name, QString::fromStdString(problem.message)));
+        field->setFocus();
+        field->selectAll();
+        return;
+    }
+    rowCap_->interpretText();
+    seconds_->interpretText();
+    qv::GeneratorOptions options;
+    options.seconds = seconds_->value();
+    options.rowCap = rowCap_->value();
+    options.threads = 0;
+    options.seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    // A wheel of these terms already in the library or the user's folder is the start, so
+    // the search never ends with a larger one.
+    for (const QString& folder : {folders_.library, saveFolder()})
+        if (!folder.isEmpty())
+            options.libraryFolders.push_back(QDir::toNativeSeparators(folder).toStdString());
+
+    run_ = std::make_shared<Run>();
+    run_->terms = terms;
+    status_->setText(tr("Searching..."));
+    setRunning(true);
+    worker_ = std::thread([run = run_, terms, options] {
+        qv::GeneratedWheel wheel = qv::generateWheel(terms, options, run.get());
+        std::lock_guard lock(run->mutex);
+        run->result = std::move(wheel);
+        run->done = true;
+    });
+    timer_->start();
+}
+
+void GenerateWheelDialog::stop() {
+    ui_.playSound(qv::EventSound::Click);
+    if (!run_) return;
+    run_->stopAsked = true;
+    stopButton_->setEnabled(false);
+    status_->setText(status_->text() + QLatin1Char('\n') + tr("Stopping..."));
+}
+
+void GenerateWheelDialog::setRunning(bool running) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{numbersToWheel_, guarantee_, guaranteeIf_,
+                                         numbersPerTicket_, rowCap_, seconds_, generateButton_})
+        w->setEnabled(!running);
+    stopButton_->setEnabled(running);
+}
+
+void GenerateWheelDialog::poll() {
+    if (!run_) return;
+    qv::GeneratorProgress now;
+    bool done = false;
+    {
+        std::lock_guard lock(run_->mutex);
+        now = run_->latest;
+        done = run_->done;
+    }
+    if (done) return finish();
+    if (run_->stopAsked) return;
+    QString text = tr("Searching... %1 s").arg(static_cast<int>(now.elapsedSeconds));
+    if (now.bestRows > 0) {
+        text += QLatin1Char('\n') + tr("Best so far: %1 tickets").arg(now.bestRows);
+        if (now.covered < now.total)
+            text += QLatin1Char('\n') + tr("Coverage: %1 of %2").arg(now.covered).arg(now.total);
+    }
+    status_->setText(text);
+}
+
+void GenerateWheelDialog::finish() {
+    timer_->stop();
+    worker_.join();
+    const qv::GuaranteeTerms terms = run_->terms;
+    lastWheel_ = run_->result;
+    run_.reset();
+    setRunning(false);
+
+    const qv::GeneratedWheel& wheel = *lastWheel_;
+    const qv::WheelBounds b = qv::wheelBounds(terms, coverings_);
+    QStringList lines;
+    lines << tr("Tickets: %1").arg(wheel.rows.size());
+    lines << QString::fromStdString(qv::lowerBoundLine(b));
+    lines << QString::fromStdString(qv::bestKnownLine(b));
+    if (!wheel.rows.empty())
+        lines << tr("Balance: each number on %1 to %2 tickets")
+                     .arg(wheel.balanceMin)
+                     .arg(wheel.balanceMax);
+    if (wheel.confirmed) {
+        lines << tr("The prize guarantee for this wheeling system is valid !");
+    } else {
+        lines << tr("Coverage: %1 of %2").arg(wheel.covered).arg(wheel.total);
+        lines << tr("No wheel with this guarantee was found within the limits; none is saved.");
+    }
+    status_->setText(lines.join(QLatin1Char('\n')));
+    emit finished();
+    if (wheel.confirmed) save(terms, wheel);
+}
+
+void GenerateWheelDialog::save(const qv::GuaranteeTerms& terms, const qv::GeneratedWheel& wheel) {
+    const qv::WheelInfo info = qv::generatedWheelInfo(terms, wheel);
+    FileRequest request;
+    request.mode = FileRequest::Mode::Save;
+    request.title = tr("Save Wheel File As");
+    request.filter = tr("Quorvantile Wheel File (*.wl%1)").arg(info.numbersPerTicket);
+    request.defaultSuffix = QStringLiteral("wl%1").arg(info.numbersPerTicket);
+    // The installed library may be read-only: then the user's home folder.
+    QString folder = saveFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isWritable()) folder = QDir::homePath();
+    const QString name = QString::fromStdString(qv::libraryFileName(terms));
+    request.selected = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    const QString path = ui_.chooseFile(this, request);
+    if (path.isEmpty()) return;
+    const qv::IoResult saved =
+        qv::saveWheelFile(QDir::toNativeSeparators(path).toStdString(), info);
+    if (!saved) {
+        ui_.showProblem(
+            this, tr("Generate Wheeling Table"),
+            tr("The wheel %1 could not be written:\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.message)));
+        return;
+    }
+    if (folders_.saved) folders_.saved(path);
+}
+
+QString GenerateWheelDialog::saveFolder() const {
+    return folders_.saveFolder ? folders_.saveFolder() : QString();
+}
+
+void GenerateWheelDialog::reject() {
+    ui_.playSound(qv::EventSound::Click);
+    if (run_) run_->stopAsked = true;
+    if (worker_.joinable()) {
+        timer_->stop();
+        worker_.join();
+        run_.reset();
+    }
+    QDialog::reject();
+}
+
+void installWheelGenerateCommands(UserInteraction& ui, QWidget* frame,
+                                  const std::function<void(int, std::function<void()>)>& registrar,
+                                  const QString& dataDir, GenerateWheelDialog::Folders folders,
+                                  std::function<void()> showHelp) {
+    registrar(qv::cmd::kGenerateWheelingTable, [=, &ui] {
+        qv::CoveringTable table;
+        // Without the table the best known sizes read "unknown".
+        (void)qv::CoveringTable::load(
+            QDir::toNativeSeparators(
+                QDir(dataDir).filePath(QString::fromLatin1(qv::kCoveringTableName)))
+                .toStdString(),
+            table);
+        GenerateWheelDialog dialog(ui, frame, std::move(table), folders, showHelp);
+        dialog.exec();
+    });
+}
+
+}  // namespace qv::gui
