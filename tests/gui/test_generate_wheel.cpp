@@ -161,6 +161,21 @@ private slots:
         QVERIFY(control<QPushButton>(&d, GenerateWheelDialog::kGenerate)->isEnabled());
     }
 
+    // "Use Wheeling Table..." opens the file list in the data folder's library.
+    void useWheelingTableOpensTheLibrary() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("wheels")));
+        FrameFixture f(environmentIn(dir));
+        QString opened;
+        whenModal<FileSelection>([&](FileSelection* s) {
+            opened = s->directory();
+            s->reject();
+        });
+        f.frame.runCommand(qv::cmd::kUseWheelingTable);
+        QCOMPARE(QDir(opened).absolutePath(),
+                 QDir(dir.filePath(QStringLiteral("wheels"))).absolutePath());
+    }
+
     // The wheel picker opens in the library until a wheel is taken from another folder.
     void theWheelPickerOpensInTheLibraryUntilTheUserChoosesAFolder() {
         QTemporaryDir library, own;

@@ -57,12 +57,6 @@ struct Mask {
     bool test(int v) const { return (w[v >> 6] >> (v & 63)) & 1u; }
 };
 int commonCount(const Mask& a, const Mask& b);
-// Members of `sorted` (ascending positions) in the mask.
-inline int commonCount(const Mask& a, const int* members, int size) {
-    int common = 0;
-    for (int j = 0; j < size; ++j) common += a.test(members[j]);
-    return common;
-}
 Mask maskOf(const Row& row, int p);
 
 class CoverState {

@@ -111,6 +111,86 @@ std::vector<std::vector<int>> supports(const std::vector<std::vector<int>>& code
     return {found.begin(), found.end()};
 }
 
+// The field of prime power order: elements 0..size-1 as polynomials over GF(prime) with the
+// digits of the number in base `prime` as coefficients, reduced by a monic polynomial that
+// leaves no zero divisors.
+class SmallField {
+public:
+    SmallField(int prime, int degree) : p_(prime), m_(degree) {
+        size_ = 1;
+        for (int j = 0; j < m_; ++j) size_ *= p_;
+        // The low coefficients of a monic reducing polynomial x^m + ...; the first that
+        // gives every nonzero element an inverse makes a field.
+        for (int low = 0; low < size_; ++low) {
+            reducer_ = digits(low);
+            buildTables();
+            if (isField()) return;
+        }
+        size_ = 0;
+    }
+    int size() const { return size_; }
+    int add(int a, int b) const { return sum_[static_cast<std::size_t>(a * size_ + b)]; }
+    int mul(int a, int b) const { return product_[static_cast<std::size_t>(a * size_ + b)]; }
+    int inverse(int a) const {
+        for (int b = 1; b < size_; ++b)
+            if (mul(a, b) == 1) return b;
+        return 0;
+    }
+    int power(int a, int e) const {
+        int r = 1;
+        while (e-- > 0) r = mul(r, a);
+        return r;
+    }
+
+private:
+    std::vector<int> digits(int a) const {
+        std::vector<int> d(static_cast<std::size_t>(m_));
+        for (int j = 0; j < m_; ++j, a /= p_) d[static_cast<std::size_t>(j)] = a % p_;
+        return d;
+    }
+    int number(const std::vector<int>& d) const {
+        int a = 0;
+        for (int j = m_ - 1; j >= 0; --j) a = a * p_ + d[static_cast<std::size_t>(j)];
+        return a;
+    }
+    void buildTables() {
+        const std::size_t cells = static_cast<std::size_t>(size_) * static_cast<std::size_t>(size_);
+        sum_.assign(cells, 0);
+        product_.assign(cells, 0);
+        for (int a = 0; a < size_; ++a)
+            for (int b = 0; b < size_; ++b) {
+                const std::vector<int> da = digits(a), db = digits(b);
+                std::vector<int> s(static_cast<std::size_t>(m_));
+                std::vector<int> prod(static_cast<std::size_t>(2 * m_), 0);
+                for (int i = 0; i < m_; ++i) {
+                    s[static_cast<std::size_t>(i)] = (da[static_cast<std::size_t>(i)] + db[static_cast<std::size_t>(i)]) % p_;
+                    for (int j = 0; j < m_; ++j)
+                        prod[static_cast<std::size_t>(i + j)] += da[static_cast<std::size_t>(i)] * db[static_cast<std::size_t>(j)];
+                }
+                // x^m = -(reducer), from the top coefficient down.
+                for (int k = 2 * m_ - 1; k >= m_; --k) {
+                    const int c = prod[static_cast<std::size_t>(k)] % p_;
+                    prod[static_cast<std::size_t>(k)] = 0;
+                    for (int j = 0; j < m_; ++j)
+                        prod[static_cast<std::size_t>(k - m_ + j)] += (p_ - reducer_[static_cast<std::size_t>(j)]) * c;
+                }
+                for (int& c : prod) c %= p_;
+                const std::size_t cell = static_cast<std::size_t>(a * size_ + b);
+                sum_[cell] = number(s);
+                product_[cell] = number({prod.begin(), prod.begin() + m_});
+            }
+    }
+    bool isField() const {
+        for (int a = 1; a < size_; ++a)
+            if (inverse(a) == 0) return false;
+        return true;
+    }
+
+    int p_, m_, size_ = 0;
+    std::vector<int> reducer_;
+    std::vector<int> sum_, product_;
+};
+
 // A design that algebra gives for these terms, or nothing. A cover of G-subsets serves any
 // "G if I".
 Rows knownDesign(const Terms& t) {
@@ -118,12 +198,17 @@ Rows knownDesign(const Terms& t) {
     static const Rows s5612 = steiner5_6_12();
     if (t.p == 6 && t.g == 3 && t.n == 22) return s3622;
     if (t.p == 6 && t.g == 5 && t.n == 12) return s5612;
+    // The inversive planes: q+1 positions a row, q^2+1 in all.
+    if (t.g == 3 && t.p >= 4 && t.n == (t.p - 1) * (t.p - 1) + 1) {
+        static const Rows planes[3] = {inversivePlane(3), inversivePlane(4), inversivePlane(5)};
+        return planes[t.p - 4];
+    }
     return {};
 }
 
-// Positions of a part (offset..offset+n-1) and rows of a wheel on it, padded to p positions
+// Positions of a part (offset..offset+partN-1) and rows of a wheel on it, padded to p positions
 // with positions from outside the part when the part is smaller than a row.
-Rows placed(const Rows& partRows, int partN, int offset, int p, int n) {
+Rows placed(const Rows& partRows, int partN, int offset, int p) {
     Rows out;
     for (const Row& r : partRows) {
         Row row{};
@@ -141,7 +226,6 @@ Rows placed(const Rows& partRows, int partN, int offset, int p, int n) {
         }
         std::sort(row.begin(), row.begin() + p);
         out.push_back(row);
-        (void)n;
     }
     return out;
 }
@@ -192,28 +276,29 @@ Rows splitWheel(const Terms& t, const Sources& sources, const Limits& limits) {
     // Parts of the same terms share one wheel.
     const Rows b = same ? a : quickWheel(bestB, sources, limits, 12);
     if (b.empty()) return {};
-    Rows out = placed(a, bestA.n, 0, t.p, t.n);
-    const Rows second = placed(b, bestB.n, bestA.n, t.p, t.n);
+    Rows out = placed(a, bestA.n, 0, t.p);
+    const Rows second = placed(b, bestB.n, bestA.n, t.p);
     out.insert(out.end(), second.begin(), second.end());
     return out;
 }
 
-// A cover of G-subsets of N positions from one of N-1 positions and a cover of
-// (G-1)-subsets of N-1 positions by rows one shorter, each with position N-1 added.
-// Used where the first comes from algebra.
-Rows pointAdded(const Terms& t, const Sources& sources, const Limits& limits) {
-    if (t.g != t.i || t.g < 2 || t.p < 2) return {};
-    const Terms smaller{t.n - 1, t.p, t.g, t.g};
-    Rows out = knownDesign(smaller);
-    if (out.empty()) return {};
+// A cover of G-subsets of N positions from one of N-1 positions (`smaller`) and a cover of
+// (G-1)-subsets of N-1 positions by rows one shorter, each with position N-1 added. Worth it
+// where the first comes from algebra or the library; the second gets a quarter of the time
+// left.
+Rows pointAdded(const Terms& t, Rows smaller, const Sources& sources, const Limits& limits) {
+    if (t.g != t.i || t.g < 2 || t.p < 2 || smaller.empty()) return {};
     const Terms shorter{t.n - 1, t.p - 1, t.g - 1, t.g - 1};
-    const Rows extra = quickWheel(shorter, sources, limits, 13);
+    Limits part = limits;
+    const auto now = std::chrono::steady_clock::now();
+    if (limits.deadline > now) part.deadline = now + (limits.deadline - now) / 4;
+    const Rows extra = quickWheel(shorter, sources, part, 13);
     if (extra.empty()) return {};
     for (Row row : extra) {
         row[static_cast<std::size_t>(t.p - 1)] = static_cast<std::uint8_t>(t.n - 1);
-        out.push_back(row);
+        smaller.push_back(row);
     }
-    return out;
+    return smaller;
 }
 
 bool sameTerms(const WheelInfo& w, const Terms& t, int n) {
@@ -239,6 +324,51 @@ Rows steiner5_6_12() {
     const auto code = extendedResidueCode(11, 3, 729);
     Rows rows;
     for (const std::vector<int>& hexad : supports(code, 6)) rows.push_back(rowOf(hexad));
+    return rows;
+}
+
+Rows inversivePlane(int q) {
+    int prime = 0, e = 0;
+    if (q == 3 || q == 5) prime = q, e = 1;
+    if (q == 4) prime = 2, e = 2;
+    if (prime == 0) return {};
+    const SmallField field(prime, 2 * e);
+    const int f = field.size();  // q^2; position f stands for infinity
+    if (f != q * q) return {};
+    using Block = std::vector<int>;
+    // The subline: GF(q) (the elements with x^q = x) and infinity.
+    Block base;
+    for (int x = 0; x < f; ++x)
+        if (field.power(x, q) == x) base.push_back(x);
+    base.push_back(f);
+    // x -> x + a, x -> a x and x -> 1/x generate the Mobius maps; the circles are the
+    // images of the subline under them.
+    auto image = [&](const Block& b, int kind, int a) {
+        Block out;
+        for (int x : b) {
+            int y = x;
+            if (kind == 0 && x != f) y = field.add(x, a);
+            if (kind == 1 && x != f) y = field.mul(x, a);
+            if (kind == 2) y = x == f ? 0 : x == 0 ? f : field.inverse(x);
+            out.push_back(y);
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    std::set<Block> found{base};
+    std::vector<Block> todo{base};
+    while (!todo.empty()) {
+        const Block b = todo.back();
+        todo.pop_back();
+        for (int kind = 0; kind < 3; ++kind)
+            for (int a = kind == 1 ? 1 : 0; a < (kind == 2 ? 1 : f); ++a) {
+                Block next = image(b, kind, a);
+                if (found.insert(next).second) todo.push_back(std::move(next));
+            }
+    }
+    if (static_cast<int>(found.size()) != q * (f + 1)) return {};
+    Rows rows;
+    for (const Block& b : found) rows.push_back(rowOf(b));
     return rows;
 }
 
@@ -327,13 +457,26 @@ Rows startingWheel(const Terms& t, const Sources& sources, const Limits& limits)
             best = std::move(rows);
     };
     consider(knownDesign(t));
-    if (t.n < kMaxPositions) {
-        const Terms wider{t.n + 1, t.p, t.g, t.i};
-        const Rows design = knownDesign(wider);
-        if (!design.empty()) consider(dropLastPosition(design, t.n, t.p));
+    // Designs on one or two positions more, with those dropped.
+    for (int extra = 1; extra <= 2 && t.n + extra <= kMaxPositions; ++extra) {
+        Rows design = knownDesign({t.n + extra, t.p, t.g, t.i});
+        for (int k = extra; k >= 1 && !design.empty(); --k)
+            design = dropLastPosition(design, t.n + k - 1, t.p);
+        consider(std::move(design));
     }
-    if (!knownDesign({t.n - 1, t.p, t.g, t.g}).empty() && t.g == t.i)
-        consider(pointAdded(t, sources, limits));
+    // A position added to a design, or to a library wheel, of one position fewer, when that
+    // promises fewer rows.
+    if (t.g == t.i && t.n - 1 > t.p) {
+        const Terms fewer{t.n - 1, t.p, t.g, t.g};
+        Rows smaller = knownDesign(fewer);
+        if (smaller.empty()) smaller = libraryWheel(fewer, sources.folders);
+        const long long promise = static_cast<long long>(smaller.size()) +
+                                  estimateRows({t.n - 1, t.p - 1, t.g - 1, t.g - 1}, sources);
+        const long long now = best.empty() ? estimateRows(t, sources) * 11 / 10
+                                           : static_cast<long long>(best.size());
+        if (!smaller.empty() && promise < now)
+            consider(pointAdded(t, std::move(smaller), sources, limits));
+    }
     // Lotto wheels split well; a covering only when nothing else can be had.
     if (t.i > t.g || (!searchable(t) && best.empty())) consider(splitWheel(t, sources, limits));
     return best;

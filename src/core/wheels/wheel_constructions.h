@@ -28,6 +28,10 @@ Rows steiner3_6_22();
 // Blocks of S(5,6,12): 132 rows of 6 positions out of 12, every 5 positions in exactly one.
 // The supports of the weight-6 words of the extended ternary Golay code.
 Rows steiner5_6_12();
+// Blocks of the inversive plane of order q (q = 3, 4 or 5): the circles of the projective
+// line over GF(q^2), images of the subline over GF(q) under the Mobius maps. q(q^2+1) rows of
+// q+1 positions out of q^2+1, every 3 positions in exactly one. Empty for other q.
+Rows inversivePlane(int q);
 
 // A wheel of N+1 positions made into one of N: position N is replaced in each row by a
 // position the row lacks; rows that then repeat are dropped.

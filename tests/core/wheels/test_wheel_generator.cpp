@@ -188,21 +188,36 @@ TEST(WheelGenerator, NeverWorseThanALibraryWheel) {
     EXPECT_EQ(covered, total);
 }
 
-TEST(WheelConstructions, SteinerSystemsFromTheGolayCodes) {
+TEST(WheelConstructions, SteinerSystemsFromAlgebra) {
     struct Case {
         qv::cover::Rows rows;
-        int n, t;
+        int n, p, t;
         std::size_t blocks;
     };
-    const Case cases[] = {{qv::cover::steiner3_6_22(), 22, 3, 77},
-                          {qv::cover::steiner5_6_12(), 12, 5, 132}};
+    const Case cases[] = {{qv::cover::steiner3_6_22(), 22, 6, 3, 77},
+                          {qv::cover::steiner5_6_12(), 12, 6, 5, 132},
+                          {qv::cover::inversivePlane(3), 10, 4, 3, 30},
+                          {qv::cover::inversivePlane(4), 17, 5, 3, 68},
+                          {qv::cover::inversivePlane(5), 26, 6, 3, 130}};
     for (const Case& c : cases) {
         ASSERT_EQ(c.rows.size(), c.blocks);
-        // Every t-subset in exactly one block: the blocks hold C(6,t) t-subsets each, so
+        // Every t-subset in exactly one block: the blocks hold C(p,t) t-subsets each, so
         // full coverage with this many blocks leaves no room for a second.
-        const auto [covered, total] = oracleCoverage(c.n, c.t, c.t, fromCover(c.rows, 6));
-        EXPECT_EQ(covered, total);
-        EXPECT_EQ(static_cast<long long>(c.blocks) * qv::binomial(6, c.t), total);
+        const auto [covered, total] = oracleCoverage(c.n, c.t, c.t, fromCover(c.rows, c.p));
+        EXPECT_EQ(covered, total) << c.n;
+        EXPECT_EQ(static_cast<long long>(c.blocks) * qv::binomial(c.p, c.t), total);
+    }
+}
+
+TEST(WheelConstructions, PositionsDroppedFromAndAddedToADesign) {
+    // 25 and 24 from the 26-position plane, 27 from it and a cover of pairs by five.
+    for (const auto& [n, most] : {std::pair{24, 130}, {25, 130}, {27, 175}}) {
+        const GuaranteeTerms t{n, 3, 3, 6};
+        const qv::GeneratedWheel w = qv::generateWheel(t, quick(1.0, 1));
+        ASSERT_TRUE(w.confirmed) << n;
+        EXPECT_LE(w.rows.size(), static_cast<std::size_t>(most)) << n;
+        const auto [covered, total] = oracleCoverage(n, 3, 3, checkedRows(t, w.rows));
+        EXPECT_EQ(covered, total) << n;
     }
 }
 
