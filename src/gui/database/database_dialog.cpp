@@ -357,11 +357,12 @@ void DataBaseDialog::importFromFile() {
 }
 
 bool DataBaseDialog::importFile(const QString& path) {
-    const std::optional<std::string> text = qv::readTextFile(path.toStdString());
+    const qv::Result<std::string> text = qv::readTextFile(path.toStdString());
     if (!text) {
         state_.interaction().showProblem(
             this, tr("Import and Insert"),
-            tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+            tr("The file %1 could not be opened:\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(text.reason)));
         return false;
     }
     const qv::FileImportResult result = qv::parseImportText(*text);
