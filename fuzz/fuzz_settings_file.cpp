@@ -29,12 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string output = dir + "/quorvan.ini";
     if (!qv::writeFileAtomic(input, data, size).ok()) std::abort();
 
-    const qv::Settings first = qv::readSettingsFile(input);
+    const qv::Settings first = qv::readSettingsFile(input).value();
     if (!qv::writeSettingsFile(output, first).ok()) std::abort();
-    const qv::Settings second = qv::readSettingsFile(output);
+    const qv::Settings second = qv::readSettingsFile(output).value();
     if (!qv::writeSettingsFile(input, second).ok()) std::abort();
     // What was written once reads back the same, and writes the same bytes again.
-    if (!(qv::readSettingsFile(input) == second)) std::abort();
-    if (qv::readTextFile(input) != qv::readTextFile(output)) std::abort();
+    if (!(qv::readSettingsFile(input).value() == second)) std::abort();
+    if (qv::readTextFile(input).value() != qv::readTextFile(output).value()) std::abort();
     return 0;
 }

@@ -82,9 +82,17 @@ bool takeFlag(Args& a, const std::string& flag) {
     return true;
 }
 
+std::string openError(const std::string& path, const IoResult& result) {
+    std::string text = "Error opening file: " + path;
+    if (!result.reason.empty()) text += ": " + result.reason;
+    return text;
+}
+
 DrawDatabase loadDatabase(const std::string& path) {
     DrawDatabase database;
-    if (!database.load(path)) throw FileError{"Error opening file: " + path};
+    // A database cut short is used as far as it goes, as the window does.
+    if (const IoResult loaded = database.load(path); !loaded.opened())
+        throw FileError{openError(path, loaded)};
     return database;
 }
 
@@ -95,7 +103,7 @@ void saveDatabase(DrawDatabase& database) {
 TicketFile loadTickets(const std::string& path) {
     TicketFile file;
     const IoResult loaded = loadTicketFile(path, file);
-    if (loaded.status == IoStatus::CannotOpen) throw FileError{"Error opening file: " + path};
+    if (!loaded.opened()) throw FileError{openError(path, loaded)};
     if (!loaded) throw FileError{path + ": " + loaded.message};
     return file;
 }
@@ -105,7 +113,7 @@ std::string readInputText(const std::string& source) {
         return std::string(std::istreambuf_iterator<char>(std::cin),
                            std::istreambuf_iterator<char>());
     auto text = readTextFile(source);
-    if (!text) throw FileError{"Error opening file: " + source};
+    if (!text) throw FileError{openError(source, text)};
     return *text;
 }
 

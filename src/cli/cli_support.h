@@ -29,6 +29,9 @@ struct UsageError {
     std::string message;
 };
 // A file cannot be read or written: the message alone is printed, exit 1.
+// "Error opening file: PATH", then the system's reason when there is one.
+std::string openError(const std::string& path, const IoResult& result);
+
 struct FileError {
     std::string message;
 };

@@ -23,7 +23,8 @@ int listCreate(const Args& a) {
 int listShow(const Args& a) {
     if (a.size() != 1) throw UsageError{"list show takes one FILE.lst"};
     std::vector<int> numbers;
-    if (!loadNumberList(a[0], numbers)) throw FileError{"Error opening file: " + a[0]};
+    if (const IoResult loaded = loadNumberList(a[0], numbers); !loaded)
+        throw FileError{openError(a[0], loaded)};
     std::string out = "Count: " + std::to_string(numbers.size()) + "\n";
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         if (k > 0) out += ' ';

@@ -21,8 +21,8 @@ namespace {
 
 int describe(const Args& a) {
     if (a.size() != 1) throw UsageError{"describe takes one FILE"};
-    const std::optional<std::string> text = describeFileByExtension(a[0]);
-    if (!text) throw FileError{"Error opening file: " + a[0]};
+    const auto text = describeFileByExtension(a[0]);
+    if (!text) throw FileError{openError(a[0], text)};
     std::cout << *text << "\n";
     return kExitOk;
 }

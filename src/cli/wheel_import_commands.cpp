@@ -95,7 +95,7 @@ int wheelImport(const Args& a) {
     if (files.size() != 2) throw UsageError{"wheel import takes TEXTFILE and OUT"};
 
     const auto text = readTextFile(files[0]);
-    if (!text) throw FileError{"Error opening file: " + files[0]};
+    if (!text) throw FileError{openError(files[0], text)};
     WheelTextRows read = readWheelText(*text, wheel.numbersPerTicket, wheel.numbersToWheel);
     if (read.problem) throw FileError{wheelTextProblemText(*read.problem, wheel.numbersToWheel)};
     if (read.rows.empty()) throw FileError{"This file holds no wheel rows."};
@@ -123,7 +123,7 @@ int wheelCheck(const Args& a) {
 
     WheelInfo wheel;
     if (IoResult loaded = loadWheelFile(file, wheel); !loaded)
-        throw FileError{"Error opening file: " + file};
+        throw FileError{openError(file, loaded)};
     const std::size_t before = wheel.rows.size();
     const int status = confirm(wheel, !out.empty());
     // Rows were added only when asked for; the grown wheel is kept only when it holds.

@@ -19,7 +19,8 @@ namespace {
 
 WheelInfo loadWheel(const std::string& path) {
     WheelInfo wheel;
-    if (!loadWheelFile(path, wheel)) throw FileError{"Error opening file: " + path};
+    if (const IoResult loaded = loadWheelFile(path, wheel); !loaded)
+        throw FileError{openError(path, loaded)};
     return wheel;
 }
 

@@ -269,17 +269,24 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{{"tickets", "match", "{dir}/t.qvt", "1", "x"},
                   2,
                   "a number must be a whole number from 1 to 100: \"x\""},
-        ErrorCase{{"db", "info", "{dir}/missing.dat"}, 1, "Error opening file: {dir}/missing.dat"},
-        ErrorCase{
-            {"db", "import", "{db}", "{dir}/nope.txt"}, 1, "Error opening file: {dir}/nope.txt"},
+        ErrorCase{{"db", "info", "{dir}/missing.dat"},
+                  1,
+                  "Error opening file: {dir}/missing.dat: No such file or directory"},
+        ErrorCase{{"db", "import", "{db}", "{dir}/nope.txt"},
+                  1,
+                  "Error opening file: {dir}/nope.txt: No such file or directory"},
         ErrorCase{{"db", "paste", "{db}", "{dir}/nope.txt", "--preview"},
                   1,
-                  "Error opening file: {dir}/nope.txt"},
+                  "Error opening file: {dir}/nope.txt: No such file or directory"},
         ErrorCase{{"db", "paste", "{dir}/missing.dat", "--preview"},
                   1,
-                  "Error opening file: {dir}/missing.dat"},
-        ErrorCase{{"tickets", "list", "{dir}/none.qvt"}, 1, "Error opening file: {dir}/none.qvt"},
-        ErrorCase{{"describe", "{dir}/none.wl6"}, 1, "Error opening file: {dir}/none.wl6"}));
+                  "Error opening file: {dir}/missing.dat: No such file or directory"},
+        ErrorCase{{"tickets", "list", "{dir}/none.qvt"},
+                  1,
+                  "Error opening file: {dir}/none.qvt: No such file or directory"},
+        ErrorCase{{"describe", "{dir}/none.wl6"},
+                  1,
+                  "Error opening file: {dir}/none.wl6: No such file or directory"}));
 
 TEST_F(CliTest, FailedSavesAndLostOutputAreFailures) {
     CliRun r = cli({"db", "create", (dir / "no/such/dir/x.dat").string()});

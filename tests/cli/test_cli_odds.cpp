@@ -147,10 +147,12 @@ TEST(TicketsOddsFile, MissingOrUnreadableIsAFileError) {
     TempDir dir;
     const CliRun missing = runCli({"tickets", "odds", dir.file("none.qvt"), "--lotto", "49"});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "Error opening file: " + dir.file("none.qvt") + "\n");
+    EXPECT_EQ(missing.err,
+              "Error opening file: " + dir.file("none.qvt") + ": No such file or directory\n");
     const CliRun profile = runCli({"wheel", "profile", dir.file("none.wl6")});
     EXPECT_EQ(profile.status, 1);
-    EXPECT_EQ(profile.err, "Error opening file: " + dir.file("none.wl6") + "\n");
+    EXPECT_EQ(profile.err,
+              "Error opening file: " + dir.file("none.wl6") + ": No such file or directory\n");
 }
 
 // A wheel ticket file is counted on its tickets (the numbers chosen), and the wheel's

@@ -273,7 +273,7 @@ TEST(WheelImportFile, UsageErrors) {
         EXPECT_EQ(r.err.rfind("quorvantile-cli: " + message + "\n", 0), 0u) << r.err;
     }
     EXPECT_EQ(cli(dir, {"wheel", "check", dir.file("missing.wl6")}).err,
-              "Error opening file: " + dir.file("missing.wl6") + "\n");
+              "Error opening file: " + dir.file("missing.wl6") + ": No such file or directory\n");
 }
 
 // --- wheel check -----------------------------------------------------------------------------

@@ -49,7 +49,7 @@ void writeSettings(const AppEnvironment& env, const qv::Settings& s) {
 }
 
 qv::Settings readSettings(const AppEnvironment& env) {
-    return qv::readSettingsFile(env.settingsPath.toStdString());
+    return qv::readSettingsFile(env.settingsPath.toStdString()).value();
 }
 
 // One line per item: indentation by depth, text, then the id or "-" for a separator.

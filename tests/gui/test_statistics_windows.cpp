@@ -336,7 +336,7 @@ private slots:
         // Kept through the settings file.
         QVERIFY(f.state().writeSettings());
         const qv::Settings read =
-            qv::readSettingsFile(f.state().environment().settingsPath.toStdString());
+            qv::readSettingsFile(f.state().environment().settingsPath.toStdString()).value();
         QCOMPARE(QString::fromStdString(read.statisticsFont), QStringLiteral("New Courier"));
         QCOMPARE(read.statisticsPointSize, 32);
         QCOMPARE(read.statisticsWeight, 400);

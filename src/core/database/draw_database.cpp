@@ -84,10 +84,20 @@ IoResult DrawDatabase::load(const std::string& path, const StatisticsSettings& c
     auto data = readWholeFile(path, kMaxUsefulFileBytes);
     if (!data) {
         clear();
-        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the database " + path + ".");
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the database " + path + ".",
+                                 data.reason);
     }
     loadFromBytes(*data, current);
     fileName_ = path;
+    // What a short file holds is kept (what it does not reach reads as zeros), but the caller
+    // is told.
+    if (data->size() < DataHeader::kSize)
+        return IoResult::failure(IoStatus::Damaged, "The database " + path + " ends in its header.");
+    const std::size_t needed = kEntriesOffset + entries_.size() * TicketType::kSize;
+    if (!entries_.empty() && data->size() < needed)
+        return IoResult::failure(IoStatus::Damaged,
+                                 "The database " + path + " ends before the " +
+                                     std::to_string(entries_.size()) + " entries it counts.");
     return IoResult::success();
 }
 

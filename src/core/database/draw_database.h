@@ -31,8 +31,10 @@ public:
         DataHeader::kSize + StatisticsSettings::kSize + kMaxEntries * TicketType::kSize +
         kMaxLinkChars;
 
-    // Reads the file; on failure the database is left empty. On success the file name
-    // becomes `path` and the statistics options are the block stored in the file.
+    // Reads the file; when it cannot be read the database is left empty. Otherwise the file
+    // name becomes `path` and the statistics options are the block stored in the file; a file
+    // that ends before its header or its entries do is kept as far as it goes and reported
+    // Damaged.
     IoResult load(const std::string& path, const StatisticsSettings& current = {});
     // Decodes a file's bytes. Damaged or short data gives a defined partial result: fields the
     // data does not reach are zero, except the statistics block, whose unread bytes keep the

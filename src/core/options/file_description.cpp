@@ -77,17 +77,17 @@ std::string describeFileBytes(const Bytes& data, DescribedKind kind) {
     return describeWheel(WheelInfo::readRecord(r));
 }
 
-std::optional<std::string> describeFile(const std::string& path, DescribedKind kind) {
+Result<std::string> describeFile(const std::string& path, DescribedKind kind) {
     auto data = readWholeFile(path, kHeaderBytes);
-    if (!data) return std::nullopt;
+    if (!data) return {data, std::string{}};
     return describeFileBytes(*data, kind);
 }
 
-std::optional<std::string> describeFile(const std::string& path, std::string_view pattern) {
+Result<std::string> describeFile(const std::string& path, std::string_view pattern) {
     return describeFile(path, describedKindForPattern(pattern));
 }
 
-std::optional<std::string> describeFileByExtension(const std::string& path) {
+Result<std::string> describeFileByExtension(const std::string& path) {
     return describeFile(path, describedKindForPath(path));
 }
 

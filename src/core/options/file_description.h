@@ -23,8 +23,8 @@ DescribedKind describedKindForPath(std::string_view path);
 // missing bytes were zero; the text is built regardless.
 std::string describeFileBytes(const Bytes& data, DescribedKind kind);
 // nullopt when the file cannot be opened.
-std::optional<std::string> describeFile(const std::string& path, DescribedKind kind);
-std::optional<std::string> describeFile(const std::string& path, std::string_view pattern);
-std::optional<std::string> describeFileByExtension(const std::string& path);
+Result<std::string> describeFile(const std::string& path, DescribedKind kind);
+Result<std::string> describeFile(const std::string& path, std::string_view pattern);
+Result<std::string> describeFileByExtension(const std::string& path);
 
 }  // namespace qv

@@ -44,7 +44,9 @@ std::vector<int> numberListFromBytes(const Bytes& data, const std::vector<int>& 
 
 IoResult loadNumberList(const std::string& path, std::vector<int>& numbers) {
     const auto data = readWholeFile(path, kNumberListFileBytes);
-    if (!data) return IoResult::failure(IoStatus::CannotOpen, "Cannot open the list " + path + ".");
+    if (!data)
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the list " + path + ".",
+                                 data.reason);
     numbers = numberListFromBytes(*data, numbers);
     return IoResult::success();
 }

@@ -329,9 +329,23 @@ std::string formatSettings(const Settings& s) {
     return out;
 }
 
-Settings readSettingsFile(const std::string& path) {
-    auto text = readTextFile(path, kMaxFileBytes);
-    return text ? parseSettings(*text) : Settings{};
+Result<Settings> readSettingsFile(const std::string& path) {
+    const auto text = readTextFile(path, kMaxFileBytes);
+    if (!text) return {text, Settings{}};
+    // The lines are read up to the first one too short to hold its label.
+    std::size_t seen = 0;
+    std::size_t usable = 0;
+    forEachLine(*text, [&](std::string_view line) {
+        if (seen++ == usable && usable < kLineCount && line.size() >= kShortestLine) ++usable;
+    });
+    Settings settings = parseSettings(*text);
+    if (usable < kLineCount)
+        return {IoResult::failure(IoStatus::Damaged,
+                                  "Only " + std::to_string(usable) + " of the " +
+                                      std::to_string(kLineCount) + " lines of " + path +
+                                      " could be read; the others keep their defaults."),
+                std::move(settings)};
+    return settings;
 }
 
 IoResult writeSettingsFile(const std::string& path, const Settings& settings) {

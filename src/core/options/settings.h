@@ -82,8 +82,9 @@ Settings parseSettings(std::string_view text);
 // The 22 lines exactly as written at exit.
 std::string formatSettings(const Settings& settings);
 
-// Reads the file at `path`; a missing file gives the defaults.
-Settings readSettingsFile(const std::string& path);
+// Reads the file at `path`. A file that cannot be read gives the defaults (CannotOpen); one
+// with fewer than its 22 lines gives what they hold and the defaults for the rest (Damaged).
+Result<Settings> readSettingsFile(const std::string& path);
 // Writes atomically.
 IoResult writeSettingsFile(const std::string& path, const Settings& settings);
 

@@ -187,7 +187,8 @@ IoResult ticketFileFromBytes(const Bytes& data, TicketFile& f) {
 IoResult loadTicketFile(const std::string& path, TicketFile& file) {
     auto data = readWholeFile(path, kMaxTicketFileBytes);
     if (!data)
-        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the ticket file " + path + ".");
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the ticket file " + path + ".",
+                                 data.reason);
     IoResult result = ticketFileFromBytes(*data, file);
     if (result) {
         file.path = path;

@@ -12,13 +12,25 @@
 
 namespace qv {
 
-std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path,
-                                                       std::size_t maxBytes) {
+namespace {
+
+IoResult cannotWrite(const std::string& what, int error) {
+    std::string reason = std::strerror(error);
+    return IoResult::failure(IoStatus::CannotWrite, what + ": " + reason, reason);
+}
+
+}  // namespace
+
+Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return std::nullopt;
+    if (!f) {
+        const std::string reason = std::strerror(errno);
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open " + path + ": " + reason,
+                                 reason);
+    }
     std::vector<std::uint8_t> out;
     std::uint8_t buf[65536];
-    bool ok = true;
+    int error = 0;
     for (;;) {
         std::size_t n = std::fread(buf, 1, sizeof buf, f);
         if (n > 0) {
@@ -27,18 +39,22 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path,
             if (out.size() >= maxBytes) break;
         }
         if (n < sizeof buf) {
-            if (std::ferror(f)) ok = false;
+            if (std::ferror(f)) error = errno;
             break;
         }
     }
     std::fclose(f);
-    if (!ok) return std::nullopt;
+    if (error != 0) {
+        const std::string reason = std::strerror(error);
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot read " + path + ": " + reason,
+                                 reason);
+    }
     return out;
 }
 
-std::optional<std::string> readTextFile(const std::string& path, std::size_t maxBytes) {
+Result<std::string> readTextFile(const std::string& path, std::size_t maxBytes) {
     auto b = readWholeFile(path, maxBytes);
-    if (!b) return std::nullopt;
+    if (!b) return Result<std::string>(std::move(b));
     return std::string(b->begin(), b->end());
 }
 
@@ -52,8 +68,7 @@ IoResult writeFileAtomic(const std::string& path, const void* data, std::size_t 
     name.push_back('\0');
     int fd = mkstemp(name.data());
     if (fd < 0)
-        return IoResult::failure(IoStatus::CannotWrite, "Cannot create a file in " + dir.string() +
-                                                            ": " + std::strerror(errno));
+        return cannotWrite("Cannot create a file in " + dir.string(), errno);
     // Keep the permissions of an existing file; a new one gets the usual 0666 less umask.
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
@@ -69,23 +84,23 @@ IoResult writeFileAtomic(const std::string& path, const void* data, std::size_t 
         ssize_t w = ::write(fd, p, left);
         if (w < 0) {
             if (errno == EINTR) continue;
-            std::string err = std::strerror(errno);
+            const int error = errno;
             ::close(fd);
             ::unlink(name.data());
-            return IoResult::failure(IoStatus::CannotWrite, "Cannot write " + path + ": " + err);
+            return cannotWrite("Cannot write " + path, error);
         }
         p += w;
         left -= static_cast<std::size_t>(w);
     }
     if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        std::string err = std::strerror(errno);
+        const int error = errno;
         ::unlink(name.data());
-        return IoResult::failure(IoStatus::CannotWrite, "Cannot write " + path + ": " + err);
+        return cannotWrite("Cannot write " + path, error);
     }
     if (std::rename(name.data(), path.c_str()) != 0) {
-        std::string err = std::strerror(errno);
+        const int error = errno;
         ::unlink(name.data());
-        return IoResult::failure(IoStatus::CannotWrite, "Cannot replace " + path + ": " + err);
+        return cannotWrite("Cannot replace " + path, error);
     }
     return IoResult::success();
 }

@@ -2,7 +2,6 @@
 // Whole-file reading and atomic saving.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,11 +9,11 @@
 
 namespace qv {
 
-// Reads a whole file; nullopt when it cannot be opened or read. `maxBytes` bounds what is
-// read so that a huge or endless file cannot exhaust memory.
-std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path,
-                                                       std::size_t maxBytes = 64u << 20);
-std::optional<std::string> readTextFile(const std::string& path, std::size_t maxBytes = 64u << 20);
+// Reads a whole file; CannotOpen, with the system's reason, when it cannot be opened or read.
+// `maxBytes` bounds what is read so that a huge or endless file cannot exhaust memory.
+Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path,
+                                                std::size_t maxBytes = 64u << 20);
+Result<std::string> readTextFile(const std::string& path, std::size_t maxBytes = 64u << 20);
 
 // Writes the bytes to a temporary file beside `path` and renames it over `path`, so a failed
 // or interrupted save leaves the old file as it was.

@@ -110,8 +110,8 @@ CoveringTable CoveringTable::fromText(const std::string& text) {
 
 IoResult CoveringTable::load(const std::string& path, CoveringTable& table) {
     table = {};
-    const std::optional<std::string> text = readTextFile(path, kMaxTableBytes);
-    if (!text) return IoResult::failure(IoStatus::CannotOpen, "cannot read " + path);
+    const auto text = readTextFile(path, kMaxTableBytes);
+    if (!text) return IoResult::failure(IoStatus::CannotOpen, "cannot read " + path, text.reason);
     table = fromText(*text);
     return IoResult::success();
 }

@@ -47,7 +47,8 @@ IoResult loadWheelFile(const std::string& path, WheelInfo& wheel) {
     }
     wheel.path = path;
     if (!data)
-        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the wheel " + path + ".");
+        return IoResult::failure(IoStatus::CannotOpen, "Cannot open the wheel " + path + ".",
+                                 data.reason);
     return IoResult::success();
 }
 

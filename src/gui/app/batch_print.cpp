@@ -38,7 +38,7 @@ int writePdf(const std::string& output, Printout& printout) {
 int printChart(const qv::print::BatchRequest& request) {
     qv::DrawDatabase database;
     const qv::IoResult loaded = database.load(request.database);
-    if (!loaded.ok()) return fail(cannotRead(request.database, loaded));
+    if (!loaded.opened()) return fail(cannotRead(request.database, loaded));
     std::unique_ptr<Printout> printout =
         makeChartPrintout(request.chart, database, request.pageLimit, nullptr);
     if (!printout) return fail("nothing to print");
@@ -53,7 +53,7 @@ int printTickets(const qv::print::BatchRequest& request) {
     if (!request.database.empty()) {
         qv::DrawDatabase database;
         const qv::IoResult read = database.load(request.database);
-        if (!read.ok()) return fail(cannotRead(request.database, read));
+        if (!read.opened()) return fail(cannotRead(request.database, read));
         if (std::optional<qv::TicketType> newest = database.newestEntry()) winning = *newest;
     }
     // The title is the file's full path, as the ticket window's print shows it.

@@ -20,7 +20,7 @@ AppEnvironment AppEnvironment::fromApplication() {
 ApplicationState::ApplicationState(const AppEnvironment& environment, QObject* parent)
     : QObject(parent), environment_(environment) {
     if (!environment_.settingsPath.isEmpty())
-        settings_ = qv::readSettingsFile(environment_.settingsPath.toStdString());
+        settings_ = qv::readSettingsFile(environment_.settingsPath.toStdString()).value();
     // The list itself is loaded by the number-list window from the settings' name.
     flags_.numberListInUse = settings_.usingNumberList && !settings_.lastNumberList.empty();
     soundPlayer_ = new SoundPlayer(settings_.sound, this);

@@ -521,7 +521,7 @@ DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, con
     qv::DrawDatabase database;
     if (const qv::IoResult loaded =
             database.load(fullPath.toStdString(), state.statisticsSettings());
-        !loaded) {
+        !loaded.opened()) {
         settings.lastDatabase.clear();
         showProblem(parent, DataBaseDialog::tr("Error"), DataBaseDialog::tr("Error opening file"));
         return nullptr;

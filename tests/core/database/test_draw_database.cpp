@@ -130,9 +130,51 @@ TEST(DrawDatabase, LoadsAndSavesTheSameBytes) {
     EXPECT_EQ(db.fileName(), dir.file("copy.dat"));
     EXPECT_EQ(readWholeFile(dir.file("copy.dat")), file);
 
-    EXPECT_FALSE(db.load(dir.file("missing.dat"), stats));
+    const IoResult missing = db.load(dir.file("missing.dat"), stats);
+    EXPECT_EQ(missing.status, IoStatus::CannotOpen);
+    EXPECT_EQ(missing.reason, "No such file or directory");
     EXPECT_EQ(db.entryCount(), 0u);
     EXPECT_EQ(db.updateLink(), "");
+}
+
+TEST(DrawDatabase, AFileCutShortIsKeptAsFarAsItGoesAndReported) {
+    Bytes file = head("Lotto", 49, 6, 2);
+    putEntry(file, {3, 12, 19, 27, 33, 41}, {7}, 2, 5, 2004);
+    putEntry(file, {1, 2, 3, 4, 5, 6}, {}, 2, 3, 2004);
+    const std::size_t entriesEnd = file.size();
+    file.insert(file.end(), {'a', 'b', 'c'});
+    Bytes noEntries = head("Lotto", 49, 6, 0);
+    struct Case {
+        const Bytes* bytes;
+        std::size_t size;
+        IoStatus status;
+        std::size_t entries;
+    };
+    const Case cases[] = {
+        {&file, file.size(), IoStatus::Ok, 2},
+        {&file, entriesEnd, IoStatus::Ok, 2},           // no link
+        {&file, entriesEnd - 1, IoStatus::Damaged, 2},  // the last entry cut by one byte
+        {&file, DataHeader::kSize, IoStatus::Damaged, 2},
+        {&file, DataHeader::kSize - 1, IoStatus::Damaged, 2},  // the count is early in it
+        {&file, 0, IoStatus::Damaged, 0},
+        {&noEntries, DataHeader::kSize, IoStatus::Ok, 0},  // no entries, none missing
+    };
+    TempDir dir;
+    const std::string path = dir.file("short.dat");
+    for (const Case& c : cases) {
+        const Bytes cut(c.bytes->begin(), c.bytes->begin() + std::ptrdiff_t(c.size));
+        ASSERT_TRUE(writeFileAtomic(path, cut).ok());
+        DrawDatabase db;
+        const IoResult loaded = db.load(path);
+        EXPECT_EQ(loaded.status, c.status) << c.size;
+        EXPECT_TRUE(loaded.opened()) << c.size;
+        EXPECT_EQ(db.entryCount(), c.entries) << c.size;
+        EXPECT_EQ(db.fileName(), path) << c.size;
+    }
+    DrawDatabase db;
+    ASSERT_TRUE(writeFileAtomic(path, Bytes(file.begin(), file.begin() + 100)).ok());
+    EXPECT_EQ(db.load(path).message, "The database " + path + " ends before the 2 entries it counts.");
+    EXPECT_EQ(db.entry(0).numbers[0], 3);  // what the file holds is kept
 }
 
 TEST(DrawDatabase, NormalisesTwoDigitYears) {

@@ -129,6 +129,15 @@ TEST(FileImport, ParsesDigitLinesAndSkipsTheRest) {
     EXPECT_TRUE(parseImportText("").draws.empty());
 }
 
+TEST(FileImport, ALineOfSevenCharactersIsTheShortestRead) {
+    const FileImportResult seven = parseImportText("1/5/4 9");
+    ASSERT_EQ(seven.draws.size(), 1u);
+    EXPECT_EQ(seven.draws[0], draw(1, 5, 2004, {9}));
+    const FileImportResult six = parseImportText("1/5/49");
+    EXPECT_TRUE(six.draws.empty());
+    EXPECT_EQ(six.skippedLines, 1);
+}
+
 TEST(Clipboard, JoinsADateLineWithTheNumbersBelow) {
     EXPECT_EQ(parseClipboardText("01/15/2004\r\n3 12 19 27 33 41 7\r\n", 6),
               std::vector{draw(1, 15, 2004, {3, 12, 19, 27, 33, 41}, {7})});

@@ -141,6 +141,30 @@ TEST(Calendar, YearsAndMonthsStayWithinThePickersRange) {
     EXPECT_EQ(date.month, 12);
 }
 
+TEST(Calendar, TheFirstAndLastMonthsArePickedAndNothingBeyond) {
+    struct Case {
+        int month;
+        int expectedMonth;  // 5 when refused
+        int days;
+        const char* line;
+    };
+    const Case cases[] = {
+        {1, 1, 31, "Thursday, January 15, 2004"},    {12, 12, 31, "Wednesday, December 15, 2004"},
+        {11, 11, 30, "Monday, November 15, 2004"},   {0, 5, 31, "Saturday, May 15, 2004"},
+        {13, 5, 31, "Saturday, May 15, 2004"},
+    };
+    for (const Case& c : cases) {
+        CalendarDate date{2004, 15, 5};
+        CalendarPicker picker(date, 0, 3000);
+        picker.setMonth(c.month);
+        EXPECT_EQ(date.month, c.expectedMonth) << c.month;
+        EXPECT_EQ(qv::calendarDateLine(date), c.line) << c.month;
+        const auto& days = picker.grid().days;
+        EXPECT_EQ(days[std::size_t(picker.grid().firstColumn + c.days - 1)], c.days) << c.month;
+        EXPECT_EQ(days[std::size_t(picker.grid().firstColumn + c.days)], 0) << c.month;
+    }
+}
+
 TEST(Calendar, DateLineFollowsATranslatedFormat) {
     qv::CalendarTexts texts;
     texts.dayNames[2] = "mardi";

@@ -197,6 +197,7 @@ TEST(DrawEntry, BonusNumbersGoThroughThePickerAndBack) {
 
 TEST(DrawEntry, GameSizeFromTicketFileThenDatabase) {
     qv::TicketFile five = qv::newManualTicketFile(5, 39);
+    qv::TicketFile six = qv::newManualTicketFile(6, 39);
     qv::TicketFile seven = qv::newManualTicketFile(7, 39);
     qv::DataHeader header;
     header.numbersInLotto = 54;
@@ -206,6 +207,7 @@ TEST(DrawEntry, GameSizeFromTicketFileThenDatabase) {
     damaged.numbersOnTicket = 40;
     EXPECT_EQ(qv::entryGame(nullptr, nullptr), (qv::EntryGame{6, 49}));
     EXPECT_EQ(qv::entryGame(&five, nullptr), (qv::EntryGame{5, 35}));
+    EXPECT_EQ(qv::entryGame(&six, nullptr), (qv::EntryGame{6, 49}));  // 35 is for fewer than 6
     EXPECT_EQ(qv::entryGame(&seven, nullptr), (qv::EntryGame{7, 49}));
     EXPECT_EQ(qv::entryGame(&five, &header), (qv::EntryGame{6, 54}));
     EXPECT_EQ(qv::entryGame(nullptr, &damaged), (qv::EntryGame{10, 1}));

@@ -98,8 +98,12 @@ TEST(FileDescription, KindByPatternAndExtensionAndFiles) {
     Bytes rec = wheelRecord("Six", 9, 12, 3, 6, 4);
     rec.resize(rec.size() + 12 * 12, 1);
     ASSERT_TRUE(writeFileAtomic(wl, rec).ok());
-    EXPECT_EQ(describeFileByExtension(wl), "Six\n9 Numbers, 12 Tickets, Guarantees 3 of 6 if 4");
-    EXPECT_EQ(describeFile(wl, "*.wl?"), describeFileByExtension(wl));
-    EXPECT_EQ(describeFileByExtension(dir.file("missing.dat")), std::nullopt);
-    EXPECT_EQ(describeFile(dir.path().string(), "*.dat"), std::nullopt);  // a directory
+    EXPECT_EQ(*describeFileByExtension(wl), "Six\n9 Numbers, 12 Tickets, Guarantees 3 of 6 if 4");
+    EXPECT_EQ(*describeFile(wl, "*.wl?"), *describeFileByExtension(wl));
+    const auto missing = describeFileByExtension(dir.file("missing.dat"));
+    EXPECT_EQ(missing.status, IoStatus::CannotOpen);
+    EXPECT_EQ(missing.reason, "No such file or directory");
+    const auto directory = describeFile(dir.path().string(), "*.dat");
+    EXPECT_EQ(directory.status, IoStatus::CannotOpen);
+    EXPECT_EQ(directory.reason, "Is a directory");
 }

@@ -9,6 +9,7 @@
 
 #include "core/options/settings.h"
 #include "core/util/file_io.h"
+#include "test_support.h"
 
 using namespace qv;
 
@@ -103,10 +104,60 @@ TEST(Settings, WriteAndReadBack) {
     std::filesystem::create_directories(dir);
     std::string path = (dir / "quorvan.ini").string();
     EXPECT_TRUE(writeSettingsFile(path, s).ok());
-    EXPECT_EQ(readSettingsFile(path), s);
-    EXPECT_EQ(readSettingsFile((dir / "missing.ini").string()), Settings{});
-    EXPECT_FALSE(writeSettingsFile((dir / "no" / "quorvan.ini").string(), s).ok());
+    const Result<Settings> read = readSettingsFile(path);
+    EXPECT_TRUE(read.ok());
+    EXPECT_EQ(*read, s);
+    const Result<Settings> missing = readSettingsFile((dir / "missing.ini").string());
+    EXPECT_EQ(missing.status, IoStatus::CannotOpen);
+    EXPECT_EQ(missing.reason, "No such file or directory");
+    EXPECT_EQ(*missing, Settings{});
+    const IoResult unwritable = writeSettingsFile((dir / "no" / "quorvan.ini").string(), s);
+    EXPECT_EQ(unwritable.status, IoStatus::CannotWrite);
+    EXPECT_EQ(unwritable.reason, "No such file or directory");
     std::filesystem::remove_all(dir);
+}
+
+TEST(Settings, AFileCutShortIsReportedAndKeepsWhatItHolds) {
+    Settings s;
+    s.statisticsFont = "Courier";  // line 9
+    s.usingNumberList = true;       // line 21
+    s.lastNumberList = "mine.lst";  // line 22
+    std::vector<std::string> lines;
+    const std::string text = formatSettings(s);
+    for (std::size_t a = 0, b; (b = text.find('\n', a)) != std::string::npos; a = b + 1)
+        lines.push_back(text.substr(a, b - a));
+    ASSERT_GE(lines.size(), 22u);
+    lines.resize(22);
+    test::TempDir dir;
+    const std::string path = dir.file("quorvan.ini");
+    struct Case {
+        std::size_t keep;   // the first lines kept whole
+        bool shortLine;     // then a line too short for its label
+        IoStatus status;
+        std::string font;
+    };
+    const Case cases[] = {
+        {22, false, IoStatus::Ok, "Courier"},
+        {21, false, IoStatus::Damaged, "Courier"},
+        {21, true, IoStatus::Damaged, "Courier"},
+        {9, false, IoStatus::Damaged, "Courier"},
+        {8, true, IoStatus::Damaged, "Arial"},
+        {0, false, IoStatus::Damaged, "Arial"},
+    };
+    for (const Case& c : cases) {
+        std::string cut;
+        for (std::size_t i = 0; i < c.keep; ++i) cut += lines[i] + "\n";
+        if (c.shortLine) cut += "short\n" + lines[c.keep + 1] + "\n";
+        ASSERT_TRUE(writeFileAtomic(path, cut).ok());
+        const Result<Settings> read = readSettingsFile(path);
+        EXPECT_EQ(read.status, c.status) << c.keep;
+        EXPECT_EQ(read->statisticsFont, c.font) << c.keep;
+        EXPECT_EQ(read->lastNumberList, c.keep == 22 ? "mine.lst" : "") << c.keep;
+        if (c.status == IoStatus::Damaged) {
+            EXPECT_EQ(read.message, "Only " + std::to_string(c.keep) + " of the 22 lines of " +
+                                        path + " could be read; the others keep their defaults.");
+        }
+    }
 }
 
 // A prize line is taken whole or not at all; the tables it does not name keep their defaults.

@@ -190,3 +190,11 @@ TEST(TicketPrint, DialogFields) {
 }
 
 }  // namespace
+
+TEST(TicketPrint, LabelsWidenAtEachPowerOfTen) {
+    const std::pair<std::size_t, const char*> cases[] = {
+        {0, "%d. "},    {9, "%d. "},    {10, "%2d. "},   {99, "%2d. "},    {100, "%3d. "},
+        {999, "%3d. "}, {1000, "%4d. "}, {9999, "%4d. "}, {10000, "%5d. "}, {65535, "%5d. "},
+    };
+    for (const auto& [count, format] : cases) EXPECT_EQ(ticketLabelFormat(count), format) << count;
+}

@@ -375,6 +375,13 @@ TEST(Matching, TallyCountsTicketsWithTwoOrMoreHits) {
     EXPECT_EQ(c.hits[3], 1);
     EXPECT_EQ(c.bonusHits[3], 1);
 
+    // A draw without bonus numbers: a ticket's bonus number among its main numbers is no hit
+    // in the tally (the ticket window's result counts it; the tally does not).
+    bool wanted = true;
+    c = TallyResults(tickets, ticket({7, 12, 19, 25, 33, 41}), wanted);
+    EXPECT_EQ(c.hits[3], 1);
+    EXPECT_EQ(c.bonusHits[3], 0);
+
     // Not wanted: bonus numbers are not tallied at all.
     bool off = false;
     c = TallyResults(tickets, ticket({7, 12, 19, 25, 33, 41}, {33}), off);
