@@ -23,9 +23,9 @@ namespace {
 const QString kSample = QStringLiteral(QV_BUILD_DATA_DIR "/lotto649.dat");
 const qv::Date kToday{3, 5, 2024};
 
-struct Fixture : DialogHooks {
+struct Fixture : FakeInteraction {
     QTemporaryDir dir;
-    FrameFixture app{environmentIn(dir)};
+    FrameFixture app{environmentIn(dir), *this};
     ApplicationState& state = app.state;
 
     DataBaseDialog* openSample() {
@@ -172,7 +172,7 @@ private slots:
         QVERIFY(
             f.questions[0].endsWith(QStringLiteral("is already in the database. Add it again?")));
         QCOMPARE(window->database().entryCount(), before + 1);
-        f.yes = true;
+        f.answers.push_back(true);
         add->click();
         QCOMPARE(window->database().entryCount(), before + 2);
 

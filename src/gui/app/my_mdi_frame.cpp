@@ -2,11 +2,8 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QDesktopServices>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -19,8 +16,8 @@
 #include "gui/app/manual.h"
 #include "gui/app/my_mdi_client.h"
 #include "gui/common/app_paths.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/common/window_placement.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/database_dialog.h"
@@ -66,24 +63,6 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
 
     setWallpaperOrientation(state_.settings().wallpaperOrientation);
 
-    askYesNo_ = [this](const QString& text, const QString& caption) {
-        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                        this);
-        box.setDefaultButton(QMessageBox::Yes);
-        // A window manager cuts a caption wider than its box: the box is made wide enough for
-        // the caption and the title bar's buttons.
-        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-            const int wanted = box.fontMetrics().horizontalAdvance(caption) * 5 / 4 + 160;
-            grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                          grid->rowCount(), 0, 1, grid->columnCount());
-        }
-        return box.exec() == QMessageBox::Yes;
-    };
-    notice_ = [this](const QString& text, const QString& caption) {
-        QMessageBox::warning(this, caption, text, QMessageBox::Ok);
-    };
-    openUrl_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-
     installStatisticsCommands(
         state_, client_,
         [this](int id, std::function<void()> handler) {
@@ -100,14 +79,24 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     };
     installTicketCommands(state_, this, registrar);
     installListCommands(state_, this, registrar);
-    installWheelImportCommands(this, registrar, [this] {
-        showManual(manualPage(state_.environment().dataDir, QStringLiteral("import-wheels.html")));
-    });
     const QString wheelLibrary = wheelLibraryFor(state_.environment().dataDir);
+    installWheelImportCommands(
+        state_.interaction(), this, registrar,
+        [this] {
+            showManual(
+                manualPage(state_.environment().dataDir, QStringLiteral("import-wheels.html")));
+        },
+        {[this, wheelLibrary] { return FileSelection::wheelFolder(state_, wheelLibrary); },
+         [this, wheelLibrary](const QString& path) {
+             FileSelection::noteWheelFile(state_, path, wheelLibrary);
+         }});
     installWheelGenerateCommands(
-        this, registrar, state_.environment().dataDir,
-        {wheelLibrary, [wheelLibrary] { return FileSelection::wheelFolder(wheelLibrary); },
-         [wheelLibrary](const QString& path) { FileSelection::noteWheelFile(path, wheelLibrary); }},
+        state_.interaction(), this, registrar, state_.environment().dataDir,
+        {wheelLibrary,
+         [this, wheelLibrary] { return FileSelection::wheelFolder(state_, wheelLibrary); },
+         [this, wheelLibrary](const QString& path) {
+             FileSelection::noteWheelFile(state_, path, wheelLibrary);
+         }},
         [this] {
             showManual(
                 manualPage(state_.environment().dataDir, QStringLiteral("generate-wheels.html")));
@@ -176,9 +165,10 @@ bool TMyMDIFrame::openTicketFileByName(const QString& path) {
     qv::IoResult read;
     if (openTicketFileWindow(state_, this, path, &read)) return true;
     if (read.status == qv::IoStatus::Damaged) {
-        notice_(tr("The ticket file %1 is damaged and cannot be opened.\n%2")
-                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)),
-                tr("Quorvantile"));
+        state_.interaction().showProblem(
+            this, tr("Quorvantile"),
+            tr("The ticket file %1 is damaged and cannot be opened.\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)));
     }
     return false;
 }
@@ -192,19 +182,23 @@ QUrl TMyMDIFrame::onlineManualUrl() const {
 }
 
 void TMyMDIFrame::showManual(const QUrl& url) {
-    qv::gui::showManual(url, openUrl_,
-                        [this](const QString& text) { notice_(text, tr("Quorvantile")); });
+    UserInteraction& ui = state_.interaction();
+    qv::gui::showManual(
+        url, [&ui](const QUrl& address) { return ui.openUrl(address); },
+        [this, &ui](const QString& text) { ui.showProblem(this, tr("Quorvantile"), text); });
 }
 
 void TMyMDIFrame::openDatabaseCommand() {
-    const QString path = FileSelection::getFile(
-        this, QStringLiteral("*.dat"), tr("Quorvantile Database Files *.dat"), tr("Select File"));
+    const QString path =
+        FileSelection::getFile(state_, this, QStringLiteral("*.dat"),
+                               tr("Quorvantile Database Files *.dat"), tr("Select File"));
     if (!path.isEmpty()) openDatabaseByName(path);
 }
 
 void TMyMDIFrame::openTicketFileCommand() {
-    const QString path = FileSelection::getFile(
-        this, QStringLiteral("*.qvt"), tr("Quorvantile Ticket Files *.qvt"), tr("Select File"));
+    const QString path =
+        FileSelection::getFile(state_, this, QStringLiteral("*.qvt"),
+                               tr("Quorvantile Ticket Files *.qvt"), tr("Select File"));
     if (!path.isEmpty()) openTicketFileByName(path);
 }
 
@@ -273,12 +267,12 @@ void TMyMDIFrame::runCommand(int commandId) {
 }
 
 void TMyMDIFrame::showNotAvailable() {
-    showNotAvailableYet(this);
+    state_.interaction().showNotAvailableYet(this);
 }
 
 void TMyMDIFrame::runDeskTopOptions() {
     qv::DeskTopType copy = state_.settings().mainWallpaper;
-    DeskTopOptions dialog(this, &copy, state_.environment().dataDir);
+    DeskTopOptions dialog(state_.interaction(), this, &copy, state_.environment().dataDir);
     if (dialog.exec() != QDialog::Accepted) return;
     state_.settings().mainWallpaper = copy;
     client_->viewport()->update();
@@ -308,7 +302,7 @@ bool TMyMDIFrame::canClose() {
     const QString caption = tr("Modifications made to file.");
     auto offerSave = [&](OpenDocument* document, const QString& question) {
         if (!document || !document->isModified()) return true;
-        if (!askYesNo_(question, caption)) return true;
+        if (!state_.interaction().askYesNo(this, caption, question)) return true;
         return document->save();
     };
 

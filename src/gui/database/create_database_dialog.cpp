@@ -12,7 +12,9 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/button_row.h"
+#include "gui/common/save_paths.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -29,9 +31,9 @@ QSpinBox* makeSpin(int id, int maximum, int value) {
 
 }  // namespace
 
-CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& header,
-                                           std::string& link)
-    : QDialog(parent), header_(header), link_(link) {
+CreateDataBaseDialog::CreateDataBaseDialog(UserInteraction& ui, QWidget* parent,
+                                           qv::DataHeader& header, std::string& link)
+    : QDialog(parent), ui_(ui), header_(header), link_(link) {
     const qv::DatabaseAttributes start(header, link);
 
     numbersOnTicket_ = makeSpin(kNumbersOnTicket, qv::DatabaseAttributes::kMaxNumbersOnTicket,
@@ -65,15 +67,7 @@ CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& head
     addRow(3, tr("URL to access updates :"), linkEdit_, true);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QString::number(kOk));
-    cancel->setObjectName(QString::number(kCancel));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CreateDataBaseDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CreateDataBaseDialog::reject);
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -91,7 +85,7 @@ CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& head
 }
 
 void CreateDataBaseDialog::click() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
 }
 
 void CreateDataBaseDialog::accept() {
@@ -117,7 +111,7 @@ void createDatabaseCommand(ApplicationState& state, QWidget* frame) {
     qv::DataHeader header;  // no description, 49 numbers, 6 on a ticket, no entries
     std::string link;
     {
-        CreateDataBaseDialog dialog(frame, header, link);
+        CreateDataBaseDialog dialog(state.interaction(), frame, header, link);
         dialog.setWindowTitle(CreateDataBaseDialog::tr("Attributes for new database"));
         if (dialog.exec() != QDialog::Accepted) return;
     }
@@ -132,7 +126,7 @@ void createDatabaseCommand(ApplicationState& state, QWidget* frame) {
         suggestedSavePath(folderOf(QString::fromStdString(state.settings().lastDatabase)),
                           QString::fromStdString(header.description), QStringLiteral("database"),
                           QStringLiteral("dat"));
-    const QString path = chooseFile(frame, request);
+    const QString path = state.interaction().chooseFile(frame, request);
     if (path.isEmpty()) return;
 
     // A new database counts over all its draws; only the hot and cold choices carry over.
@@ -143,9 +137,10 @@ void createDatabaseCommand(ApplicationState& state, QWidget* frame) {
     const qv::IoResult written =
         qv::createDatabaseFile(nativePath.toStdString(), header, statistics, link);
     if (!written) {
-        showProblem(frame, CreateDataBaseDialog::tr("Create DataBase"),
-                    CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
-                        .arg(nativePath, QString::fromStdString(written.message)));
+        state.interaction().showProblem(
+            frame, CreateDataBaseDialog::tr("Create DataBase"),
+            CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
+                .arg(nativePath, QString::fromStdString(written.message)));
         return;
     }
     state.showStatus(CreateDataBaseDialog::tr("Created %1. Open it with \"Open DataBase...\" in "

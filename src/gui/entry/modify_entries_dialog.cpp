@@ -11,15 +11,15 @@
 #include <QVBoxLayout>
 
 #include "core/database/draw_database.h"
-#include "gui/common/file_dialogs.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/application_state.h"
+#include "gui/common/user_interaction.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/int_edit.h"
 
 namespace qv::gui {
 
 ModifyEntriesDialog::ModifyEntriesDialog(DataBaseDialog& window, qv::ModifyEntries& edit)
-    : QDialog(&window), window_(window), edit_(edit) {
+    : QDialog(&window), window_(window), ui_(window.state().interaction()), edit_(edit) {
     setWindowTitle(tr("Modify DataBase Entries"));
 
     entries_ = new QComboBox;
@@ -130,13 +130,14 @@ void ModifyEntriesDialog::runCommand(int id) {
 }
 
 void ModifyEntriesDialog::update() {
-    playEventSound(qv::EventSound::Click);
+    ui_.playSound(qv::EventSound::Click);
     qv::ModifyEntries::Texts texts;
     for (std::size_t i = 0; i < fields_.size(); ++i) texts[i] = fields_[i]->text().toStdString();
     const qv::ModifyEntries::Values values = qv::ModifyEntries::valuesFromTexts(texts);
     if (const auto problem = edit_.problemWith(values)) {
-        showProblem(this, windowTitle(),
-                    QString::fromStdString(qv::numberProblemText(*problem, edit_.selectedName())));
+        ui_.showProblem(
+            this, windowTitle(),
+            QString::fromStdString(qv::numberProblemText(*problem, edit_.selectedName())));
         return;
     }
     if (!edit_.update(values)) return;
@@ -145,7 +146,7 @@ void ModifyEntriesDialog::update() {
 }
 
 void ModifyEntriesDialog::deleteSelected() {
-    playEventSound(qv::EventSound::Click);
+    ui_.playSound(qv::EventSound::Click);
     const auto selected = edit_.selected();
     if (!selected || !edit_.removeSelected()) return;
     {
@@ -162,7 +163,7 @@ void ModifyEntriesDialog::editAttributes() {
 }
 
 void ModifyEntriesDialog::accept() {
-    playEventSound(qv::EventSound::Click);
+    ui_.playSound(qv::EventSound::Click);
     QDialog::accept();
 }
 

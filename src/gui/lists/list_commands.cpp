@@ -7,7 +7,8 @@
 #include "core/app/commands.h"
 #include "core/options/number_list.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/save_paths.h"
+#include "gui/common/user_interaction.h"
 #include "gui/lists/number_list_dialog.h"
 
 namespace qv::gui {
@@ -55,14 +56,14 @@ void createNumberList(ApplicationState& state, QWidget* parent) {
         TMyNumberList editor(state, numbers, tr("New List"), parent);
         if (editor.exec() != QDialog::Accepted) return;
     }
-    const QString path = chooseFile(
+    const QString path = state.interaction().chooseFile(
         parent, listRequest(FileRequest::Mode::Save,
                             suggestedSavePath(
                                 folderOf(QString::fromStdString(state.settings().lastNumberList)),
                                 QString(), QStringLiteral("numbers"), QStringLiteral("lst"))));
     if (path.isEmpty()) return;
     if (const qv::IoResult saved = qv::saveNumberList(path.toStdString(), numbers); !saved)
-        showProblem(
+        state.interaction().showProblem(
             parent, tr("Saved Number List"),
             tr("The list could not be saved as %1:\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.message)));
@@ -70,7 +71,8 @@ void createNumberList(ApplicationState& state, QWidget* parent) {
 
 void chooseNumberList(ApplicationState& state, QWidget* parent) {
     const QString current = QString::fromStdString(state.settings().lastNumberList);
-    const QString path = chooseFile(parent, listRequest(FileRequest::Mode::Open, current));
+    const QString path =
+        state.interaction().chooseFile(parent, listRequest(FileRequest::Mode::Open, current));
     if (!path.isEmpty()) selectNumberList(state, path);
 }
 
@@ -84,7 +86,7 @@ void editNumberList(ApplicationState& state, QWidget* parent) {
     }
     state.setMyNumbers(numbers);
     if (const qv::IoResult saved = qv::saveNumberList(name.toStdString(), numbers); !saved)
-        showProblem(
+        state.interaction().showProblem(
             parent, tr("Saved Number List"),
             tr("The list could not be saved as %1:\n%2")
                 .arg(QDir::toNativeSeparators(name), QString::fromStdString(saved.message)));

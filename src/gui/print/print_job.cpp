@@ -22,7 +22,8 @@
 
 #include "core/util/file_io.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/save_paths.h"
+#include "gui/common/user_interaction.h"
 #include "gui/print/printout.h"
 
 namespace qv::gui {
@@ -173,7 +174,7 @@ QString askForPdfFile(ApplicationState& state, QWidget* parent, const QString& d
     if (base.endsWith(QStringLiteral(".qvt"), Qt::CaseInsensitive)) base.chop(4);
     request.selected = suggestedSavePath(state.lastPrintFolder(), base, QStringLiteral("printout"),
                                          QStringLiteral("pdf"));
-    return chooseFile(parent, request);
+    return state.interaction().chooseFile(parent, request);
 }
 
 // Printing goes to a file when the printer was set up to print to one, or when there is no
@@ -195,7 +196,7 @@ bool printOnPrinter(ApplicationState& state, QWidget* parent, Printout& printout
         QString error;
         int sheets = 0;
         if (!printToPdf(path, printout, &error, &printer, &sheets)) {
-            showProblem(parent, tr("Print"), error);
+            state.interaction().showProblem(parent, tr("Print"), error);
             return false;
         }
         const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
@@ -205,9 +206,11 @@ bool printOnPrinter(ApplicationState& state, QWidget* parent, Printout& printout
     }
     const int sheets = printDocument(printer, printout);
     if (sheets < 0) {
-        showProblem(parent, tr("Print"), tr("The printer could not print this document."));
+        state.interaction().showProblem(parent, tr("Print"),
+                                        tr("The printer could not print this document."));
     } else if (sheets == 0) {
-        showProblem(parent, tr("Print"), tr("There is nothing to print on the chosen pages."));
+        state.interaction().showProblem(parent, tr("Print"),
+                                        tr("There is nothing to print on the chosen pages."));
     } else {
         state.showStatus(tr("%n page(s) sent to the printer.", nullptr, sheets));
     }
@@ -268,8 +271,11 @@ bool printToPdf(const QString& path, Printout& printout, QString* error, const Q
         if (error) *error = tr("There is nothing to print on the chosen pages.");
         return false;
     }
-    const auto bytes =
-        sheets < 0 ? std::nullopt : qv::readWholeFile(QFile::encodeName(drawn).toStdString());
+    if (sheets < 0) {
+        if (error) *error = cannotWrite;
+        return false;
+    }
+    const auto bytes = qv::readWholeFile(QFile::encodeName(drawn).toStdString());
     if (!bytes || bytes->empty() ||
         !qv::writeFileAtomic(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString(),
                              *bytes)) {

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -103,17 +103,19 @@ bool ModifyManualTicketsDialog::updateNumbers() {
     for (int k = 0; k < qv::ModifyTicketsModel::kFields; ++k)
         texts[k] = fields_[static_cast<std::size_t>(k)]->text().toStdString();
     if (const auto problem = model_.problemWith(texts)) {
-        showProblem(this, tr("Modify Tickets"),
-                    QString::fromStdString(qv::numberProblemText(*problem, model_.currentName())));
+        state_.interaction().showProblem(
+            this, tr("Modify Tickets"),
+            QString::fromStdString(qv::numberProblemText(*problem, model_.currentName())));
         return false;
     }
     const std::vector<int> refused = model_.update(texts);
     // A refused field shows its old value again.
     showTicket();
     if (!refused.empty())
-        showProblem(this, tr("Modify Tickets"),
-                    tr("A number on a ticket is at most 100; the fields above 100 keep their "
-                       "old values."));
+        state_.interaction().showProblem(
+            this, tr("Modify Tickets"),
+            tr("A number on a ticket is at most 100; the fields above 100 keep their "
+               "old values."));
     return true;
 }
 

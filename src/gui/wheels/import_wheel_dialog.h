@@ -4,6 +4,7 @@
 // request; the wheel saved. The dialog stays open for the next wheel until "&Done".
 
 #include <QDialog>
+#include <QString>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -17,6 +18,8 @@ class QRadioButton;
 class QSpinBox;
 
 namespace qv::gui {
+
+class UserInteraction;
 
 class ImportWheelDialog : public QDialog {
     Q_OBJECT
@@ -34,7 +37,15 @@ public:
     static constexpr int kDone = 511;
     static constexpr int kHelp = 998;
 
-    ImportWheelDialog(QWidget* parent, std::function<void()> showHelp);
+    // Where a saved wheel goes: the folder the save dialog opens in (the home folder when
+    // that cannot be written), and the note that a wheel was saved at a path.
+    struct Folders {
+        std::function<QString()> saveFolder;
+        std::function<void(const QString&)> saved;
+    };
+
+    ImportWheelDialog(UserInteraction& ui, QWidget* parent, std::function<void()> showHelp,
+                      Folders folders = {});
 
     // The record the controls describe, without rows.
     qv::WheelInfo wheelFromControls();
@@ -53,6 +64,7 @@ private:
     void save(const qv::WheelInfo& wheel);
 
     std::function<void()> showHelp_;
+    Folders folders_;
     QLineEdit* description_ = nullptr;
     WheelTermsFields terms_;
     QSpinBox* numbersToWheel_ = nullptr;
@@ -63,11 +75,13 @@ private:
     QRadioButton* enterManually_ = nullptr;
     QCheckBox* confirm_ = nullptr;
     std::optional<qv::WheelInfo> lastWheel_;
+    UserInteraction& ui_;
 };
 
 // Command 102 (and its tool-bar gadget): the import dialog, run modally.
-void installWheelImportCommands(QWidget* frame,
+void installWheelImportCommands(UserInteraction& ui, QWidget* frame,
                                 const std::function<void(int, std::function<void()>)>& registrar,
-                                std::function<void()> showHelp);
+                                std::function<void()> showHelp,
+                                ImportWheelDialog::Folders folders = {});
 
 }  // namespace qv::gui

@@ -101,3 +101,23 @@ TEST(WaveFormat, APlayableFileLastsItsSampleBytes) {
     ASSERT_TRUE(writeFileAtomic(dir.file("mp3.wav"), waveHeader(0x55, 16)).ok());
     EXPECT_FALSE(readPlayableWave(dir.file("mp3.wav")));
 }
+
+TEST(WaveFormat, PlayableWithinEachLimitAndNotOnePast) {
+    struct Case {
+        std::uint16_t tag, channels;
+        std::uint32_t rate;
+        std::uint16_t bits;
+        bool playable;
+    };
+    const Case cases[] = {
+        {1, 1, 22050, 16, true},      {3, 2, 44100, 32, true},    {0xFFFE, 8, 48000, 24, true},
+        {1, 9, 48000, 16, false},     {1, 0, 48000, 16, false},   {1, 1, 1000, 8, true},
+        {1, 1, 999, 8, false},        {1, 1, 384000, 16, true},   {1, 1, 384001, 16, false},
+        {1, 1, 22050, 12, false},     {2, 1, 22050, 16, false},
+    };
+    for (const Case& c : cases) {
+        const WaveFormat f{c.tag, c.channels, c.rate, c.bits};
+        EXPECT_EQ(isPlayableWave(f), c.playable)
+            << c.tag << " " << c.channels << " " << c.rate << " " << c.bits;
+    }
+}

@@ -299,6 +299,15 @@ TEST(WheelFile, LayoutRoundTripAndDamagedRecords) {
         EXPECT_EQ(e.numbersPerTicket, 0);
         EXPECT_EQ(e.numbersToWheel, 10);
     }
+    // The widest rows a wheel can have and the narrowest are read.
+    for (int per : {1, 10}) {
+        Bytes edge;
+        putWheelRecord(edge, "Edge", 12, 2, 1, per, 1);
+        for (int i = 0; i < 2 * per; ++i) put16(edge, 1 + i % 12);
+        const WheelInfo w = wheelFromBytes(edge);
+        ASSERT_EQ(w.rows.size(), 2u) << per;
+        EXPECT_EQ(w.rows[1].numbers[std::size_t(per - 1)], 1 + (2 * per - 1) % 12) << per;
+    }
     Bytes negative;
     putWheelRecord(negative, "Bad", 10, -5, 3, 6, 4);
     EXPECT_TRUE(wheelFromBytes(negative).rows.empty());
