@@ -100,8 +100,14 @@ TEST(CliWheelGenerate, BadTermsAreUsageErrorsAndWriteNothing) {
     const TempDir dir;
     const std::string out = dir.file("w.wl6");
     const std::vector<std::string> bad[] = {
-        terms(10, 6, 0, 3), terms(10, 6, 4, 3), terms(10, 6, 3, 7), terms(4, 6, 3, 5),
-        terms(10, 7, 3, 3), terms(10, 3, 2, 2), terms(101, 6, 3, 3), terms(40, 4, 4, 4),
+        terms(10, 6, 0, 3),
+        terms(10, 6, 4, 3),
+        terms(10, 6, 3, 7),
+        terms(4, 6, 3, 5),
+        terms(10, 7, 3, 3),
+        terms(10, 3, 2, 2),
+        terms(101, 6, 3, 3),
+        terms(40, 4, 4, 4),
         {"--numbers", "10", "--per-ticket", "6", "--guarantee", "3"},
         terms(10, 6, 3, 3) + std::vector<std::string>{"--seconds", "-1"},
     };

@@ -18,12 +18,15 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <deque>
 #include <functional>
 #include <initializer_list>
 
-#include "gui/app/my_mdi_frame.h"
 #include "core/records/records.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/app/my_mdi_frame.h"
+#include "gui/common/application_state.h"
+#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::test {
 
@@ -72,31 +75,67 @@ inline qv::gui::AppEnvironment environmentIn(const QTemporaryDir& dir) {
     return env;
 }
 
-// The shared state and a main frame over it, as the application makes them.
+// Stands in for the user and the desktop once attached to the application state (or handed
+// to a dialog): notes every file request, message, program and address, and answers from
+// what the test set. Sounds still go to the state's sound player, whose signals tell them.
+struct FakeInteraction : qv::gui::UserInteraction {
+    QList<qv::gui::FileRequest> requests;
+    QStringList files;         // the answers to the next file requests, in turn
+    QString answer;            // the answer to every file request once `files` has run out
+    QStringList problems;      // the text of every message that is not a question
+    QStringList messages;      // every message and question as "caption | text"
+    std::deque<bool> answers;  // the answers to the next questions; No when they run out
+    std::function<void(QWidget*)> onQuestion;
+    QStringList programs;  // the programs started
+    bool programsStart = true;
+    QList<QUrl> urls;  // the addresses opened
+    bool urlsOpen = true;
+    qv::gui::SoundPlayer* sounds = nullptr;
+
+    FakeInteraction() = default;
+    explicit FakeInteraction(qv::gui::ApplicationState& state) { attach(state); }
+    void attach(qv::gui::ApplicationState& state) {
+        state.setInteraction(this);
+        sounds = state.soundPlayer();
+    }
+
+    QString chooseFile(QWidget*, const qv::gui::FileRequest& request) override {
+        requests << request;
+        return files.isEmpty() ? answer : files.takeFirst();
+    }
+    bool showMessage(QWidget* parent, const qv::gui::UserMessage& message) override {
+        messages << message.caption + QStringLiteral(" | ") + message.text;
+        if (!message.question) {
+            problems << message.text;
+            return false;
+        }
+        if (onQuestion) onQuestion(parent);
+        if (answers.empty()) return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    void playSound(qv::EventSound sound) override {
+        if (sounds) sounds->playEvent(sound);
+    }
+    bool startProgram(const QString& program) override {
+        programs << program;
+        return programsStart;
+    }
+    bool openUrl(const QUrl& url) override {
+        urls << url;
+        return urlsOpen;
+    }
+};
+
+// The shared state and a main frame over it, as the application makes them; with a fake in
+// place of the user when one is given.
 struct FrameFixture {
     qv::gui::ApplicationState state;
     qv::gui::TMyMDIFrame frame;
     explicit FrameFixture(const qv::gui::AppEnvironment& env) : state(env), frame(state) {}
-};
-
-// While it lives, stands in for the database windows' file chooser and message boxes: notes
-// each request and message, and answers every request with `answer`.
-struct DialogHooks {
-    QList<qv::gui::FileRequest> requests;
-    QString answer;
-    QStringList problems;
-    DialogHooks() {
-        qv::gui::setFileChooser([this](QWidget*, const qv::gui::FileRequest& r) {
-            requests << r;
-            return answer;
-        });
-        qv::gui::setMessageSink(
-            [this](QWidget*, const QString&, const QString& t) { problems << t; });
-    }
-    ~DialogHooks() {
-        qv::gui::setFileChooser({});
-        qv::gui::setMessageSink({});
-    }
+    FrameFixture(const qv::gui::AppEnvironment& env, FakeInteraction& fake)
+        : state(env), frame((fake.attach(state), state)) {}
 };
 
 // A ticket or draw with these numbers and bonus numbers.

@@ -77,8 +77,8 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(int, tickets);
         QFETCH(QString, wheel);
-        DialogHooks hooks;
-        FrameFixture fixture(env_);
+        FakeInteraction hooks;
+        FrameFixture fixture(env_, hooks);
         QStringList wheels;
         fixture.frame.setWheelingTableOpener([&](const QString& path) { wheels << path; });
 
@@ -100,8 +100,8 @@ private slots:
     }
 
     void withoutAWheelWindowTheCommandIsNotAvailable() {
-        DialogHooks hooks;
-        FrameFixture fixture(env_);
+        FakeInteraction hooks;
+        FrameFixture fixture(env_, hooks);
         fixture.frame.setWheelingTableOpener({});
         fixture.frame.setupWindow({file("w.wl6")});
         QCOMPARE(hooks.problems, QStringList{"This command is not available yet."});

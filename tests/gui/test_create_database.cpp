@@ -19,9 +19,9 @@ class TestCreateDatabase : public QObject {
 
 private:
     // The chooser answers with the new file's name.
-    struct Fixture : DialogHooks {
+    struct Fixture : FakeInteraction {
         QTemporaryDir dir;
-        FrameFixture fixture{environmentIn(dir)};
+        FrameFixture fixture{environmentIn(dir), *this};
         TMyMDIFrame& frame = fixture.frame;
         Fixture() { answer = dir.filePath(QStringLiteral("new.dat")); }
     };

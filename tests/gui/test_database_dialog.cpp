@@ -1,5 +1,4 @@
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QStatusBar>
 #include <QTableWidget>
 
@@ -43,14 +42,6 @@ int countReddish(const QImage& image) {
     });
 }
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> seen;
-public slots:
-    void open(const QUrl& url) { seen << url; }
-};
-
 // A 256-colour picture: soft diagonal bands.
 QString writeBackground(const QTemporaryDir& dir) {
     QImage image(64, 64, QImage::Format_Indexed8);
@@ -70,14 +61,14 @@ class TestDatabaseDialog : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture : DialogHooks {
+    struct Fixture : FakeInteraction {
         QTemporaryDir dir;
         std::unique_ptr<FrameFixture> fixture;
         TMyMDIFrame* frame = nullptr;
         QString path;
 
         Fixture() {
-            fixture = std::make_unique<FrameFixture>(environmentIn(dir));
+            fixture = std::make_unique<FrameFixture>(environmentIn(dir), *this);
             frame = &fixture->frame;
             path = dir.filePath(QStringLiteral("lotto.dat"));
             QFile::copy(kSample, path);
@@ -495,11 +486,8 @@ private slots:
                  QStringLiteral("3622 Entries, 7 Numbers on a Ticket, 49 Numbers in Lotto"));
 
         // With a link, the browser is asked to open it.
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
         button(d, 120)->click();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(catcher.seen, (QList<QUrl>{QUrl(QStringLiteral("https://example.org/draws"))}));
+        QCOMPARE(f.urls, (QList<QUrl>{QUrl(QStringLiteral("https://example.org/draws"))}));
     }
 
     void ticketResultsPerDraw() {

@@ -96,7 +96,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(!writeIndexedBmp(dir.filePath("slip.bmp")).isEmpty());
         qv::DeskTopType record{".\\slip.bmp", 40};
-        DeskTopOptions dialog(nullptr, &record, dir.path());
+        FakeInteraction fake;
+        DeskTopOptions dialog(fake, nullptr, &record, dir.path());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("DeskTop Settings"));
         QCOMPARE(dialog.preview(), control<TWallPaperStatic>(&dialog, 101));
         QCOMPARE(dialog.newLogoButton()->text(), QStringLiteral("&New Logo"));
@@ -117,7 +118,7 @@ private slots:
 
         // A level above the range (97 + "Increase Fade") is shown at 100 and kept as it is.
         qv::DeskTopType high{".\\slip.bmp", 102};
-        DeskTopOptions again(nullptr, &high, dir.path());
+        DeskTopOptions again(fake, nullptr, &high, dir.path());
         QCOMPARE(again.fadeBox()->value(), 100);
         QCOMPARE(again.preview()->picture().color(2), kWhite);
         again.accept();
@@ -153,9 +154,10 @@ private slots:
         qv::SoundSettings sound;
         SoundPlayer player(sound);
         QSignalSpy clicks(&player, &SoundPlayer::eventPlayed);
+        DesktopInteraction desktop(player);
 
         qv::DeskTopType record{"", 50};
-        DeskTopOptions dialog(nullptr, &record, dir.path());
+        DeskTopOptions dialog(desktop, nullptr, &record, dir.path());
         dialog.show();
         QVERIFY(dialog.preview()->picture().isNull());
 

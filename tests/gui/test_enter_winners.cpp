@@ -22,9 +22,9 @@ namespace {
 const QString kSample = QStringLiteral(QV_BUILD_DATA_DIR "/lotto649.dat");
 const qv::Date kToday{3, 5, 2024};
 
-struct Fixture : DialogHooks {
+struct Fixture : FakeInteraction {
     QTemporaryDir dir;
-    FrameFixture app{environmentIn(dir)};
+    FrameFixture app{environmentIn(dir), *this};
     ApplicationState& state = app.state;
 
     DataBaseDialog* openSample() {

@@ -3,8 +3,10 @@
 #include "gui/options/file_selection_dialog.h"
 #include "gui_test_support.h"
 
+using qv::gui::ApplicationState;
 using qv::gui::FileSelection;
 using qv::test::control;
+using qv::test::environmentIn;
 using qv::test::writeFile;
 
 namespace {
@@ -52,8 +54,9 @@ void doubleClick(FileSelection& d, const QString& text) {
 }
 
 struct Databases : FileSelection {
-    Databases()
-        : FileSelection(nullptr, "*.dat", "Quorvantile Database Files *.dat", 0, "Select File") {}
+    explicit Databases(ApplicationState& state)
+        : FileSelection(state, nullptr, "*.dat", "Quorvantile Database Files *.dat", 0,
+                        "Select File") {}
 };
 
 }  // namespace
@@ -75,12 +78,16 @@ private slots:
         QVERIFY(dir_.mkpath("empty"));
         QVERIFY(dir_.mkpath(".hidden"));
         writeFile(dir_.filePath("archive/old.dat"), header("Old game", 35, {36, 5, 7}));
-        FileSelection::setCurrentDirectory(dir_.path());
+        state_ = std::make_unique<ApplicationState>(environmentIn(*tempDir_));
+        state_->setFileSelectionDirectory(dir_.path());
     }
-    void cleanup() { tempDir_.reset(); }
+    void cleanup() {
+        state_.reset();
+        tempDir_.reset();
+    }
 
     void listsAndDescribesTheFiles() {
-        Databases dialog;
+        Databases dialog(*state_);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Select File"));
         QCOMPARE(control<QLabel>(&dialog, FileSelection::kPathLine)->text(),
                  dir_.filePath("*.dat"));
@@ -104,7 +111,7 @@ private slots:
     }
 
     void wheelFilterLinesKeepTheDirectory() {
-        FileSelection dialog(nullptr, "*.wl?",
+        FileSelection dialog(*state_, nullptr, "*.wl?",
                              "All Wheeling Tables *.wl?|Pick 4 Wheels *.wl4|Pick 5 Wheels "
                              "*.wl5|Pick 6 Wheels *.wl6",
                              0, "Select File");
@@ -124,7 +131,7 @@ private slots:
     }
 
     void doubleClickNavigatesAndAcceptsFiles() {
-        Databases dialog;
+        Databases dialog(*state_);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         doubleClick(dialog, "[archive]");
@@ -137,7 +144,7 @@ private slots:
 
         // The next dialog opens where this one was left.
         doubleClick(dialog, "[empty]");
-        Databases next;
+        Databases next(*state_);
         QCOMPARE(next.directory(), dir_.filePath("empty"));
         QCOMPARE(localLines(next), QStringList{"[..]"});
         doubleClick(dialog, "[..]");
@@ -150,7 +157,7 @@ private slots:
     }
 
     void rootsAndKeyboard() {
-        Databases dialog;
+        Databases dialog(*state_);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QListWidget* list = fileList(dialog);
@@ -178,33 +185,33 @@ private slots:
             QTest::mouseClick(control<QPushButton>(&d, button), Qt::LeftButton);
             return d.result();
         };
-        Databases onDirectory;
+        Databases onDirectory(*state_);
         onDirectory.show();
         selectLine(onDirectory, "[empty]");
         QCOMPARE(press(onDirectory, 1), int(QDialog::Rejected));
         QVERIFY(!onDirectory.isVisible());
         QCOMPARE(onDirectory.directory(), dir_.absolutePath());
 
-        Databases onGoneFile;  // removed after it was listed
+        Databases onGoneFile(*state_);  // removed after it was listed
         onGoneFile.show();
         selectLine(onGoneFile, "tiny.dat");
         QVERIFY(QFile::remove(dir_.filePath("tiny.dat")));
         QCOMPARE(press(onGoneFile, 1), int(QDialog::Rejected));
 
-        Databases onFile;
+        Databases onFile(*state_);
         onFile.show();
         QTest::keyClick(fileList(onFile), Qt::Key_Return);  // the first line, a file
         QCOMPARE(onFile.result(), int(QDialog::Accepted));
         QCOMPARE(onFile.path(), dir_.filePath("pick6.dat"));
 
-        Databases cancelled;
+        Databases cancelled(*state_);
         cancelled.show();
         QCOMPARE(press(cancelled, 2), int(QDialog::Rejected));
     }
 
     void directoryThatCannotBeEnteredLeavesTheDialogWhereItWas() {
         QVERIFY(dir_.mkpath("gone"));
-        Databases dialog;
+        Databases dialog(*state_);
         const QStringList before = lines(dialog);
         QVERIFY(dir_.rmdir("gone"));
         dialog.activateRow(before.indexOf(QStringLiteral("[gone]")));
@@ -214,6 +221,7 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> tempDir_;
+    std::unique_ptr<ApplicationState> state_;
     QDir dir_;
 };
 

@@ -58,7 +58,8 @@ private slots:
     }
 
     void theBoundsFollowTheTerms() {
-        GenerateWheelDialog d(nullptr, coverings(), {}, {});
+        FakeInteraction hooks;
+        GenerateWheelDialog d(hooks, nullptr, coverings(), {}, {});
         setTerms(&d, 10, 3, 3, 6);
         QCOMPARE(text(&d, GenerateWheelDialog::kBounds),
                  QStringLiteral("Lower bound: 10\nBest known: 10"));
@@ -71,8 +72,8 @@ private slots:
     }
 
     void badTermsAreRefusedNamingTheField() {
-        DialogHooks hooks;
-        GenerateWheelDialog d(nullptr, coverings(), {}, {});
+        FakeInteraction hooks;
+        GenerateWheelDialog d(hooks, nullptr, coverings(), {}, {});
         struct Case {
             int n, g, i, p;
             const char* field;
@@ -94,12 +95,12 @@ private slots:
     // A finished search shows its wheel and offers it for saving in the wheel folder under the
     // library's name; the saved file is the confirmed wheel.
     void aConfirmedWheelIsShownAndSaved() {
-        DialogHooks hooks;
+        FakeInteraction hooks;
         QTemporaryDir dir;
         hooks.answer = dir.filePath(QStringLiteral("mine.wl6"));
         QStringList saved;
         GenerateWheelDialog d(
-            nullptr, coverings(),
+            hooks, nullptr, coverings(),
             {QString(), [&] { return dir.path(); }, [&](const QString& path) { saved << path; }},
             {});
         setTerms(&d, 10, 3, 3, 6);
@@ -127,8 +128,8 @@ private slots:
 
     // A cap too small for the guarantee: the coverage is shown and nothing is offered.
     void aCapTooSmallSavesNothing() {
-        DialogHooks hooks;
-        GenerateWheelDialog d(nullptr, coverings(), {}, {});
+        FakeInteraction hooks;
+        GenerateWheelDialog d(hooks, nullptr, coverings(), {}, {});
         setTerms(&d, 10, 3, 3, 6, 4);
         QVERIFY(generateAndWait(&d));
         QVERIFY(!d.lastWheel()->confirmed);
@@ -140,8 +141,8 @@ private slots:
     // Stop during a long search: the window answered all along, and the best wheel so far
     // is kept and confirmed.
     void stopKeepsTheBestWheelSoFar() {
-        DialogHooks hooks;
-        GenerateWheelDialog d(nullptr, coverings(), {}, {});
+        FakeInteraction hooks;
+        GenerateWheelDialog d(hooks, nullptr, coverings(), {}, {});
         setTerms(&d, 24, 3, 3, 6, 0, 600);
         QSignalSpy ended(&d, &GenerateWheelDialog::finished);
         control<QPushButton>(&d, GenerateWheelDialog::kGenerate)->click();
@@ -179,13 +180,14 @@ private slots:
     void theWheelPickerOpensInTheLibraryUntilTheUserChoosesAFolder() {
         QTemporaryDir library, own;
         QVERIFY(QDir(library.path()).exists());
-        QCOMPARE(FileSelection::wheelFolder(library.path()), library.path());
-        FileSelection::noteWheelFile(QDir(library.path()).filePath(QStringLiteral("a.wl6")),
+        ApplicationState state(environmentIn(own));
+        QCOMPARE(FileSelection::wheelFolder(state, library.path()), library.path());
+        FileSelection::noteWheelFile(state, QDir(library.path()).filePath(QStringLiteral("a.wl6")),
                                      library.path());
-        QCOMPARE(FileSelection::wheelFolder(library.path()), library.path());
-        FileSelection::noteWheelFile(QDir(own.path()).filePath(QStringLiteral("b.wl6")),
+        QCOMPARE(FileSelection::wheelFolder(state, library.path()), library.path());
+        FileSelection::noteWheelFile(state, QDir(own.path()).filePath(QStringLiteral("b.wl6")),
                                      library.path());
-        QCOMPARE(QDir(FileSelection::wheelFolder(library.path())).absolutePath(),
+        QCOMPARE(QDir(FileSelection::wheelFolder(state, library.path())).absolutePath(),
                  QDir(own.path()).absolutePath());
     }
 };

@@ -18,39 +18,6 @@ using namespace qv::test;
 
 namespace {
 
-// Stands in for the file dialogs and the message boxes: file requests are answered in turn,
-// messages are noted as "caption | text", questions answered from a script.
-struct Hooks {
-    QList<FileRequest> requests;
-    QStringList files;
-    QStringList messages;
-    std::deque<bool> answers;
-    std::function<void(QWidget*)> onQuestion;
-    Hooks() {
-        setFileChooser([this](QWidget*, const FileRequest& r) {
-            requests << r;
-            return files.isEmpty() ? QString() : files.takeFirst();
-        });
-        setMessageSink([this](QWidget*, const QString& c, const QString& t) {
-            messages << c + QStringLiteral(" | ") + t;
-        });
-        setWheelMessenger([this](QWidget* parent, const WheelMessage& m) {
-            messages << m.caption + QStringLiteral(" | ") + m.text;
-            if (!m.question) return false;
-            if (onQuestion) onQuestion(parent);
-            if (answers.empty()) return false;
-            const bool yes = answers.front();
-            answers.pop_front();
-            return yes;
-        });
-    }
-    ~Hooks() {
-        setFileChooser({});
-        setMessageSink({});
-        setWheelMessenger({});
-    }
-};
-
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -132,12 +99,12 @@ private slots:
     // missing, Yes and Yes add every missing draw, and the grown wheel is saved. The dialog
     // itself stays for the next wheel.
     void enteredRowsAreCheckedGrownAndSaved() {
-        Hooks hooks;
+        FakeInteraction hooks;
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("five.wl4"));
         hooks.files << out;
         hooks.answers = {true, true};
-        ImportWheelDialog d(nullptr, {});
+        ImportWheelDialog d(hooks, nullptr, {});
         setTerms(&d, 5, 4, 4, 4, false, true);
         QStringList captions;
         QStringList listed;
@@ -189,8 +156,8 @@ private slots:
     }
 
     void cancelledEntrySavesNothing() {
-        Hooks hooks;
-        ImportWheelDialog d(nullptr, {});
+        FakeInteraction hooks;
+        ImportWheelDialog d(hooks, nullptr, {});
         whenModal<ManualImportDialog>([&](ManualImportDialog* m) {
             clickBox(m, 1);
             control<QPushButton>(m, ManualImportDialog::kAdd)->click();
@@ -207,8 +174,8 @@ private slots:
     }
 
     void pasteTakesRowsFromTheClipboard() {
-        Hooks hooks;
-        ManualImportDialog m(nullptr, 6, 10);
+        FakeInteraction hooks;
+        ManualImportDialog m(hooks, nullptr, 6, 10);
         QGuiApplication::clipboard()->setText(QStringLiteral("6 5 4 3 2 1\r\n7,8,9,10\r\n"));
         control<QPushButton>(&m, ManualImportDialog::kPaste)->click();
         QCOMPARE(control<QPlainTextEdit>(&m, ManualImportDialog::kList)->toPlainText(),
@@ -274,13 +241,13 @@ private slots:
         QFETCH(QList<int>, terms);
         QFETCH(QStringList, messages);
         QFETCH(QByteArray, saved);
-        Hooks hooks;
+        FakeInteraction hooks;
         QTemporaryDir dir;
         const QString in = dir.filePath(QStringLiteral("rows.txt"));
         const QString out = dir.filePath(QStringLiteral("out.wl"));
         writeFile(in, text);
         hooks.files << in << out;
-        ImportWheelDialog d(nullptr, {});
+        ImportWheelDialog d(hooks, nullptr, {});
         setTerms(&d, terms[0], terms[1], terms[2], terms[3], true, terms[4] != 0);
         d.next();
         QCOMPARE(hooks.messages, messages);
@@ -294,7 +261,7 @@ private slots:
     // A Cancel pressed while the check waits for an answer stops the growth at the row
     // just added.
     void cancelStopsTheCheck() {
-        Hooks hooks;
+        FakeInteraction hooks;
         qv::WheelInfo wheel;
         wheel.numbersToWheel = 30;
         wheel.guarantee = 4;
@@ -312,7 +279,7 @@ private slots:
             QTest::mouseClick(control<QPushButton>(busy, 2), Qt::LeftButton);
             QTest::qWait(60);  // the poll passes the press on
         };
-        const qv::GuaranteeResult r = confirmGuarantee(nullptr, wheel);
+        const qv::GuaranteeResult r = confirmGuarantee(hooks, nullptr, wheel);
         QVERIFY(busyShown);
         QVERIFY(r.cancelled);
         QCOMPARE(r.rowsAdded, 1);
@@ -326,12 +293,9 @@ private slots:
         QTemporaryDir dir;
         AppEnvironment env = environmentIn(dir);
         env.dataDir = QStringLiteral(QV_BUILD_DATA_DIR);
-        FrameFixture f(env);
-        QList<QUrl> opened;
-        f.frame.setUrlOpener([&](const QUrl& url) {
-            opened << url;
-            return true;
-        });
+        FakeInteraction fake;
+        FrameFixture f(env, fake);
+        const QList<QUrl>& opened = fake.urls;
         whenModal<ImportWheelDialog>([](ImportWheelDialog* d) {
             control<QPushButton>(d, ImportWheelDialog::kHelp)->click();
             d->reject();

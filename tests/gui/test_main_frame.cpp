@@ -460,16 +460,13 @@ private slots:
     void saveQuestionsAtExit() {
         QTemporaryDir dir;
         const AppEnvironment env = environmentIn(dir);
-        FrameFixture fixture(env);
+        FakeInteraction fake;
+        FrameFixture fixture(env, fake);
         TMyMDIFrame& frame = fixture.frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QStringList asked;
-        QList<bool> answers;
-        frame.setYesNoQuestion([&](const QString& text, const QString& caption) {
-            asked << caption + QStringLiteral(" | ") + text;
-            return !answers.isEmpty() && answers.takeFirst();
-        });
+        QStringList& asked = fake.messages;
+        std::deque<bool>& answers = fake.answers;
         FakeDocument database;
         database.modified = true;
         database.saveWorks = false;
@@ -596,12 +593,12 @@ private slots:
         bytes.replace(0, 16, "Quorvantile V3.4");
         writeFile(damaged, bytes + '\0' + QByteArray::fromHex("fbffffff0600000031000000"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-        FileSelection::setCurrentDirectory(dir.path());
-        FrameFixture fixture(env);
+        FakeInteraction fake;
+        FrameFixture fixture(env, fake);
+        fixture.state.setFileSelectionDirectory(dir.path());
         TMyMDIFrame& frame = fixture.frame;
         frame.show();
-        QStringList notices;
-        frame.setNotice([&](const QString& text, const QString&) { notices << text; });
+        QStringList& notices = fake.problems;
         const qv::AppState before = frame.state().flags();
 
         // Cancel leaves everything as it was.
@@ -679,16 +676,12 @@ private slots:
 
     void helpOpensTheManual() {
         QTemporaryDir dir;
-        FrameFixture fixture(environmentIn(dir));
+        FakeInteraction fake;
+        FrameFixture fixture(environmentIn(dir), fake);
         TMyMDIFrame& frame = fixture.frame;
-        QList<QUrl> opened;
-        bool browserWorks = true;
-        frame.setUrlOpener([&](const QUrl& url) {
-            opened << url;
-            return browserWorks;
-        });
-        QStringList notices;
-        frame.setNotice([&](const QString& text, const QString&) { notices << text; });
+        const QList<QUrl>& opened = fake.urls;
+        bool& browserWorks = fake.urlsOpen;
+        QStringList& notices = fake.problems;
 
         // Without the manual's files: said so, no browser started.
         frame.commandAction(cmd::kHelpIndex)->trigger();

@@ -24,9 +24,9 @@ qv::TicketType draw(int month, int day, int year, std::initializer_list<int> num
 }
 
 // A database of three draws, newest first, open in its window.
-struct Fixture : DialogHooks {
+struct Fixture : FakeInteraction {
     QTemporaryDir dir;
-    FrameFixture app{environmentIn(dir)};
+    FrameFixture app{environmentIn(dir), *this};
     DataBaseDialog* window = nullptr;
 
     Fixture() {

@@ -53,13 +53,13 @@ class TestNumberDialogs : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture : DialogHooks {
+    struct Fixture : FakeInteraction {
         QTemporaryDir dir;
         std::unique_ptr<FrameFixture> fixture;
         TMyMDIFrame* frame = nullptr;
         QList<int> sounds;
         Fixture() {
-            fixture = std::make_unique<FrameFixture>(environmentIn(dir));
+            fixture = std::make_unique<FrameFixture>(environmentIn(dir), *this);
             frame = &fixture->frame;
             QObject::connect(state().soundPlayer(), &SoundPlayer::eventPlayed,
                              [this](int id) { sounds << id; });

@@ -105,7 +105,8 @@ private slots:
         // The wheel's profile: lines for 6 down to 1, the guarantee's line marked.
         QVERIFY(odds->profile());
         QCOMPARE(odds->profileTable()->rowCount(), 6);
-        QCOMPARE(odds->profileTable()->verticalHeaderItem(2)->text(), QStringLiteral("If 4 (guarantee)"));
+        QCOMPARE(odds->profileTable()->verticalHeaderItem(2)->text(),
+                 QStringLiteral("If 4 (guarantee)"));
         QVERIFY(qv::profileHoldsGuarantee(*odds->profile(), 3, 4));
 
         // The chart shows its bars.
@@ -164,7 +165,8 @@ private slots:
         QCOMPARE(problem->text(), QStringLiteral("A game of 5 numbers cannot draw 6."));
         odds.setGame(40, false);
         QVERIFY(!odds.count());
-        QCOMPARE(problem->text(), QStringLiteral("Ticket 2 holds 41, which is not one of the numbers 1 to 40."));
+        QCOMPARE(problem->text(),
+                 QStringLiteral("Ticket 2 holds 41, which is not one of the numbers 1 to 40."));
         odds.setGame(49, true);
         CancelAtOnce cancel;
         QVERIFY(!odds.count(&cancel));

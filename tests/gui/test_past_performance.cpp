@@ -18,9 +18,9 @@ namespace {
 
 const QString kSample = QStringLiteral(QV_BUILD_DATA_DIR "/lotto649.dat");
 
-struct Fixture : DialogHooks {
+struct Fixture : FakeInteraction {
     QTemporaryDir dir;
-    FrameFixture app{environmentIn(dir)};
+    FrameFixture app{environmentIn(dir), *this};
     DataBaseDialog* window = nullptr;
     qv::TicketFile tickets = qv::newManualTicketFile(6, 49);
 
@@ -123,7 +123,7 @@ private slots:
     }
 
     void calculatorStartsTheFirstOneOnThePath() {
-        DialogHooks hooks;
+        FakeInteraction hooks;
         QTemporaryDir bin;
         for (const char* name : {"xcalc", "galculator"}) {
             const QString path = bin.filePath(QString::fromLatin1(name));
@@ -131,12 +131,8 @@ private slots:
             QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         const QByteArray oldPath = qgetenv("PATH");
-        QStringList started;
-        setProgramStarter([&](const QString& program) {
-            started << program;
-            return true;
-        });
-        TMyPastPerformanceDialog d(QStringLiteral("text"));
+        const QStringList& started = hooks.programs;
+        TMyPastPerformanceDialog d(hooks, QStringLiteral("text"));
         qputenv("PATH", bin.path().toLocal8Bit());
         control<QPushButton>(&d, TMyPastPerformanceDialog::kCalculator)->click();
         QCOMPARE(started, QStringList{bin.filePath(QStringLiteral("galculator"))});
@@ -148,7 +144,6 @@ private slots:
         QCOMPARE(hooks.problems.size(), 1);
         QVERIFY(hooks.problems.at(0).startsWith(QStringLiteral("No calculator was found.")));
         qputenv("PATH", oldPath);
-        setProgramStarter({});
     }
 
 private:

@@ -24,7 +24,7 @@ bool isPdf(const QString& path) {
     return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-" && f.size() > 1000;
 }
 
-struct Fixture : DialogHooks {
+struct Fixture : FakeInteraction {
     QTemporaryDir dir;
     std::unique_ptr<FrameFixture> fixture;
     DataBaseDialog* window = nullptr;
@@ -32,7 +32,7 @@ struct Fixture : DialogHooks {
     Fixture() {
         QFile::copy(kDataDir + QStringLiteral("/lotto649.dat"),
                     dir.filePath(QStringLiteral("lotto.dat")));
-        fixture = std::make_unique<FrameFixture>(environmentIn(dir));
+        fixture = std::make_unique<FrameFixture>(environmentIn(dir), *this);
         window = openDatabaseWindow(fixture->state, &fixture->frame,
                                     dir.filePath(QStringLiteral("lotto.dat")));
     }

@@ -218,9 +218,9 @@ private slots:
     // The dialog's rules: all pages by default, focus on the count chooses "Only the first",
     // text that is no page count is refused with a message.
     void triplesOptionsDialog() {
-        DialogHooks hooks;
+        FakeInteraction hooks;
         QPrinter printer;
-        MyTriplesPrintOptionsDialog d(printer, {});
+        MyTriplesPrintOptionsDialog d(hooks, printer, {});
         auto* all = control<QRadioButton>(&d, MyTriplesPrintOptionsDialog::kAllPages);
         auto* first = control<QRadioButton>(&d, MyTriplesPrintOptionsDialog::kOnlyFirst);
         auto* edit = control<QLineEdit>(&d, MyTriplesPrintOptionsDialog::kPageCount);
@@ -260,8 +260,8 @@ private slots:
         QTemporaryDir dir;
         QFile::copy(kDataDir + QStringLiteral("/lotto649.dat"),
                     dir.filePath(QStringLiteral("lotto.dat")));
-        FrameFixture f(environmentIn(dir));
-        DialogHooks hooks;
+        FakeInteraction hooks;
+        FrameFixture f(environmentIn(dir), hooks);
         QVERIFY(openDatabaseWindow(f.state, &f.frame, dir.filePath(QStringLiteral("lotto.dat"))));
         auto* w = qobject_cast<TriplesWindow*>(
             openStatisticsWindow(f.state, f.frame.client(), qv::StatisticsKind::Triples));

@@ -151,9 +151,10 @@ class TestPrintTickets : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture : DialogHooks {
+    struct Fixture : FakeInteraction {
         QTemporaryDir dir;
         ApplicationState state{environmentIn(dir)};
+        Fixture() { attach(state); }
     };
 
 private slots:

@@ -74,11 +74,8 @@ private slots:
         QCOMPARE(state.settings().statisticsWallpaper.fade, 55);
 
         // Help opens the manual.
-        QList<QUrl> opened;
-        f.frame.setUrlOpener([&](const QUrl& url) {
-            opened << url;
-            return true;
-        });
+        FakeInteraction fake(f.state);
+        const QList<QUrl>& opened = fake.urls;
         QDir(dir.path()).mkpath(QStringLiteral("manual"));
         writeFile(dir.filePath(QStringLiteral("manual/index.html")), "<html></html>");
         runOptions(f.frame, [](StatisticsOptions* d) {

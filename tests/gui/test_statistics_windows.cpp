@@ -34,7 +34,7 @@ const QColor kRed(255, 0, 0);
 const QColor kTeal(0, 100, 100);
 
 // The frame with the sample database open, and the statistics wallpaper beside it.
-struct Fixture : DialogHooks {
+struct Fixture : FakeInteraction {
     QTemporaryDir dir;
     std::unique_ptr<FrameFixture> fixture;
     TMyMDIFrame* frame = nullptr;
@@ -44,7 +44,7 @@ struct Fixture : DialogHooks {
                     dir.filePath(QStringLiteral("ticket.bmp")));
         QFile::copy(kDataDir + QStringLiteral("/lotto649.dat"),
                     dir.filePath(QStringLiteral("lotto.dat")));
-        fixture = std::make_unique<FrameFixture>(environmentIn(dir));
+        fixture = std::make_unique<FrameFixture>(environmentIn(dir), *this);
         frame = &fixture->frame;
         frame->resize(1000, 760);
         frame->show();

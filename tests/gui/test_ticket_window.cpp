@@ -71,7 +71,7 @@ class TestTicketWindow : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture : DialogHooks {
+    struct Fixture : FakeInteraction {
         QTemporaryDir dir;
         std::unique_ptr<FrameFixture> fixture;
         TMyMDIFrame* frame = nullptr;
@@ -80,7 +80,7 @@ private:
         QMessageBox::StandardButton closeAnswer = QMessageBox::Cancel;
 
         Fixture() {
-            fixture = std::make_unique<FrameFixture>(environmentIn(dir));
+            fixture = std::make_unique<FrameFixture>(environmentIn(dir), *this);
             frame = &fixture->frame;
             // No background, so the colours of the text are what the window shows.
             state().settings().ticketBackground.path.clear();
@@ -358,7 +358,7 @@ private slots:
         f.openSample();
         writeWheel(f.dir.filePath(QStringLiteral("a10.wl6")), "Ten numbers", 10, 6, 14);
         writeWheel(f.dir.filePath(QStringLiteral("b12.wl6")), "Twelve numbers", 12, 6, 20);
-        FileSelection::setCurrentDirectory(f.dir.path());
+        f.state().setFileSelectionDirectory(f.dir.path());
 
         // "Use Wheeling Table...": the picker opens on "Pick 6 Wheels" for a 6-number game.
         QString filter;

@@ -301,12 +301,12 @@ int CoverState::rowsMeetingMost(const int* members, std::vector<std::uint64_t>& 
             c1 ^= carry0;
             c2 |= carry1;
         }
-        const std::uint64_t valid =
-            w + 1 < words || rows_.size() % 64 == 0 ? ~std::uint64_t{0}
-                                                    : (std::uint64_t{1} << (rows_.size() % 64)) - 1;
+        const std::uint64_t valid = w + 1 < words || rows_.size() % 64 == 0
+                                        ? ~std::uint64_t{0}
+                                        : (std::uint64_t{1} << (rows_.size() % 64)) - 1;
         for (int k = terms_.i; k >= std::max(0, most); --k) {
-            const std::uint64_t eq = valid & (k & 1 ? c0 : ~c0) & (k & 2 ? c1 : ~c1) &
-                                     (k & 4 ? c2 : ~c2);
+            const std::uint64_t eq =
+                valid & (k & 1 ? c0 : ~c0) & (k & 2 ? c1 : ~c1) & (k & 4 ? c2 : ~c2);
             if (!eq) continue;
             if (k > most) {
                 std::fill(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(w), 0);

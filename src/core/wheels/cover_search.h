@@ -130,7 +130,6 @@ struct Schedule {
 // runs in a narrower band do better on large ones.
 Schedule scheduleFor(int searchIndex);
 
-
 // Simulated annealing over one-position swaps until every I-subset is covered (true), or the
 // limits end it (false). `best` receives the rows with the fewest uncovered I-subsets seen
 // when it is not null, and `bestUncovered` their count.

@@ -482,8 +482,7 @@ Rows startingWheel(const Terms& t, const Sources& sources, const Limits& limits)
     return best;
 }
 
-Rows quickWheel(const Terms& t, const Sources& sources, const Limits& limits,
-                std::uint64_t seed) {
+Rows quickWheel(const Terms& t, const Sources& sources, const Limits& limits, std::uint64_t seed) {
     if (t.n <= t.p) {
         Row row{};
         for (int j = 0; j < t.n; ++j) row[j] = static_cast<std::uint8_t>(j);

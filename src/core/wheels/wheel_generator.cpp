@@ -211,9 +211,9 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     setup.terms = coverTerms(terms);
     // A wheel file holds at most kMaxRows rows: beyond that, as under a smaller cap, the
     // best coverage that fits.
-    setup.goal.rowCap = options.rowCap > 0
-                            ? std::min(static_cast<std::size_t>(options.rowCap), WheelInfo::kMaxRows)
-                            : WheelInfo::kMaxRows;
+    setup.goal.rowCap =
+        options.rowCap > 0 ? std::min(static_cast<std::size_t>(options.rowCap), WheelInfo::kMaxRows)
+                           : WheelInfo::kMaxRows;
     setup.goal.lowerBound = std::max(wheelLowerBound(terms), options.lowerBound);
     const cover::Terms t = setup.terms;
     result.total = cover::choose(t.n, t.i);
@@ -226,7 +226,8 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
         // lotto wheels, which split into smaller ones).
         cover::Limits building = limits;
         if (cover::searchable(t)) building.deadline = started + budget / (t.i > t.g ? 2 : 3);
-        setup.start = cover::startingWheel(t, {options.libraryFolders, options.coverings}, building);
+        setup.start =
+            cover::startingWheel(t, {options.libraryFolders, options.coverings}, building);
         if (!setup.start.empty()) best.offer(setup.start, 0);
         // Too many I-subsets to count and nothing built: a wheel "G if I'" for a smaller I'
         // also guarantees G if I.
@@ -253,8 +254,9 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
                                           : static_cast<int>(std::thread::hardware_concurrency());
         // Each search counts every I-subset: together they stay within a few hundred MB.
         const long long perSearch = cover::choose(setup.terms.n, setup.terms.i);
-        threads = std::clamp(threads, 1,
-                             static_cast<int>(std::clamp(4 * cover::kMaxCountedSubsets / perSearch, 1LL, 64LL)));
+        threads = std::clamp(
+            threads, 1,
+            static_cast<int>(std::clamp(4 * cover::kMaxCountedSubsets / perSearch, 1LL, 64LL)));
         std::atomic<int> running{threads};
         std::vector<std::thread> workers;
         for (int k = 0; k < threads; ++k)

@@ -2,10 +2,8 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -17,8 +15,8 @@
 #include "gui/app/manual.h"
 #include "gui/app/my_mdi_client.h"
 #include "gui/common/app_paths.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/entry_commands.h"
@@ -63,15 +61,6 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
 
     setWallpaperOrientation(state_.settings().wallpaperOrientation);
 
-    askYesNo_ = [this](const QString& text, const QString& caption) {
-        return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::Yes) == QMessageBox::Yes;
-    };
-    notice_ = [this](const QString& text, const QString& caption) {
-        QMessageBox::warning(this, caption, text, QMessageBox::Ok);
-    };
-    openUrl_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-
     installStatisticsCommands(
         state_, client_,
         [this](int id, std::function<void()> handler) {
@@ -88,14 +77,17 @@ TMyMDIFrame::TMyMDIFrame(ApplicationState& state, QWidget* parent)
     };
     installTicketCommands(state_, this, registrar);
     installListCommands(state_, this, registrar);
-    installWheelImportCommands(this, registrar, [this] {
+    installWheelImportCommands(state_.interaction(), this, registrar, [this] {
         showManual(manualPage(state_.environment().dataDir, QStringLiteral("import-wheels.html")));
     });
     const QString wheelLibrary = wheelLibraryFor(state_.environment().dataDir);
     installWheelGenerateCommands(
-        this, registrar, state_.environment().dataDir,
-        {wheelLibrary, [wheelLibrary] { return FileSelection::wheelFolder(wheelLibrary); },
-         [wheelLibrary](const QString& path) { FileSelection::noteWheelFile(path, wheelLibrary); }},
+        state_.interaction(), this, registrar, state_.environment().dataDir,
+        {wheelLibrary,
+         [this, wheelLibrary] { return FileSelection::wheelFolder(state_, wheelLibrary); },
+         [this, wheelLibrary](const QString& path) {
+             FileSelection::noteWheelFile(state_, path, wheelLibrary);
+         }},
         [this] {
             showManual(
                 manualPage(state_.environment().dataDir, QStringLiteral("generate-wheels.html")));
@@ -159,9 +151,10 @@ bool TMyMDIFrame::openTicketFileByName(const QString& path) {
     qv::IoResult read;
     if (openTicketFileWindow(state_, this, path, &read)) return true;
     if (read.status == qv::IoStatus::Damaged) {
-        notice_(tr("The ticket file %1 is damaged and cannot be opened.\n%2")
-                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)),
-                tr("Quorvantile"));
+        state_.interaction().showProblem(
+            this, tr("Quorvantile"),
+            tr("The ticket file %1 is damaged and cannot be opened.\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.message)));
     }
     return false;
 }
@@ -175,19 +168,23 @@ QUrl TMyMDIFrame::onlineManualUrl() const {
 }
 
 void TMyMDIFrame::showManual(const QUrl& url) {
-    qv::gui::showManual(url, openUrl_,
-                        [this](const QString& text) { notice_(text, tr("Quorvantile")); });
+    UserInteraction& ui = state_.interaction();
+    qv::gui::showManual(
+        url, [&ui](const QUrl& address) { return ui.openUrl(address); },
+        [this, &ui](const QString& text) { ui.showProblem(this, tr("Quorvantile"), text); });
 }
 
 void TMyMDIFrame::openDatabaseCommand() {
-    const QString path = FileSelection::getFile(
-        this, QStringLiteral("*.dat"), tr("Quorvantile Database Files *.dat"), tr("Select File"));
+    const QString path =
+        FileSelection::getFile(state_, this, QStringLiteral("*.dat"),
+                               tr("Quorvantile Database Files *.dat"), tr("Select File"));
     if (!path.isEmpty()) openDatabaseByName(path);
 }
 
 void TMyMDIFrame::openTicketFileCommand() {
-    const QString path = FileSelection::getFile(
-        this, QStringLiteral("*.qvt"), tr("Quorvantile Ticket Files *.qvt"), tr("Select File"));
+    const QString path =
+        FileSelection::getFile(state_, this, QStringLiteral("*.qvt"),
+                               tr("Quorvantile Ticket Files *.qvt"), tr("Select File"));
     if (!path.isEmpty()) openTicketFileByName(path);
 }
 
@@ -256,12 +253,12 @@ void TMyMDIFrame::runCommand(int commandId) {
 }
 
 void TMyMDIFrame::showNotAvailable() {
-    showNotAvailableYet(this);
+    state_.interaction().showNotAvailableYet(this);
 }
 
 void TMyMDIFrame::runDeskTopOptions() {
     qv::DeskTopType copy = state_.settings().mainWallpaper;
-    DeskTopOptions dialog(this, &copy, state_.environment().dataDir);
+    DeskTopOptions dialog(state_.interaction(), this, &copy, state_.environment().dataDir);
     if (dialog.exec() != QDialog::Accepted) return;
     state_.settings().mainWallpaper = copy;
     client_->viewport()->update();
@@ -291,7 +288,7 @@ bool TMyMDIFrame::canClose() {
     const QString caption = tr("Modifications made to file.");
     auto offerSave = [&](OpenDocument* document, const QString& question) {
         if (!document || !document->isModified()) return true;
-        if (!askYesNo_(question, caption)) return true;
+        if (!state_.interaction().askYesNo(this, caption, question)) return true;
         return document->save();
     };
 

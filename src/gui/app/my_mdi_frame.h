@@ -73,16 +73,6 @@ public:
 
     void setWallpaperOrientation(int orientation);
 
-    // Asks a Yes/No question; replaceable so tests can answer.
-    using YesNoQuestion = std::function<bool(const QString& text, const QString& caption)>;
-    void setYesNoQuestion(YesNoQuestion question) { askYesNo_ = std::move(question); }
-    // Tells the user of a failure; replaceable so tests can listen.
-    using Notice = std::function<void(const QString& text, const QString& caption)>;
-    void setNotice(Notice notice) { notice_ = std::move(notice); }
-    // Opens an address in the desktop's browser; replaceable so tests start no browser.
-    using UrlOpener = std::function<bool(const QUrl& url)>;
-    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -106,9 +96,6 @@ private:
     QHash<int, QAction*> actions_;
     QHash<int, TButtonMenuGadget*> menuGadgets_;
     QHash<int, std::function<void()>> handlers_;
-    YesNoQuestion askYesNo_;
-    Notice notice_;
-    UrlOpener openUrl_;
     FileOpener openWheelingTable_;
 };
 

@@ -24,6 +24,8 @@ ApplicationState::ApplicationState(const AppEnvironment& environment, QObject* p
     // The list itself is loaded by the number-list window from the settings' name.
     flags_.numberListInUse = settings_.usingNumberList && !settings_.lastNumberList.empty();
     soundPlayer_ = new SoundPlayer(settings_.sound, this);
+    desktop_ = std::make_unique<DesktopInteraction>(*soundPlayer_);
+    interaction_ = desktop_.get();
 }
 
 ApplicationState::~ApplicationState() = default;

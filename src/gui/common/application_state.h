@@ -19,6 +19,7 @@
 #include "core/print/print_common.h"
 #include "core/records/records.h"
 #include "gui/common/open_document.h"
+#include "gui/common/user_interaction.h"
 
 class QPrinter;
 
@@ -59,6 +60,21 @@ public:
     QString dataFile(const std::string& stored) const;
 
     SoundPlayer* soundPlayer() const { return soundPlayer_; }
+    // How the windows reach the user: file choices, messages, sounds, other programs. The
+    // desktop's own unless a test has put its fake in place (nullptr brings it back).
+    UserInteraction& interaction() const { return *interaction_; }
+    void setInteraction(UserInteraction* interaction) {
+        interaction_ = interaction ? interaction : desktop_.get();
+    }
+    // The folder the program's own file chooser shows first: the one it last showed.
+    const QString& fileSelectionDirectory() const { return fileSelectionDirectory_; }
+    void setFileSelectionDirectory(const QString& directory) {
+        fileSelectionDirectory_ = directory;
+    }
+    // The user has taken or saved a wheel outside the wheel library: the wheel picker opens
+    // where the file selection was left rather than in the library.
+    bool ownWheelFolder() const { return ownWheelFolder_; }
+    void setOwnWheelFolder(bool own) { ownWheelFolder_ = own; }
     // The one printer: its page set-up is shared by every window that prints, for the whole
     // run. Made on first use.
     QPrinter& printer();
@@ -140,6 +156,10 @@ private:
     std::vector<int> myNumbers_;
     const qv::TicketFile* ticketFile_ = nullptr;
     SoundPlayer* soundPlayer_ = nullptr;
+    std::unique_ptr<DesktopInteraction> desktop_;
+    UserInteraction* interaction_ = nullptr;
+    QString fileSelectionDirectory_;
+    bool ownWheelFolder_ = false;
     std::function<QPoint()> firstWindowPosition_;
     std::unique_ptr<QPrinter> printer_;
     qv::print::PageRange ticketPrintRange_;

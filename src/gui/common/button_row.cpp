@@ -1,6 +1,9 @@
 #include "gui/common/button_row.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 
 namespace qv::gui {
@@ -22,6 +25,21 @@ void layOutButtonRow(const ButtonRow& row, int x, int y, int belowY, int room, i
         b->setGeometry(x + i * (width + gap), y, width, height);
         if (b == row.above && row.under) row.under->setGeometry(b->x(), belowY, width, height);
     }
+}
+
+OkCancelButtons makeOkCancelButtons(QDialog* dialog, const QString& okText,
+                                    const QString& cancelText, Qt::Orientation orientation) {
+    OkCancelButtons made;
+    made.box = new QDialogButtonBox(orientation);
+    made.ok = made.box->addButton(okText, QDialogButtonBox::AcceptRole);
+    made.cancel = made.box->addButton(cancelText, QDialogButtonBox::RejectRole);
+    made.ok->setObjectName(QStringLiteral("1"));
+    made.cancel->setObjectName(QStringLiteral("2"));
+    made.ok->setIcon(dialog->style()->standardIcon(QStyle::SP_DialogOkButton));
+    made.cancel->setIcon(dialog->style()->standardIcon(QStyle::SP_DialogCancelButton));
+    QObject::connect(made.box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(made.box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return made;
 }
 
 }  // namespace qv::gui

@@ -1,8 +1,13 @@
 #pragma once
-// The row of buttons under the database and ticket lists, with "As" under "Save".
+// The row of buttons under the database and ticket lists, with "As" under "Save"; the OK and
+// Cancel of the dialogs.
 
+#include <QString>
+#include <Qt>
 #include <vector>
 
+class QDialog;
+class QDialogButtonBox;
 class QPushButton;
 
 namespace qv::gui {
@@ -19,5 +24,17 @@ int widestButton(const ButtonRow& row);
 // room shared out, but never wider than `maxWidth` nor narrower than 40 pixels.
 void layOutButtonRow(const ButtonRow& row, int x, int y, int belowY, int room, int maxWidth,
                      int gap);
+
+struct OkCancelButtons {
+    QDialogButtonBox* box = nullptr;
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+};
+
+// OK and Cancel (object names "1" and "2") with their tick and cross, wired to the dialog's
+// accept() and reject().
+OkCancelButtons makeOkCancelButtons(QDialog* dialog, const QString& okText,
+                                    const QString& cancelText,
+                                    Qt::Orientation orientation = Qt::Horizontal);
 
 }  // namespace qv::gui

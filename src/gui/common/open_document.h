@@ -7,9 +7,9 @@ namespace qv::gui {
 
 enum class DocumentSlot { Database, WheelTicketFile, ManualTicketFile };
 
-// Implemented by the database window and the two ticket-file windows. A window registers
-// itself with TMyMDIFrame::setOpenDocument when its file is open and unregisters (nullptr)
-// before it goes away.
+// Implemented by the document windows (DocumentWindow: the database window and the two
+// ticket-file windows). A window registers itself with ApplicationState::setDocument when its
+// file is open and unregisters (nullptr) before it goes away.
 class OpenDocument {
 public:
     virtual ~OpenDocument() = default;

@@ -1,7 +1,6 @@
 #include "gui/common/sound_player.h"
 
 #include <QAudioDevice>
-#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -10,8 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <span>
-#include <vector>
+#include <optional>
 
 #include "core/options/sound_options.h"
 #include "core/sound/wave_file.h"
@@ -29,7 +27,6 @@ namespace {
 // The ticket window may ask for one score sound per ticket; a few in a row are a
 // celebration, more are noise.
 constexpr int kMaxQueuedWaveFiles = 8;
-constexpr qint64 kWaveHeadBytes = 4096;
 // The audio system's report of a sound's end is not tied to when it is heard, so the next
 // score sound starts when the previous one's length has passed, after this short pause.
 constexpr int kGapMs = 40;
@@ -45,35 +42,20 @@ QString resolveWavePath(const QString& stored) {
 // Only wave files the decoder understands are handed over, so a wrong file stays silent
 // instead of leaving a decoder error on the console. Gives the sound's length, or -1.
 int playableDurationMs(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray head = file.read(kWaveHeadBytes);
-    qv::WaveFormat format;
-    const std::vector<std::uint8_t> bytes(head.begin(), head.end());
-    if (!qv::readWaveFormat(bytes, format) || !qv::isPlayableWave(format)) return -1;
-    const qint64 bytesPerSecond =
-        qint64(format.sampleRate) * format.channels * (format.bitsPerSample / 8);
-    const qint64 ms = std::max<qint64>(0, file.size() - 44) * 1000 / bytesPerSecond;
-    return int(std::min<qint64>(ms, std::numeric_limits<int>::max() - kReleaseMarginMs));
+    const std::optional<qv::PlayableWave> wave = qv::readPlayableWave(path.toStdString());
+    if (!wave) return -1;
+    return int(std::min<std::uint64_t>(wave->durationMs,
+                                       std::numeric_limits<int>::max() - kReleaseMarginMs));
 }
 
 }  // namespace
 
-SoundPlayer* SoundPlayer::instance_ = nullptr;
-
 SoundPlayer::SoundPlayer(qv::SoundSettings& settings, QObject* parent)
     : QObject(parent), settings_(settings) {
     initSoundResources();
-    if (!instance_) instance_ = this;
 }
 
-SoundPlayer::~SoundPlayer() {
-    if (instance_ == this) instance_ = nullptr;
-}
-
-SoundPlayer* SoundPlayer::instance() {
-    return instance_;
-}
+SoundPlayer::~SoundPlayer() = default;
 
 bool SoundPlayer::hasAudioOutput() const {
     return !QMediaDevices::defaultAudioOutput().isNull();
@@ -86,10 +68,6 @@ QSoundEffect* SoundPlayer::eventEffect(int soundId) {
         effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(soundId)));
     }
     return effect;
-}
-
-void playEventSound(qv::EventSound sound) {
-    if (SoundPlayer* player = SoundPlayer::instance()) player->playEvent(sound);
 }
 
 void SoundPlayer::playEvent(qv::EventSound sound) {

@@ -16,9 +16,6 @@ class QSoundEffect;
 
 namespace qv::gui {
 
-// Plays an event sound through the application's player, when there is one.
-void playEventSound(qv::EventSound sound = qv::EventSound::Click);
-
 class SoundPlayer : public QObject {
     Q_OBJECT
 
@@ -34,9 +31,6 @@ public:
     // wait). A relative path is taken in the data directory. A missing or unreadable file, or
     // one that is not an uncompressed wave, plays nothing and reports nothing.
     void playWaveFile(const QString& path);
-
-    // The player created by the application, or nullptr.
-    static SoundPlayer* instance();
 
 signals:
     // A sound was started, or would have been if there were an audio output.
@@ -59,8 +53,6 @@ private:
     QList<QueuedWave> waveQueue_;
     bool waveTurnTaken_ = false;  // a score sound is playing; the others wait
     quint64 waveTurn_ = 0;
-
-    static SoundPlayer* instance_;
 };
 
 }  // namespace qv::gui

@@ -12,7 +12,8 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/button_row.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -29,9 +30,9 @@ QSpinBox* makeSpin(int id, int maximum, int value) {
 
 }  // namespace
 
-CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& header,
-                                           std::string& link)
-    : QDialog(parent), header_(header), link_(link) {
+CreateDataBaseDialog::CreateDataBaseDialog(UserInteraction& ui, QWidget* parent,
+                                           qv::DataHeader& header, std::string& link)
+    : QDialog(parent), ui_(ui), header_(header), link_(link) {
     const qv::DatabaseAttributes start(header, link);
 
     numbersOnTicket_ = makeSpin(kNumbersOnTicket, qv::DatabaseAttributes::kMaxNumbersOnTicket,
@@ -65,15 +66,7 @@ CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& head
     addRow(3, tr("URL to access updates :"), linkEdit_, true);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QString::number(kOk));
-    cancel->setObjectName(QString::number(kCancel));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CreateDataBaseDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CreateDataBaseDialog::reject);
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -91,7 +84,7 @@ CreateDataBaseDialog::CreateDataBaseDialog(QWidget* parent, qv::DataHeader& head
 }
 
 void CreateDataBaseDialog::click() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
 }
 
 void CreateDataBaseDialog::accept() {
@@ -117,7 +110,7 @@ void createDatabaseCommand(const ApplicationState& state, QWidget* frame) {
     qv::DataHeader header;  // no description, 49 numbers, 6 on a ticket, no entries
     std::string link;
     {
-        CreateDataBaseDialog dialog(frame, header, link);
+        CreateDataBaseDialog dialog(state.interaction(), frame, header, link);
         dialog.setWindowTitle(CreateDataBaseDialog::tr("Attributes for new database"));
         if (dialog.exec() != QDialog::Accepted) return;
     }
@@ -127,13 +120,13 @@ void createDatabaseCommand(const ApplicationState& state, QWidget* frame) {
     request.title = CreateDataBaseDialog::tr("Select Database");
     request.filter = CreateDataBaseDialog::tr("DataBase Files (*.dat)");
     request.defaultSuffix = QStringLiteral("dat");
-    const QString path = chooseFile(frame, request);
+    const QString path = state.interaction().chooseFile(frame, request);
     if (path.isEmpty()) return;
 
     const qv::IoResult written = qv::createDatabaseFile(
         QDir::toNativeSeparators(path).toStdString(), header, state.statisticsSettings(), link);
     if (!written) {
-        showProblem(
+        state.interaction().showProblem(
             frame, CreateDataBaseDialog::tr("Create DataBase"),
             CreateDataBaseDialog::tr("The database %1 could not be written:\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message)));

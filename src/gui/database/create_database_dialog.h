@@ -9,7 +9,7 @@
 
 #include "core/records/records.h"
 #include "core/database/database_attributes.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 
 class QLineEdit;
 class QSpinBox;
@@ -17,6 +17,7 @@ class QSpinBox;
 namespace qv::gui {
 
 class ApplicationState;
+class UserInteraction;
 
 class CreateDataBaseDialog : public QDialog {
     Q_OBJECT
@@ -31,12 +32,14 @@ public:
     static constexpr int kCancel = 2;
 
     // Edits `header` (description and the two counts) and `link` in place, on OK only.
-    CreateDataBaseDialog(QWidget* parent, qv::DataHeader& header, std::string& link);
+    CreateDataBaseDialog(UserInteraction& ui, QWidget* parent, qv::DataHeader& header,
+                         std::string& link);
 
     void accept() override;
     void reject() override;
 
 private:
+    UserInteraction& ui_;
     void click();
 
     qv::DataHeader& header_;

@@ -2,9 +2,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,15 +15,16 @@
 #include <algorithm>
 
 #include "core/database/draw_parser.h"
-#include "core/util/text.h"
 #include "core/statistics/triples.h"
+#include "core/util/file_io.h"
+#include "core/util/text.h"
 #include "core/view/database_view.h"
 #include "core/view/placement.h"
 #include "gui/common/application_state.h"
 #include "gui/common/busy_dialog.h"
 #include "gui/common/button_row.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/common/window_placement.h"
 #include "gui/database/create_database_dialog.h"
 #include "gui/database/data_ticket_window.h"
@@ -45,8 +44,7 @@ QString nativePath(const std::string& path) {
 }  // namespace
 
 DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase database, QWidget* parent)
-    : QDialog(parent), state_(state), database_(std::move(database)) {
-    setModal(false);
+    : DocumentWindow(state, parent), database_(std::move(database)) {
     setWindowTitle(nativePath(database_.fileName()));
 
     description_ = new QLabel(this);
@@ -66,7 +64,7 @@ DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase databas
         if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::entryDoubleClicked)))
             emit entryDoubleClicked(entry);
         else
-            showNotAvailableYet(this);
+            state_.interaction().showNotAvailableYet(this);
     });
 
     makeButton(kPrintOptions, tr("Print &Options..."));
@@ -75,28 +73,13 @@ DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase databas
     makeButton(kSave, tr("&Save"));
     makeButton(kCloseFile, tr("&Close File"));
     makeButton(kUrl, tr("URL"));
-    saveAsButton_ = makeButton(kSaveAs, tr("&As"));
+    makeButton(kSaveAs, tr("&As"));
 
-    // From the list along the row of buttons, "As" right after "Save".
-    QWidget* previous = list_;
-    for (QPushButton* b : buttons_) {
-        setTabOrder(previous, b);
-        previous = b;
-        if (b->objectName() == QString::number(kSave)) {
-            setTabOrder(previous, saveAsButton_);
-            previous = saveAsButton_;
-        }
-    }
+    chainTabOrder(list_);
 
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &DataBaseDialog::updatePasteButton);
     updatePasteButton();
-
-    askClose_ = [this](const QString& text, const QString& caption) {
-        return QMessageBox::question(this, caption, text,
-                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                     QMessageBox::Yes);
-    };
 
     list_->setTicketFile(state_.ticketFile());
     connect(&state_, &ApplicationState::ticketFileChanged, this,
@@ -120,20 +103,6 @@ DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase databas
 }
 
 DataBaseDialog::~DataBaseDialog() = default;
-
-QPushButton* DataBaseDialog::makeButton(int id, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QString::number(id));
-    // Enter in the list must not press a button behind the user's back.
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
-    if (id != kSaveAs) buttons_.push_back(button);
-    return button;
-}
-
-void DataBaseDialog::click(qv::EventSound sound) {
-    if (SoundPlayer* player = state_.soundPlayer()) player->playEvent(sound);
-}
 
 void DataBaseDialog::placeFromSettings() {
     const QRect desktop = availableDesktopFor(this);
@@ -162,24 +131,6 @@ void DataBaseDialog::layOut() {
     const ButtonRow row = buttonRow();
     layOutButtonRow(row, l.list.x, l.buttonsY, l.asButtonY, l.list.width, widestButton(row),
                     kButtonGap);
-}
-
-ButtonRow DataBaseDialog::buttonRow() const {
-    return ButtonRow{buttons_, saveAsButton_, findChild<QPushButton*>(QString::number(kSave))};
-}
-
-void DataBaseDialog::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    layOut();
-}
-
-void DataBaseDialog::closeEvent(QCloseEvent* event) {
-    // The close box does nothing; "Close File" and the exit close the database.
-    if (closing_) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 void DataBaseDialog::showInformation() {
@@ -255,7 +206,7 @@ void DataBaseDialog::runCommand(int id) {
             if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::modifyNumbersRequested)))
                 emit modifyNumbersRequested();
             else
-                showNotAvailableYet(this);
+                state_.interaction().showNotAvailableYet(this);
             break;
         case kPaste:
             click();
@@ -304,67 +255,38 @@ void DataBaseDialog::runCommand(int id) {
     }
 }
 
-bool DataBaseDialog::save() {
-    const qv::IoResult saved = database_.save();
-    if (saved) return true;
-    showProblem(this, tr("Save"),
-                tr("The database could not be saved as %1:\n%2\n\nChoose another name to save "
-                   "it under.")
-                    .arg(nativePath(database_.fileName()), QString::fromStdString(saved.message)));
-    return saveAs();
-}
-
-bool DataBaseDialog::saveAs() {
+FileRequest DataBaseDialog::saveAsRequest() const {
     FileRequest request;
-    request.mode = FileRequest::Mode::Save;
     request.title = tr("Save File As");
     request.filter = tr("DataBase Files (*.dat)");
     request.defaultSuffix = QStringLiteral("dat");
-    request.selected = nativePath(database_.fileName());
-    const QString chosen = chooseFile(this, request);
-    if (chosen.isEmpty()) return false;
-
-    const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
-    const qv::IoResult saved = database_.saveAs(path.toStdString());
-    if (!saved) {
-        showProblem(this, tr("Save File As"),
-                    tr("The database could not be saved as %1:\n%2")
-                        .arg(path, QString::fromStdString(saved.message)));
-        return false;
-    }
-    setWindowTitle(path);
-    // The next start reopens the file under its new name.
-    state_.settings().lastDatabase = path.toStdString();
-    return true;
+    return request;
 }
 
-bool DataBaseDialog::closeFile() {
-    click();
-    if (database_.isModified()) {
-        const QMessageBox::StandardButton answer =
-            askClose_(tr("Save File Before Closing ?"), tr("Quorvantile"));
-        if (answer != QMessageBox::Yes && answer != QMessageBox::No) return false;
-        // Closing after a save that did not happen would lose the changes.
-        if (answer == QMessageBox::Yes && !save()) return false;
-    }
+QString DataBaseDialog::cannotSaveText() const {
+    return tr("The database could not be saved as %1:\n%2");
+}
+
+void DataBaseDialog::rememberPath(const std::string& path) {
+    state_.settings().lastDatabase = path;
+}
+
+void DataBaseDialog::documentClosing() {
     qv::Settings& settings = state_.settings();
     settings.databaseWindowPos = qv::Point{pos().x(), pos().y()};
     settings.databaseWindowPosRead = true;
     settings.lastDatabase.clear();
     if (state_.document(DocumentSlot::Database) == this) state_.setDatabase(nullptr, nullptr);
-    closing_ = true;
-    hide();
-    deleteLater();
-    return true;
 }
 
 int DataBaseDialog::insertDraws(const std::vector<qv::TicketType>& draws) {
     const qv::InsertOutcome outcome = database_.insertAll(draws);
     if (outcome.full()) {
-        showProblem(this, tr("Quorvantile"),
-                    tr("The database is full: a database holds at most 65,535 draws. %n "
-                       "draw(s) could not be added.",
-                       "", int(outcome.refused)));
+        state_.interaction().showProblem(
+            this, tr("Quorvantile"),
+            tr("The database is full: a database holds at most 65,535 draws. %n "
+               "draw(s) could not be added.",
+               "", int(outcome.refused)));
     }
     if (outcome.added > 0) {
         databaseChanged();
@@ -430,21 +352,20 @@ void DataBaseDialog::importFromFile() {
     request.filter = tr("ASCII Text Files (*.txt)");
     request.defaultSuffix = QStringLiteral("txt");
     request.selected = nativePath(database_.fileName());
-    const QString path = chooseFile(this, request);
+    const QString path = state_.interaction().chooseFile(this, request);
     if (!path.isEmpty()) importFile(path);
 }
 
 bool DataBaseDialog::importFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showProblem(this, tr("Import and Insert"),
-                    tr("The file %1 could not be opened:\n%2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const qv::Result<std::string> text = qv::readTextFile(path.toStdString());
+    if (!text) {
+        state_.interaction().showProblem(
+            this, tr("Import and Insert"),
+            tr("The file %1 could not be opened:\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(text.reason)));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    const qv::FileImportResult result =
-        qv::parseImportText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const qv::FileImportResult result = qv::parseImportText(*text);
     insertFound(result.draws, QDir::toNativeSeparators(path));
     return true;
 }
@@ -452,7 +373,7 @@ bool DataBaseDialog::importFile(const QString& path) {
 void DataBaseDialog::changeAttributes() {
     qv::DataHeader header = database_.header();
     std::string link = database_.updateLink();
-    CreateDataBaseDialog dialog(this, header, link);
+    CreateDataBaseDialog dialog(state_.interaction(), this, header, link);
     dialog.setWindowTitle(tr("Edit existing attributes"));
     if (dialog.exec() != QDialog::Accepted) return;
     database_.setHeader(header);
@@ -471,8 +392,9 @@ void DataBaseDialog::openUpdateLink() {
     }
     const QString text = QString::fromStdString(link);
     const QUrl url = QUrl::fromUserInput(text);
-    if (!url.isValid() || !QDesktopServices::openUrl(url)) {
-        showProblem(this, tr("URL"), tr("The update link %1 could not be opened.").arg(text));
+    if (!url.isValid() || !state_.interaction().openUrl(url)) {
+        state_.interaction().showProblem(this, tr("URL"),
+                                         tr("The update link %1 could not be opened.").arg(text));
     }
 }
 
@@ -483,7 +405,8 @@ void DataBaseDialog::loadBackground() {
 
 void DataBaseDialog::chooseBackground() {
     qv::DeskTopType& background = state_.settings().databaseBackground;
-    const QString chosen = chooseBitmapFile(this, state_.dataFile(background.path));
+    const QString chosen =
+        state_.interaction().chooseBitmapFile(this, state_.dataFile(background.path));
     if (chosen.isEmpty()) return;
     background.path = chosen.toStdString();
     loadBackground();
@@ -523,7 +446,8 @@ DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, con
             database.load(fullPath.toStdString(), state.statisticsSettings());
         !loaded.opened()) {
         settings.lastDatabase.clear();
-        showProblem(parent, DataBaseDialog::tr("Error"), DataBaseDialog::tr("Error opening file"));
+        state.interaction().showProblem(parent, DataBaseDialog::tr("Error"),
+                                        DataBaseDialog::tr("Error opening file"));
         return nullptr;
     }
     auto* dialog = new DataBaseDialog(state, std::move(database), parent);

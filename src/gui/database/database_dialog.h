@@ -15,8 +15,7 @@
 #include "core/options/sound_options.h"
 #include "core/print/print_common.h"
 #include "core/records/records.h"
-#include "gui/common/button_row.h"
-#include "gui/common/open_document.h"
+#include "gui/common/document_window.h"
 
 class QLabel;
 class QPushButton;
@@ -28,7 +27,7 @@ class Printout;
 class ApplicationState;
 class TMyDataTicketWindow;
 
-class DataBaseDialog : public QDialog, public OpenDocument {
+class DataBaseDialog : public DocumentWindow {
     Q_OBJECT
 
 public:
@@ -38,17 +37,8 @@ public:
     static constexpr int kPrintOptions = 108;
     static constexpr int kModifyNumbers = 103;
     static constexpr int kPaste = 505;
-    static constexpr int kSave = 107;
-    static constexpr int kCloseFile = 106;
     static constexpr int kUrl = 120;
-    static constexpr int kSaveAs = 112;
     static constexpr int kListWindow = 300;
-
-    // The rule measures the outer window, caption and borders included; this is what a
-    // caption and its borders add to the inside.
-    static constexpr int kFrameAllowance = 25;
-    // Between the list and the buttons, and between the buttons.
-    static constexpr int kButtonGap = 6;
 
     // Shows a loaded database, which the window owns from now on.
     DataBaseDialog(ApplicationState& state, qv::DrawDatabase database, QWidget* parent);
@@ -70,22 +60,14 @@ public:
     // leaves room for below it.
     void placeAt(const QPoint& topLeft);
 
-    // OpenDocument
     bool isModified() const override { return database_.isModified(); }
-    // Save, or Save As when the file cannot be written; false when nothing was saved.
-    bool save() override;
-    QPoint windowPosition() const override { return pos(); }
 
-    // The buttons and the list's menu commands, by id.
-    void runCommand(int id);
+    void runCommand(int id) override;
     // "Print &Options...": the print options, then the chosen chart.
     void printOptions();
     // Prints a chart of the open database over the selected range, computed afresh; the
     // triples ask for their page limit first.
     void printChart(qv::print::PrintedChart chart);
-    bool saveAs();
-    // Asks to save a modified database; false when the user kept it open.
-    bool closeFile();
     void pasteFromClipboard();
     // Imports the draws of a text file, one a line; false when it could not be read.
     bool importFile(const QString& path);
@@ -105,14 +87,6 @@ public:
                                                                   const QString& source)>;
     void setDrawChooser(DrawChooser chooser) { chooseDraws_ = std::move(chooser); }
 
-    // The close question, replaceable so tests can answer.
-    using Question =
-        std::function<QMessageBox::StandardButton(const QString& text, const QString& caption)>;
-    void setCloseQuestion(Question question) { askClose_ = std::move(question); }
-
-    // Escape does nothing: the window closes only with "Close File" or at exit.
-    void reject() override {}
-
 signals:
     void entryDoubleClicked(int entry);  // past performance of the ticket file on that draw
     void printOptionsRequested();
@@ -121,16 +95,18 @@ signals:
     void contentsChanged();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    std::string documentPath() const override { return database_.fileName(); }
+    qv::IoResult saveDocument() override { return database_.save(); }
+    qv::IoResult saveDocumentAs(const std::string& path) override { return database_.saveAs(path); }
+    FileRequest saveAsRequest() const override;
+    QString cannotSaveText() const override;
+    void rememberPath(const std::string& path) override;
+    void documentClosing() override;
+    void layOut() override;
 
 private:
-    QPushButton* makeButton(int id, const QString& text);
-    void click(qv::EventSound sound = qv::EventSound::Click);
     void insertFound(const std::vector<qv::TicketType>& found, const QString& source);
     void forgetLastImport();
-    void layOut();
-    ButtonRow buttonRow() const;
     void showInformation();
     void updatePasteButton();
     void importFromFile();
@@ -142,18 +118,13 @@ private:
     void reportAdded(int added);
     std::unique_ptr<Printout> chartPrintout(qv::print::PrintedChart chart, int triplesPageLimit);
 
-    ApplicationState& state_;
     qv::DrawDatabase database_;
-    bool closing_ = false;
     // Positions of the draws the last paste or import added, while they can be taken back.
     std::vector<std::size_t> lastImport_;
     QLabel* description_ = nullptr;
     QLabel* information_ = nullptr;
     TMyDataTicketWindow* list_ = nullptr;
-    std::vector<QPushButton*> buttons_;  // 108, 103, 505, 107, 106, 120
-    QPushButton* saveAsButton_ = nullptr;
     QPushButton* pasteButton_ = nullptr;
-    Question askClose_;
     DrawChooser chooseDraws_;
 };
 

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "gui/common/button_row.h"
 #include "gui/common/sound_player.h"
 
 namespace qv::gui {
@@ -79,16 +80,8 @@ CalendarDialog::CalendarDialog(QWidget* parent, qv::CalendarDate& date, int firs
         grid->addWidget(cell, 1 + i / qv::MonthGrid::kColumns, i % qv::MonthGrid::kColumns);
     }
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QString::number(kOk));
-    cancel->setObjectName(QString::number(kCancel));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("OK"), tr("Cancel"));
     ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CalendarDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CalendarDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dateLine_);

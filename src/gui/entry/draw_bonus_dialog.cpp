@@ -8,13 +8,15 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "gui/common/sound_player.h"
+#include "gui/common/button_row.h"
+#include "gui/common/user_interaction.h"
 #include "gui/entry/number_box_grid.h"
 
 namespace qv::gui {
 
-EnterDrawBonusDialog::EnterDrawBonusDialog(const qv::DrawEntry& entry, QWidget* parent)
-    : QDialog(parent), choice_(qv::bonusChoice(entry)), random_(qv::seededGenerator()) {
+EnterDrawBonusDialog::EnterDrawBonusDialog(UserInteraction& ui, const qv::DrawEntry& entry,
+                                           QWidget* parent)
+    : QDialog(parent), ui_(ui), choice_(qv::bonusChoice(entry)), random_(qv::seededGenerator()) {
     setWindowTitle(tr("Enter Bonus Numbers"));
 
     auto* numbers = new QLabel(QString::fromStdString(qv::winningNumbersLine(entry.draw())));
@@ -28,7 +30,7 @@ EnterDrawBonusDialog::EnterDrawBonusDialog(const qv::DrawEntry& entry, QWidget* 
 
     boxes_ = new NumberBoxGrid;
     connect(boxes_, &NumberBoxGrid::numberClicked, this, [this](int n) {
-        if (choice_.click(n)) playEventSound(qv::EventSound::Click);
+        if (choice_.click(n)) ui_.playSound(qv::EventSound::Click);
         showChoice();
     });
 
@@ -38,7 +40,7 @@ EnterDrawBonusDialog::EnterDrawBonusDialog(const qv::DrawEntry& entry, QWidget* 
     lotto_->setValue(choice_.numbersInLotto());
     lotto_->setAlignment(Qt::AlignRight);
     connect(lotto_, &QSpinBox::valueChanged, this, [this](int n) {
-        if (choice_.setNumbersInLotto(n)) playEventSound(qv::EventSound::Click);
+        if (choice_.setNumbersInLotto(n)) ui_.playSound(qv::EventSound::Click);
         showChoice();
     });
     auto* lottoLabel = new QLabel(tr("Numbers In Lotto"));
@@ -47,14 +49,14 @@ EnterDrawBonusDialog::EnterDrawBonusDialog(const qv::DrawEntry& entry, QWidget* 
     auto* clearAll = new QPushButton(tr("Clear &All"));
     clearAll->setObjectName(QString::number(kClearAll));
     connect(clearAll, &QPushButton::clicked, this, [this] {
-        playEventSound(qv::EventSound::Click);
+        ui_.playSound(qv::EventSound::Click);
         choice_.clearAll();
         showChoice();
     });
     auto* random = new QPushButton(tr("&Random"));
     random->setObjectName(QString::number(kRandom));
     connect(random, &QPushButton::clicked, this, [this] {
-        playEventSound(qv::EventSound::RandomPick);
+        ui_.playSound(qv::EventSound::RandomPick);
         choice_.randomPick(random_);
         showChoice();
     });
@@ -67,15 +69,7 @@ EnterDrawBonusDialog::EnterDrawBonusDialog(const qv::DrawEntry& entry, QWidget* 
     tools->addWidget(lottoLabel);
     tools->addWidget(lotto_);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QString::number(kOk));
-    cancel->setObjectName(QString::number(kCancel));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &EnterDrawBonusDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EnterDrawBonusDialog::reject);
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(numbersRow);
@@ -95,7 +89,7 @@ std::array<std::int16_t, qv::kMaxBonusNumbers> EnterDrawBonusDialog::bonus() con
 }
 
 void EnterDrawBonusDialog::accept() {
-    playEventSound(qv::EventSound::Click);
+    ui_.playSound(qv::EventSound::Click);
     QDialog::accept();
 }
 

@@ -15,6 +15,7 @@ class QSpinBox;
 namespace qv::gui {
 
 class NumberBoxGrid;
+class UserInteraction;
 
 class EnterDrawBonusDialog : public QDialog {
     Q_OBJECT
@@ -29,7 +30,8 @@ public:
     static constexpr int kCancel = 2;
 
     // Starts from the draw's bonus numbers, in a game of the entry's numbers in the lotto.
-    EnterDrawBonusDialog(const qv::DrawEntry& entry, QWidget* parent = nullptr);
+    EnterDrawBonusDialog(UserInteraction& ui, const qv::DrawEntry& entry,
+                         QWidget* parent = nullptr);
 
     const qv::EntryChoice& choice() const { return choice_; }
     NumberBoxGrid* boxes() const { return boxes_; }
@@ -41,6 +43,7 @@ public:
 private:
     void showChoice();
 
+    UserInteraction& ui_;
     qv::EntryChoice choice_;
     std::mt19937 random_;
     NumberBoxGrid* boxes_ = nullptr;

@@ -15,8 +15,8 @@
 #include "core/database/draw_report.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/button_row.h"
+#include "gui/common/user_interaction.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/calendar_dialog.h"
 #include "gui/entry/draw_bonus_dialog.h"
@@ -58,7 +58,8 @@ EnterWinnersDialog::EnterWinnersDialog(ApplicationState& state, const qv::EntryG
     lotto_->setValue(entry_.choice().numbersInLotto());
     lotto_->setAlignment(Qt::AlignRight);
     connect(lotto_, &QSpinBox::valueChanged, this, [this](int n) {
-        if (entry_.choice().setNumbersInLotto(n)) playEventSound(qv::EventSound::Click);
+        if (entry_.choice().setNumbersInLotto(n))
+            state_.interaction().playSound(qv::EventSound::Click);
         showEntry();
     });
     auto* lottoLabel = new QLabel(tr("Numbers In Lotto"));
@@ -103,17 +104,9 @@ EnterWinnersDialog::EnterWinnersDialog(ApplicationState& state, const qv::EntryG
     drawRow->addWidget(new QLabel(tr("Draw:")));
     drawRow->addWidget(drawLine_, 1);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QString::number(kOk));
-    cancel->setObjectName(QString::number(kCancel));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &EnterWinnersDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EnterWinnersDialog::reject);
 
     auto* top = new QHBoxLayout;
     top->addWidget(boxes_);
@@ -154,19 +147,19 @@ void EnterWinnersDialog::readDateFields() {
 }
 
 void EnterWinnersDialog::clickNumber(int n) {
-    if (entry_.choice().click(n)) playEventSound(qv::EventSound::Click);
+    if (entry_.choice().click(n)) state_.interaction().playSound(qv::EventSound::Click);
     showEntry();
 }
 
 void EnterWinnersDialog::runCommand(int id) {
     switch (id) {
         case kClearAll:
-            playEventSound(qv::EventSound::Click);
+            state_.interaction().playSound(qv::EventSound::Click);
             entry_.choice().clearAll();
             showEntry();
             break;
         case kRandom:
-            playEventSound(qv::EventSound::RandomPick);
+            state_.interaction().playSound(qv::EventSound::RandomPick);
             entry_.choice().randomPick(random_);
             showEntry();
             break;
@@ -191,15 +184,15 @@ void EnterWinnersDialog::runCommand(int id) {
 }
 
 void EnterWinnersDialog::pickBonusNumbers() {
-    playEventSound(qv::EventSound::PickNumbers);
-    EnterDrawBonusDialog picker(entry_, this);
+    state_.interaction().playSound(qv::EventSound::PickNumbers);
+    EnterDrawBonusDialog picker(state_.interaction(), entry_, this);
     if (picker.exec() != QDialog::Accepted) return;
     entry_.setBonus(picker.bonus());
     showEntry();
 }
 
 void EnterWinnersDialog::pickDate() {
-    playEventSound(qv::EventSound::Click);
+    state_.interaction().playSound(qv::EventSound::Click);
     // What the fields show is where the picker starts.
     readDateFields();
     const qv::Date& d = entry_.date();
@@ -212,11 +205,11 @@ void EnterWinnersDialog::pickDate() {
 }
 
 void EnterWinnersDialog::addToDatabase() {
-    playEventSound(qv::EventSound::Click);
+    state_.interaction().playSound(qv::EventSound::Click);
     DataBaseDialog* window = openDatabaseDialog(state_);
     if (!window) {
-        showProblem(this, tr("No DataBase Selected"),
-                    tr("To add entries, you must first open a database."));
+        state_.interaction().showProblem(this, tr("No DataBase Selected"),
+                                         tr("To add entries, you must first open a database."));
         return;
     }
     if (!entry_.hasNumbers()) return;
@@ -229,7 +222,7 @@ void EnterWinnersDialog::addToDatabase() {
 }
 
 void EnterWinnersDialog::accept() {
-    playEventSound(qv::EventSound::Click);
+    state_.interaction().playSound(qv::EventSound::Click);
     readDateFields();
     if (entry_.hasNumbers()) state_.setWinningNumbers(entry_.draw());
     QDialog::accept();

@@ -11,14 +11,14 @@
 #include <QVBoxLayout>
 
 #include "core/database/draw_database.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/application_state.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/int_edit.h"
 
 namespace qv::gui {
 
 ModifyEntriesDialog::ModifyEntriesDialog(DataBaseDialog& window, qv::ModifyEntries& edit)
-    : QDialog(&window), window_(window), edit_(edit) {
+    : QDialog(&window), window_(window), ui_(window.state().interaction()), edit_(edit) {
     setWindowTitle(tr("Modify DataBase Entries"));
 
     entries_ = new QComboBox;
@@ -129,7 +129,7 @@ void ModifyEntriesDialog::runCommand(int id) {
 }
 
 void ModifyEntriesDialog::update() {
-    playEventSound(qv::EventSound::Click);
+    ui_.playSound(qv::EventSound::Click);
     qv::ModifyEntries::Texts texts;
     for (std::size_t i = 0; i < fields_.size(); ++i) texts[i] = fields_[i]->text().toStdString();
     if (!edit_.updateFromTexts(texts)) return;
@@ -138,7 +138,7 @@ void ModifyEntriesDialog::update() {
 }
 
 void ModifyEntriesDialog::deleteSelected() {
-    playEventSound(qv::EventSound::Click);
+    ui_.playSound(qv::EventSound::Click);
     const auto selected = edit_.selected();
     if (!selected || !edit_.removeSelected()) return;
     {
@@ -155,7 +155,7 @@ void ModifyEntriesDialog::editAttributes() {
 }
 
 void ModifyEntriesDialog::accept() {
-    playEventSound(qv::EventSound::Click);
+    ui_.playSound(qv::EventSound::Click);
     QDialog::accept();
 }
 

@@ -13,6 +13,7 @@ class QComboBox;
 namespace qv::gui {
 
 class DataBaseDialog;
+class UserInteraction;
 class TIntEdit;
 
 class ModifyEntriesDialog : public QDialog {
@@ -47,6 +48,7 @@ private:
     void editAttributes();
 
     DataBaseDialog& window_;
+    UserInteraction& ui_;
     qv::ModifyEntries& edit_;
     QComboBox* entries_ = nullptr;
     std::array<TIntEdit*, qv::ModifyEntries::kFields> fields_{};

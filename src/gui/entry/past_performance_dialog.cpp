@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
@@ -15,20 +14,10 @@
 #include "core/tickets/ticket_file.h"
 #include "gui/common/application_state.h"
 #include "gui/common/busy_dialog.h"
-#include "gui/common/file_dialogs.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/database/database_dialog.h"
 
 namespace qv::gui {
-
-namespace {
-
-ProgramStarter& programStarter() {
-    static ProgramStarter starter;
-    return starter;
-}
-
-}  // namespace
 
 QStringList calculatorPrograms() {
     return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
@@ -44,12 +33,9 @@ QString findCalculator() {
     return QString();
 }
 
-void setProgramStarter(ProgramStarter starter) {
-    programStarter() = std::move(starter);
-}
-
-TMyPastPerformanceDialog::TMyPastPerformanceDialog(const QString& text, QWidget* parent)
-    : QDialog(parent) {
+TMyPastPerformanceDialog::TMyPastPerformanceDialog(UserInteraction& ui, const QString& text,
+                                                   QWidget* parent)
+    : QDialog(parent), ui_(ui) {
     setWindowTitle(tr("Total Winnings"));
 
     text_ = new QLabel(text.left(500));
@@ -80,15 +66,13 @@ TMyPastPerformanceDialog::TMyPastPerformanceDialog(const QString& text, QWidget*
 void TMyPastPerformanceDialog::startCalculator() {
     const QString program = findCalculator();
     if (program.isEmpty()) {
-        showProblem(this, tr("Calculator"),
-                    tr("No calculator was found. Install one of these programs: %1.")
-                        .arg(calculatorPrograms().join(QStringLiteral(", "))));
+        ui_.showProblem(this, tr("Calculator"),
+                        tr("No calculator was found. Install one of these programs: %1.")
+                            .arg(calculatorPrograms().join(QStringLiteral(", "))));
         return;
     }
-    const bool started = programStarter() ? programStarter()(program)
-                                          : QProcess::startDetached(program, QStringList());
-    if (!started) {
-        showProblem(
+    if (!ui_.startProgram(program)) {
+        ui_.showProblem(
             this, tr("Calculator"),
             tr("The calculator %1 could not be started.").arg(QFileInfo(program).fileName()));
     }
@@ -114,7 +98,8 @@ void showPastPerformance(ApplicationState& state, DataBaseDialog& window, int en
                         .toStdString();
     texts.level = TMyPastPerformanceDialog::tr("%d/%d = %4d").toStdString();
     texts.bonus = TMyPastPerformanceDialog::tr(" +Bonus =  %2d").toStdString();
-    TMyPastPerformanceDialog dialog(QString::fromStdString(qv::pastPerformanceText(result, texts)),
+    TMyPastPerformanceDialog dialog(state.interaction(),
+                                    QString::fromStdString(qv::pastPerformanceText(result, texts)),
                                     &window);
     dialog.exec();
 }

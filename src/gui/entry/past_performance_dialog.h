@@ -13,6 +13,7 @@ namespace qv::gui {
 
 class ApplicationState;
 class DataBaseDialog;
+class UserInteraction;
 
 class TMyPastPerformanceDialog : public QDialog {
     Q_OBJECT
@@ -23,13 +24,14 @@ public:
     static constexpr int kCalculator = 109;
     static constexpr int kOk = 1;
 
-    TMyPastPerformanceDialog(const QString& text, QWidget* parent = nullptr);
+    TMyPastPerformanceDialog(UserInteraction& ui, const QString& text, QWidget* parent = nullptr);
 
     QLabel* textLabel() const { return text_; }
     // Starts the calculator; the dialog stays open.
     void startCalculator();
 
 private:
+    UserInteraction& ui_;
     QLabel* text_ = nullptr;
 };
 
@@ -37,10 +39,6 @@ private:
 QStringList calculatorPrograms();
 // The full path of the first one found, or an empty string.
 QString findCalculator();
-// Starts a program detached; replaceable so tests can see what would be started (an empty
-// function restores the real start).
-using ProgramStarter = std::function<bool(const QString& program)>;
-void setProgramStarter(ProgramStarter starter);
 
 // A double click on entry `entry` of the database window: with a ticket file open, the
 // ticket file is checked against the draws from the newest down to that one (with the

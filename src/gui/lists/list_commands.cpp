@@ -7,7 +7,7 @@
 #include "core/app/commands.h"
 #include "core/options/number_list.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 #include "gui/lists/number_list_dialog.h"
 
 namespace qv::gui {
@@ -55,10 +55,11 @@ void createNumberList(ApplicationState& state, QWidget* parent) {
         TMyNumberList editor(state, numbers, tr("New List"), parent);
         if (editor.exec() != QDialog::Accepted) return;
     }
-    const QString path = chooseFile(parent, listRequest(FileRequest::Mode::Save, QString()));
+    const QString path =
+        state.interaction().chooseFile(parent, listRequest(FileRequest::Mode::Save, QString()));
     if (path.isEmpty()) return;
     if (const qv::IoResult saved = qv::saveNumberList(path.toStdString(), numbers); !saved)
-        showProblem(
+        state.interaction().showProblem(
             parent, tr("Saved Number List"),
             tr("The list could not be saved as %1:\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.message)));
@@ -66,7 +67,8 @@ void createNumberList(ApplicationState& state, QWidget* parent) {
 
 void chooseNumberList(ApplicationState& state, QWidget* parent) {
     const QString current = QString::fromStdString(state.settings().lastNumberList);
-    const QString path = chooseFile(parent, listRequest(FileRequest::Mode::Open, current));
+    const QString path =
+        state.interaction().chooseFile(parent, listRequest(FileRequest::Mode::Open, current));
     if (!path.isEmpty()) selectNumberList(state, path);
 }
 
@@ -80,7 +82,7 @@ void editNumberList(ApplicationState& state, QWidget* parent) {
     }
     state.setMyNumbers(numbers);
     if (const qv::IoResult saved = qv::saveNumberList(name.toStdString(), numbers); !saved)
-        showProblem(
+        state.interaction().showProblem(
             parent, tr("Saved Number List"),
             tr("The list could not be saved as %1:\n%2")
                 .arg(QDir::toNativeSeparators(name), QString::fromStdString(saved.message)));

@@ -14,9 +14,9 @@
 
 #include "core/options/fade.h"
 #include "gui/common/app_paths.h"
+#include "gui/common/button_row.h"
 #include "gui/common/faded_bitmap.h"
-#include "gui/common/file_dialogs.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -64,8 +64,9 @@ void TWallPaperStatic::paintEvent(QPaintEvent* event) {
 
 // --- DeskTopOptions ---------------------------------------------------------------------
 
-DeskTopOptions::DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const QString& dataDir)
-    : DeskTopOptions(parent, record, dataDir, NoLayout{}) {
+DeskTopOptions::DeskTopOptions(UserInteraction& ui, QWidget* parent, qv::DeskTopType* record,
+                               const QString& dataDir)
+    : DeskTopOptions(ui, parent, record, dataDir, NoLayout{}) {
     QDialogButtonBox* buttons = makeOkCancelButtons();
 
     auto* layout = new QVBoxLayout(this);
@@ -78,9 +79,9 @@ DeskTopOptions::DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const Q
     setTabOrder(buttons->button(QDialogButtonBox::Ok), buttons->button(QDialogButtonBox::Cancel));
 }
 
-DeskTopOptions::DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const QString& dataDir,
-                               NoLayout)
-    : QDialog(parent), record_(record) {
+DeskTopOptions::DeskTopOptions(UserInteraction& ui, QWidget* parent, qv::DeskTopType* record,
+                               const QString& dataDir, NoLayout)
+    : QDialog(parent), ui_(ui), record_(record) {
     Q_ASSERT(record_);
     setWindowTitle(tr("DeskTop Settings"));
     buildWallpaperPanel(dataDir);
@@ -133,24 +134,14 @@ void DeskTopOptions::buildWallpaperPanel(const QString& dataDir) {
 }
 
 QDialogButtonBox* DeskTopOptions::makeOkCancelButtons() {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    ok->setText(tr("&OK"));
-    cancel->setText(tr("&Cancel"));
-    ok->setObjectName(idName(1));
-    cancel->setObjectName(idName(2));
-    // The picture buttons of the other dialogs: a tick and a cross.
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &DeskTopOptions::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DeskTopOptions::reject);
-    ok->setDefault(true);
-    return buttons;
+    const OkCancelButtons buttons = qv::gui::makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"));
+    buttons.box->setParent(this);
+    buttons.ok->setDefault(true);
+    return buttons.box;
 }
 
 void DeskTopOptions::click() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
 }
 
 void DeskTopOptions::setFade(int level) {
@@ -161,7 +152,7 @@ void DeskTopOptions::setFade(int level) {
 
 void DeskTopOptions::chooseNewLogo() {
     click();
-    const QString chosen = chooseBitmapFile(this, preview_->picturePath());
+    const QString chosen = ui_.chooseBitmapFile(this, preview_->picturePath());
     if (chosen.isEmpty()) return;
     record_->path = chosen.toStdString();
     preview_->reload();

@@ -15,6 +15,8 @@ class QSpinBox;
 
 namespace qv::gui {
 
+class UserInteraction;
+
 // The preview: the record's whole picture, faded by the record's level, stretched over the
 // control. Without a picture (no file, a missing or unreadable one) it shows only its
 // background.
@@ -59,7 +61,8 @@ public:
 
     // Edits `record` in place as the user works: pass a working copy and install it only
     // when the dialog ends with OK.
-    DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const QString& dataDir = QString());
+    DeskTopOptions(UserInteraction& ui, QWidget* parent, qv::DeskTopType* record,
+                   const QString& dataDir = QString());
 
     TWallPaperStatic* preview() const { return preview_; }
     QSpinBox* fadeBox() const { return fadeBox_; }
@@ -72,20 +75,22 @@ protected:
     // For dialogs that add controls of their own: builds the wallpaper controls inside
     // wallpaperPanel() and leaves the dialog's layout and its OK and Cancel to the caller.
     struct NoLayout {};
-    DeskTopOptions(QWidget* parent, qv::DeskTopType* record, const QString& dataDir, NoLayout);
+    DeskTopOptions(UserInteraction& ui, QWidget* parent, qv::DeskTopType* record,
+                   const QString& dataDir, NoLayout);
 
     // The "Preview:" frame with the preview, the fade field and "&New Logo".
     QWidget* wallpaperPanel() const { return panel_; }
     // The standard OK and Cancel buttons (ids 1 and 2) wired to accept() and reject().
     QDialogButtonBox* makeOkCancelButtons();
     // The click every button of the dialog makes.
-    static void click();
+    void click();
 
 private:
     void buildWallpaperPanel(const QString& dataDir);
     void setFade(int level);
     void chooseNewLogo();
 
+    UserInteraction& ui_;
     qv::DeskTopType* record_;
     QWidget* panel_ = nullptr;
     TWallPaperStatic* preview_ = nullptr;

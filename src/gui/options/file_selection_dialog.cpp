@@ -18,7 +18,8 @@
 
 #include "core/options/file_description.h"
 #include "core/wheels/wheel_tickets.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/application_state.h"
+#include "gui/common/button_row.h"
 
 namespace qv::gui {
 
@@ -26,11 +27,6 @@ namespace {
 
 QString idName(int id) {
     return QString::number(id);
-}
-
-QString& sharedDirectory() {
-    static QString directory;
-    return directory;
 }
 
 std::string toStd(const QString& s) {
@@ -105,29 +101,18 @@ std::vector<std::string> currentRoots() {
 
 }  // namespace
 
-QString FileSelection::currentDirectory() {
-    QString& dir = sharedDirectory();
-    if (dir.isEmpty() || !QFileInfo(dir).isDir()) dir = QDir::currentPath();
-    return dir;
+QString FileSelection::startDirectory(const ApplicationState& state) {
+    const QString& dir = state.fileSelectionDirectory();
+    return dir.isEmpty() || !QFileInfo(dir).isDir() ? QDir::currentPath() : dir;
 }
 
-void FileSelection::setCurrentDirectory(const QString& directory) {
-    sharedDirectory() = QDir(directory).absolutePath();
-}
-
-QString FileSelection::getFile(QWidget* parent, const QString& pattern, const QString& filterText,
-                               const QString& caption, int filterIndex) {
-    FileSelection dialog(parent, pattern, filterText, filterIndex, caption);
+QString FileSelection::getFile(ApplicationState& state, QWidget* parent, const QString& pattern,
+                               const QString& filterText, const QString& caption, int filterIndex) {
+    FileSelection dialog(state, parent, pattern, filterText, filterIndex, caption);
     return dialog.exec() == QDialog::Accepted ? dialog.path() : QString();
 }
 
 namespace {
-
-// The user has taken or saved a wheel outside the library.
-bool& ownWheelFolder() {
-    static bool own = false;
-    return own;
-}
 
 bool sameFolder(const QString& a, const QString& b) {
     return QDir(a).absolutePath() == QDir(b).absolutePath();
@@ -135,29 +120,32 @@ bool sameFolder(const QString& a, const QString& b) {
 
 }  // namespace
 
-QString FileSelection::wheelFolder(const QString& library) {
-    if (!ownWheelFolder() && !library.isEmpty() && QFileInfo(library).isDir()) return library;
-    return currentDirectory();
+QString FileSelection::wheelFolder(const ApplicationState& state, const QString& library) {
+    if (!state.ownWheelFolder() && !library.isEmpty() && QFileInfo(library).isDir()) return library;
+    return startDirectory(state);
 }
 
-QString FileSelection::getWheelFile(QWidget* parent, const QString& library, int filterIndex) {
-    setCurrentDirectory(wheelFolder(library));
-    const QString path = getFile(parent, QString::fromLatin1(qv::kWheelPickerPattern),
+QString FileSelection::getWheelFile(ApplicationState& state, QWidget* parent,
+                                    const QString& library, int filterIndex) {
+    state.setFileSelectionDirectory(wheelFolder(state, library));
+    const QString path = getFile(state, parent, QString::fromLatin1(qv::kWheelPickerPattern),
                                  tr(qv::kWheelPickerFilter), tr("Select File"), filterIndex);
-    if (!path.isEmpty()) noteWheelFile(path, library);
+    if (!path.isEmpty()) noteWheelFile(state, path, library);
     return path;
 }
 
-void FileSelection::noteWheelFile(const QString& path, const QString& library) {
+void FileSelection::noteWheelFile(ApplicationState& state, const QString& path,
+                                  const QString& library) {
     const QString folder = QFileInfo(path).absolutePath();
-    setCurrentDirectory(folder);
-    if (library.isEmpty() || !sameFolder(folder, library)) ownWheelFolder() = true;
+    state.setFileSelectionDirectory(folder);
+    if (library.isEmpty() || !sameFolder(folder, library)) state.setOwnWheelFolder(true);
 }
 
-FileSelection::FileSelection(QWidget* parent, const QString& pattern, const QString& filterText,
-                             int filterIndex, const QString& caption)
+FileSelection::FileSelection(ApplicationState& state, QWidget* parent, const QString& pattern,
+                             const QString& filterText, int filterIndex, const QString& caption)
     : QDialog(parent),
-      model_(toStd(pattern), toStd(filterText), filterIndex, toStd(currentDirectory())) {
+      state_(state),
+      model_(toStd(pattern), toStd(filterText), filterIndex, toStd(startDirectory(state))) {
     setWindowTitle(caption);
 
     auto* pathLabel = new QLabel(tr("Path:"));
@@ -204,15 +192,8 @@ FileSelection::FileSelection(QWidget* parent, const QString& pattern, const QStr
         refill();
     });
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical);
-    QPushButton* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(idName(1));
-    cancel->setObjectName(idName(2));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &FileSelection::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &FileSelection::reject);
+    const auto [buttons, ok, cancel] =
+        makeOkCancelButtons(this, tr("&OK"), tr("&Cancel"), Qt::Vertical);
 
     auto* grid = new QGridLayout;
     grid->addWidget(listLabel, 0, 0);
@@ -255,7 +236,7 @@ QString FileSelection::description() const {
 }
 
 void FileSelection::click() {
-    playEventSound();
+    state_.interaction().playSound(qv::EventSound::Click);
 }
 
 bool FileSelection::enterDirectory(const QString& directory) {
@@ -263,7 +244,7 @@ bool FileSelection::enterDirectory(const QString& directory) {
     // Listing needs read permission; looking at the files inside needs search permission.
     if (!info.isDir() || !info.isReadable() || !info.isExecutable()) return false;
     model_.setDirectory(toStd(info.absoluteFilePath()));
-    sharedDirectory() = fromStd(model_.directory());
+    state_.setFileSelectionDirectory(fromStd(model_.directory()));
     refill();
     return true;
 }

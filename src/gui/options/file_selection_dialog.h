@@ -14,6 +14,8 @@ class QListWidget;
 
 namespace qv::gui {
 
+class ApplicationState;
+
 class FileSelection : public QDialog {
     Q_OBJECT
 
@@ -26,31 +28,32 @@ public:
 
     // `pattern` ("*.dat", "*.qvt", "*.wl?") decides how files are described; `filterText`
     // holds filter lines separated by "|", each ending in a space and its pattern.
-    FileSelection(QWidget* parent, const QString& pattern, const QString& filterText,
-                  int filterIndex, const QString& caption);
+    FileSelection(ApplicationState& state, QWidget* parent, const QString& pattern,
+                  const QString& filterText, int filterIndex, const QString& caption);
 
     // After OK: the full path of the chosen file. Otherwise the current directory and pattern.
     QString path() const;
     QString directory() const;
     QString description() const;
 
-    // Every FileSelection opens where the last one was left; at first, in the process's
-    // current directory. The process's own current directory is never changed.
-    static QString currentDirectory();
-    static void setCurrentDirectory(const QString& directory);
+    // Every FileSelection opens where the last one was left (the application state keeps
+    // it); at first, in the process's current directory. The process's own current
+    // directory is never changed.
+    static QString startDirectory(const ApplicationState& state);
 
     // Runs the dialog modally; the chosen file, or an empty string.
-    static QString getFile(QWidget* parent, const QString& pattern, const QString& filterText,
-                           const QString& caption, int filterIndex = 0);
+    static QString getFile(ApplicationState& state, QWidget* parent, const QString& pattern,
+                           const QString& filterText, const QString& caption, int filterIndex = 0);
 
     // The wheel picker ("*.wl?", the wheeling-table filters, "Select File"). It opens in the
     // wheel library `library` until the user has taken or saved a wheel in a folder of their
     // own; from then on where the last file selection was left.
-    static QString getWheelFile(QWidget* parent, const QString& library, int filterIndex);
+    static QString getWheelFile(ApplicationState& state, QWidget* parent, const QString& library,
+                                int filterIndex);
     // The folder the wheel picker opens in.
-    static QString wheelFolder(const QString& library);
+    static QString wheelFolder(const ApplicationState& state, const QString& library);
     // A wheel was saved at `path`: the wheel picker opens beside it from now on.
-    static void noteWheelFile(const QString& path, const QString& library);
+    static void noteWheelFile(ApplicationState& state, const QString& path, const QString& library);
 
     // The OK button: accepts only when a file that exists is chosen; anything else cancels.
     void accept() override;
@@ -70,6 +73,7 @@ private:
     void refill();
     void showRow(int row);
 
+    ApplicationState& state_;
     qv::FileSelectionModel model_;
     QLabel* pathLine_ = nullptr;
     QLabel* description_ = nullptr;

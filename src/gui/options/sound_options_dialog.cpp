@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "gui/common/app_paths.h"
+#include "gui/common/button_row.h"
 #include "gui/common/sound_player.h"
 
 namespace qv::gui {
@@ -90,16 +91,7 @@ TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlaye
         showState();
     });
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    ok->setObjectName(idName(1));
-    cancel->setObjectName(idName(2));
-    // The picture buttons of the other dialogs: a tick and a cross.
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TSoundOptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TSoundOptionsDialog::reject);
+    const auto [buttons, ok, cancel] = makeOkCancelButtons(this, tr("OK"), tr("Cancel"));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(effectsBox_);

@@ -21,7 +21,7 @@
 #include <cstdio>
 
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 #include "gui/print/printout.h"
 
 namespace qv::gui {
@@ -161,7 +161,7 @@ namespace {
 
 // Where a print goes when the system has no printer: a PDF file the user names. Empty when
 // the user cancelled.
-QString askForPdfFile(QWidget* parent, const QString& documentName) {
+QString askForPdfFile(ApplicationState& state, QWidget* parent, const QString& documentName) {
     FileRequest request;
     request.mode = FileRequest::Mode::Save;
     request.title = tr("Print to PDF File");
@@ -175,7 +175,7 @@ QString askForPdfFile(QWidget* parent, const QString& documentName) {
     base = base.trimmed();
     if (base.isEmpty()) base = QStringLiteral("printout");
     request.selected = QDir::home().filePath(base + QStringLiteral(".pdf"));
-    return chooseFile(parent, request);
+    return state.interaction().chooseFile(parent, request);
 }
 
 bool hasNoPrinter(const QPrinter& printer) {
@@ -185,11 +185,13 @@ bool hasNoPrinter(const QPrinter& printer) {
 
 void reportResult(ApplicationState& state, QWidget* parent, int sheets, const QString& where) {
     if (sheets < 0) {
-        showProblem(parent, tr("Print"),
-                    where.isEmpty() ? tr("The printer could not print this document.")
-                                    : tr("The file %1 could not be written.").arg(where));
+        state.interaction().showProblem(parent, tr("Print"),
+                                        where.isEmpty()
+                                            ? tr("The printer could not print this document.")
+                                            : tr("The file %1 could not be written.").arg(where));
     } else if (sheets == 0) {
-        showProblem(parent, tr("Print"), tr("There is nothing to print on the chosen pages."));
+        state.interaction().showProblem(parent, tr("Print"),
+                                        tr("There is nothing to print on the chosen pages."));
     } else if (where.isEmpty()) {
         state.showStatus(tr("%n page(s) sent to the printer.", nullptr, sheets));
     } else {
@@ -203,12 +205,12 @@ void reportResult(ApplicationState& state, QWidget* parent, int sheets, const QS
 bool printOnPrinter(ApplicationState& state, QWidget* parent, Printout& printout) {
     QPrinter& printer = state.printer();
     if (hasNoPrinter(printer)) {
-        const QString path = askForPdfFile(parent, printout.documentName());
+        const QString path = askForPdfFile(state, parent, printout.documentName());
         if (path.isEmpty()) return false;
         QString error;
         const bool ok = printToPdf(path, printout, &error, &printer);
         if (!ok) {
-            showProblem(parent, tr("Print"), error);
+            state.interaction().showProblem(parent, tr("Print"), error);
             return false;
         }
         state.showStatus(tr("Printed to %1.").arg(QDir::toNativeSeparators(path)));

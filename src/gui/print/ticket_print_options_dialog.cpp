@@ -12,7 +12,7 @@
 
 #include "core/print/ticket_print.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 #include "gui/print/print_option_buttons.h"
 
 namespace qv::gui {
@@ -103,7 +103,7 @@ bool MyTicketFilePrintOptionsDialog::enteredRange(qv::print::PageRange& range) {
             problem = tr("The first page comes after the last page.");
             break;
     }
-    showProblem(this, tr("Print Options"), problem);
+    state_.interaction().showProblem(this, tr("Print Options"), problem);
     fix->setFocus();
     fix->selectAll();
     return false;

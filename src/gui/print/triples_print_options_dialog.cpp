@@ -10,14 +10,14 @@
 
 #include "core/print/statistics_print.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 #include "gui/print/print_option_buttons.h"
 
 namespace qv::gui {
 
-MyTriplesPrintOptionsDialog::MyTriplesPrintOptionsDialog(QPrinter& printer, PrintoutMaker preview,
-                                                         QWidget* parent)
-    : QDialog(parent), printer_(printer), preview_(std::move(preview)) {
+MyTriplesPrintOptionsDialog::MyTriplesPrintOptionsDialog(UserInteraction& ui, QPrinter& printer,
+                                                         PrintoutMaker preview, QWidget* parent)
+    : QDialog(parent), ui_(ui), printer_(printer), preview_(std::move(preview)) {
     setWindowTitle(tr("Print Options"));
 
     allPages_ = new QRadioButton(tr("All Pages"), this);
@@ -62,9 +62,9 @@ std::optional<int> MyTriplesPrintOptionsDialog::enteredLimit() {
     const std::optional<int> limit =
         qv::print::triplesPageLimit(onlyFirst_->isChecked(), pages_->text().toStdString());
     if (!limit) {
-        showProblem(this, tr("Print Options"),
-                    tr("Please enter the number of pages to print, from 0 (all pages) to %1.")
-                        .arg(qv::print::kMaxPageNumber));
+        ui_.showProblem(this, tr("Print Options"),
+                        tr("Please enter the number of pages to print, from 0 (all pages) to %1.")
+                            .arg(qv::print::kMaxPageNumber));
         pages_->setFocus();
         pages_->selectAll();
     }
@@ -88,7 +88,7 @@ void MyTriplesPrintOptionsDialog::preview() {
 
 void printTriplesWithOptions(ApplicationState& state, QWidget* parent,
                              const MyTriplesPrintOptionsDialog::PrintoutMaker& make) {
-    MyTriplesPrintOptionsDialog options(state.printer(), make, parent);
+    MyTriplesPrintOptionsDialog options(state.interaction(), state.printer(), make, parent);
     if (options.exec() != QDialog::Accepted) return;
     if (const std::unique_ptr<Printout> printout = make(options.pageLimit()))
         printOnPrinter(state, parent, *printout);

@@ -14,6 +14,7 @@ class QRadioButton;
 namespace qv::gui {
 
 class ApplicationState;
+class UserInteraction;
 
 class MyTriplesPrintOptionsDialog : public QDialog {
     Q_OBJECT
@@ -30,7 +31,7 @@ public:
     // Builds the printout that "Pre&view" shows, for a page limit (0 = all pages).
     using PrintoutMaker = std::function<std::unique_ptr<Printout>(int pageLimit)>;
 
-    MyTriplesPrintOptionsDialog(QPrinter& printer, PrintoutMaker preview,
+    MyTriplesPrintOptionsDialog(UserInteraction& ui, QPrinter& printer, PrintoutMaker preview,
                                 QWidget* parent = nullptr);
 
     // The page limit chosen with "Ok": 0 for all pages.
@@ -42,6 +43,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    UserInteraction& ui_;
     // The limit the dialog holds now; nullopt, after telling the user, when the page count
     // cannot be read.
     std::optional<int> enteredLimit();

@@ -15,7 +15,7 @@
 #include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
 #include "gui/common/faded_bitmap.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 #include "gui/print/printout.h"
 
 namespace qv::gui {

@@ -29,10 +29,11 @@ int itemFor(const QStringList& dates, const qv::Date& date) {
 
 }  // namespace
 
-StatisticsOptions::StatisticsOptions(QWidget* parent, qv::StatisticsSettings* options,
-                                     qv::DeskTopType* wallpaper, const qv::DrawDatabase* database,
-                                     const QString& dataDir, std::function<void()> help)
-    : DeskTopOptions(parent, wallpaper, dataDir, NoLayout{}),
+StatisticsOptions::StatisticsOptions(UserInteraction& ui, QWidget* parent,
+                                     qv::StatisticsSettings* options, qv::DeskTopType* wallpaper,
+                                     const qv::DrawDatabase* database, const QString& dataDir,
+                                     std::function<void()> help)
+    : DeskTopOptions(ui, parent, wallpaper, dataDir, NoLayout{}),
       options_(options),
       database_(database),
       help_(std::move(help)) {
@@ -146,7 +147,7 @@ void StatisticsOptions::accept() {
 void runStatisticsOptions(ApplicationState& state, QWidget* parent, std::function<void()> help) {
     qv::StatisticsSettings options = state.statisticsSettings();
     qv::DeskTopType wallpaper = state.settings().statisticsWallpaper;
-    StatisticsOptions dialog(parent, &options, &wallpaper, state.database(),
+    StatisticsOptions dialog(state.interaction(), parent, &options, &wallpaper, state.database(),
                              state.environment().dataDir, std::move(help));
     if (dialog.exec() != QDialog::Accepted) return;
     state.settings().statisticsWallpaper = wallpaper;

@@ -34,9 +34,9 @@ public:
 
     // Edits `options` and `wallpaper` (working copies, installed by the caller on OK). The
     // date lists hold the draws of `database`; without one they offer only the open ends.
-    StatisticsOptions(QWidget* parent, qv::StatisticsSettings* options, qv::DeskTopType* wallpaper,
-                      const qv::DrawDatabase* database, const QString& dataDir = QString(),
-                      std::function<void()> help = {});
+    StatisticsOptions(UserInteraction& ui, QWidget* parent, qv::StatisticsSettings* options,
+                      qv::DeskTopType* wallpaper, const qv::DrawDatabase* database,
+                      const QString& dataDir = QString(), std::function<void()> help = {});
 
     QComboBox* fromList() const { return from_; }
     QComboBox* toList() const { return to_; }

@@ -8,7 +8,7 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -79,7 +79,8 @@ qv::NumberChoice::Picked EnterNumbersDialog::doHotCold(qv::PickKind, const qv::P
 
 void EnterNumbersDialog::accept() {
     if (!choice().full()) {
-        showProblem(this, tr("Quorvantile"), tr("Please enter all numbers before clicking 'Ok'"));
+        state().interaction().showProblem(this, tr("Quorvantile"),
+                                          tr("Please enter all numbers before clicking 'Ok'"));
         return;
     }
     choice_.copyTo(target_);

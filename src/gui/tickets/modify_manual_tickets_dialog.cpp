@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -103,9 +103,10 @@ void ModifyManualTicketsDialog::updateNumbers() {
     // A refused field shows its old value again.
     showTicket();
     if (!refused.empty())
-        showProblem(this, tr("Modify Tickets"),
-                    tr("A number on a ticket is at most 100; the fields above 100 keep their "
-                       "old values."));
+        state_.interaction().showProblem(
+            this, tr("Modify Tickets"),
+            tr("A number on a ticket is at most 100; the fields above 100 keep their "
+               "old values."));
 }
 
 void ModifyManualTicketsDialog::deleteTicket() {

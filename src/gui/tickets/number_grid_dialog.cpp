@@ -8,8 +8,8 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/tickets/number_grid.h"
 
 namespace qv::gui {
@@ -144,11 +144,12 @@ void NumberGridDialog::hotColdPick(qv::PickKind kind, bool next) {
     playSound(hot ? qv::EventSound::HotPick : qv::EventSound::ColdPick);
     const qv::DrawDatabase* database = state_.database();
     if (!database) {
-        showProblem(this, tr("No DataBase Selected"),
-                    hot ? tr("Can't Hot Pick Without an Open DataBase!\nGo to History Menu, then "
-                             "select Open DataBase")
-                        : tr("Can't Cold Pick Without an Open DataBase!\nGo to History Menu, then "
-                             "select Open DataBase"));
+        state_.interaction().showProblem(
+            this, tr("No DataBase Selected"),
+            hot ? tr("Can't Hot Pick Without an Open DataBase!\nGo to History Menu, then "
+                     "select Open DataBase")
+                : tr("Can't Cold Pick Without an Open DataBase!\nGo to History Menu, then "
+                     "select Open DataBase"));
         return;
     }
     const qv::PickList list =
@@ -160,9 +161,10 @@ void NumberGridDialog::hotColdPick(qv::PickKind kind, bool next) {
 void NumberGridDialog::myNumbersPick(bool next) {
     playSound();
     if (!state_.flags().numberListInUse) {
-        showProblem(this, tr("List Not Selected"),
-                    tr("List file hasn't been selected.\nGo to My Numbers Menu, then select "
-                       "Select a List."));
+        state_.interaction().showProblem(
+            this, tr("List Not Selected"),
+            tr("List file hasn't been selected.\nGo to My Numbers Menu, then select "
+               "Select a List."));
         return;
     }
     playChosen(doMyNumbers(state_.myNumbers(), next).numbers.size());

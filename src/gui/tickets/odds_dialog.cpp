@@ -162,9 +162,9 @@ OddsDialog::OddsDialog(ApplicationState& state, const qv::TicketFile& file, QWid
     : QDialog(parent), state_(state), file_(file) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(tr("Odds - %1")
-                       .arg(file_.path.empty() ? tr("(not saved)")
-                                               : QDir::toNativeSeparators(
-                                                     QString::fromStdString(file_.path))));
+                       .arg(file_.path.empty()
+                                ? tr("(not saved)")
+                                : QDir::toNativeSeparators(QString::fromStdString(file_.path))));
 
     int lotto = file_.isWheel() ? 49 : file_.numbersInLotto;
     bool bonus = false;
@@ -230,8 +230,9 @@ OddsDialog::OddsDialog(ApplicationState& state, const qv::TicketFile& file, QWid
     summary_ = new QLabel;
     summary_->setObjectName(QStringLiteral("summary"));
     summary_->setWordWrap(true);
-    auto* note = new QLabel(tr("Prizes are fixed amounts you can change (double-click one). "
-                               "Shared jackpots make the top prizes estimates."));
+    auto* note =
+        new QLabel(tr("Prizes are fixed amounts you can change (double-click one). "
+                      "Shared jackpots make the top prizes estimates."));
     note->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox;
@@ -330,7 +331,8 @@ void OddsDialog::showOdds() {
         for (int r = 0; r < int(rows.size()); ++r) {
             const qv::OddsRow& row = rows[static_cast<std::size_t>(r)];
             const QString texts[] = {scoreText(row.score), countText(row.draws),
-                                     probabilityText(row.probability), oneInText(row.oneInOrBetter)};
+                                     probabilityText(row.probability),
+                                     oneInText(row.oneInOrBetter)};
             for (int c = 0; c < PrizeColumn; ++c) {
                 auto* item = new QTableWidgetItem(texts[c]);
                 item->setFlags(Qt::ItemIsEnabled);
@@ -380,7 +382,8 @@ QString OddsDialog::summaryText() const {
                        .arg(file_.tickets.size())
                        .arg(amountText(cost));
     if (cost > 0)
-        text += tr("; expected return per unit spent: %1.").arg(QLocale().toString(perDraw / cost, 'f', 3));
+        text += tr("; expected return per unit spent: %1.")
+                    .arg(QLocale().toString(perDraw / cost, 'f', 3));
     else
         text += QStringLiteral(".");
     return text;
@@ -510,8 +513,9 @@ void OddsPrintout::printPage(QPainter& painter, int page, const QRect& pageRect)
         const QStringList cells = lines_[k].split(QLatin1Char('\t'));
         const int cellWidth = width / static_cast<int>(cells.size());
         for (int c = 0; c < cells.size(); ++c)
-            painter.drawText(QRect(left + c * cellWidth, y, cells.size() > 1 ? cellWidth : width, m.h),
-                             Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+            painter.drawText(
+                QRect(left + c * cellWidth, y, cells.size() > 1 ? cellWidth : width, m.h),
+                Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
         y += m.h;
     }
     if (odds_) {

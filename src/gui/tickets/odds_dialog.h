@@ -50,8 +50,15 @@ class OddsDialog : public QDialog {
 
 public:
     // Columns of the odds table.
-    enum Column { ScoreColumn, DrawsColumn, ProbabilityColumn, OneInColumn, PrizeColumn,
-                  ExpectedColumn, ColumnCount };
+    enum Column {
+        ScoreColumn,
+        DrawsColumn,
+        ProbabilityColumn,
+        OneInColumn,
+        PrizeColumn,
+        ExpectedColumn,
+        ColumnCount
+    };
 
     // A copy of the file's tickets is counted; the game starts from the open database's
     // numbers (else the file's), with the bonus ball when the database draws bonus numbers.

@@ -11,7 +11,7 @@
 #include "core/wheels/wheel_tickets.h"
 #include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
+#include "gui/common/user_interaction.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
@@ -73,14 +73,16 @@ TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
         std::optional<int> gamePerTicket;
         if (const qv::DrawDatabase* database = state.database())
             gamePerTicket = database->header().numbersOnTicket;
-        path = FileSelection::getWheelFile(parent, wheelLibraryFor(state.environment().dataDir),
-                                           qv::wheelPickerIndex(gamePerTicket));
+        path =
+            FileSelection::getWheelFile(state, parent, wheelLibraryFor(state.environment().dataDir),
+                                        qv::wheelPickerIndex(gamePerTicket));
     }
     if (path.isEmpty()) return nullptr;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
-        showProblem(parent, tr("Use Wheeling Table"),
-                    tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        state.interaction().showProblem(
+            parent, tr("Use Wheeling Table"),
+            tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return nullptr;
     }
     qv::NumbersUsed numbers{};

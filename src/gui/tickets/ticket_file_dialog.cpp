@@ -16,8 +16,8 @@
 #include "core/wheels/wheel_tickets.h"
 #include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/common/window_placement.h"
 #include "gui/options/file_selection_dialog.h"
 #include "gui/print/ticket_print_options_dialog.h"
@@ -39,18 +39,11 @@ QString nativePath(const std::string& path) {
 }  // namespace
 
 TicketFileDialog::TicketFileDialog(ApplicationState& state, qv::TicketFile file, QWidget* parent)
-    : QDialog(parent), state_(state), file_(std::move(file)) {
-    setModal(false);
+    : DocumentWindow(state, parent), file_(std::move(file)) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     window_ = new TMyTicketWindow(state_, this);
     window_->setObjectName(QString::number(kTicketWindow));
     connect(window_, &TMyTicketWindow::oddsRequested, this, &TicketFileDialog::showOdds);
-
-    askClose_ = [this](const QString& text, const QString& caption) {
-        return QMessageBox::question(this, caption, text,
-                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                     QMessageBox::Yes);
-    };
 }
 
 TicketFileDialog::~TicketFileDialog() {
@@ -59,42 +52,17 @@ TicketFileDialog::~TicketFileDialog() {
     if (state_.document(slot()) == this) state_.setDocument(slot(), nullptr);
 }
 
-QPushButton* TicketFileDialog::makeButton(int id, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QString::number(id));
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
-    if (id == kSaveAs) {
-        saveAsButton_ = button;
-    } else {
-        buttons_.push_back(button);
-    }
-    return button;
-}
-
 void TicketFileDialog::finishButtons() {
     makeButton(kOdds, tr("Odds..."));
     makeButton(kPrintOptions, tr("Print &Options"));
     makeButton(kSave, tr("&Save"));
     makeButton(kCloseFile, tr("&Close File"));
     makeButton(kSaveAs, tr("&As"));
-    QWidget* previous = window_;
-    for (QPushButton* b : buttons_) {
-        setTabOrder(previous, b);
-        previous = b;
-        if (b->objectName() == QString::number(kSave)) {
-            setTabOrder(previous, saveAsButton_);
-            previous = saveAsButton_;
-        }
-    }
+    chainTabOrder(window_);
     const int widest = widestButton(buttonRow());
     const int row = int(buttons_.size()) * (widest + kButtonGap) + 30;
     setMinimumSize(std::max(360, row), 320);
     resize(std::max(kWidth, row), 560);
-}
-
-void TicketFileDialog::click(qv::EventSound sound) {
-    if (SoundPlayer* player = state_.soundPlayer()) player->playEvent(sound);
 }
 
 void TicketFileDialog::open() {
@@ -133,23 +101,6 @@ void TicketFileDialog::layOut() {
                     kButtonGap);
 }
 
-ButtonRow TicketFileDialog::buttonRow() const {
-    return ButtonRow{buttons_, saveAsButton_, findChild<QPushButton*>(QString::number(kSave))};
-}
-
-void TicketFileDialog::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    layOut();
-}
-
-void TicketFileDialog::closeEvent(QCloseEvent* event) {
-    if (closing_) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
 void TicketFileDialog::runCommand(int id) {
     switch (id) {
         case kPrintOptions:
@@ -185,55 +136,28 @@ void TicketFileDialog::showOdds() {
     if (odds->count() && file_.isWheel()) odds->countProfile();
 }
 
-bool TicketFileDialog::save() {
-    if (file_.path.empty()) return saveAs();
-    const qv::IoResult saved = file_.save();
-    if (saved) {
-        state_.settings().lastTicketFile = file_.path;
-        return true;
-    }
-    showProblem(this, tr("Save"),
-                tr("The ticket file could not be saved as %1:\n%2\n\nChoose another name to "
-                   "save it under.")
-                    .arg(nativePath(file_.path), QString::fromStdString(saved.message)));
-    return saveAs();
-}
-
-bool TicketFileDialog::saveAs() {
+FileRequest TicketFileDialog::saveAsRequest() const {
     FileRequest request;
-    request.mode = FileRequest::Mode::Save;
     request.title = saveAsTitle();
     request.filter = tr("Ticket Files (*.qvt)");
     request.defaultSuffix = QStringLiteral("qvt");
-    request.selected = nativePath(file_.path);
-    const QString chosen = chooseFile(this, request);
-    if (chosen.isEmpty()) return false;
-    const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
-    const qv::IoResult saved = file_.saveAs(path.toStdString());
-    if (!saved) {
-        showProblem(this, request.title,
-                    tr("The ticket file could not be saved as %1:\n%2")
-                        .arg(path, QString::fromStdString(saved.message)));
-        return false;
-    }
-    setWindowTitle(path);
-    // The next start opens the file under its new name.
-    state_.settings().lastTicketFile = path.toStdString();
-    return true;
+    return request;
 }
 
-bool TicketFileDialog::closeFile() {
+QString TicketFileDialog::cannotSaveText() const {
+    return tr("The ticket file could not be saved as %1:\n%2");
+}
+
+void TicketFileDialog::rememberPath(const std::string& path) {
+    state_.settings().lastTicketFile = path;
+}
+
+bool TicketFileDialog::saveBeforeClosing() {
     click();
-    if (file_.modified) {
-        const QMessageBox::StandardButton answer =
-            askClose_(tr("Save File Before Closing ?"), tr("Quorvantile"));
-        if (answer != QMessageBox::Yes && answer != QMessageBox::No) return false;
-        if (answer == QMessageBox::Yes) {
-            click();
-            // Closing after a save that did not happen would lose the tickets.
-            if (!save()) return false;
-        }
-    }
+    return save();
+}
+
+void TicketFileDialog::documentClosing() {
     qv::Settings& settings = state_.settings();
     settings.ticketWindowPos = qv::Point{pos().x(), pos().y()};
     settings.ticketWindowPosRead = true;
@@ -243,10 +167,6 @@ bool TicketFileDialog::closeFile() {
         if (state_.ticketFile() == &file_) state_.setTicketFile(nullptr);
         if (state_.document(slot()) == this) state_.setDocument(slot(), nullptr);
     }
-    closing_ = true;
-    hide();
-    deleteLater();
-    return true;
 }
 
 void TicketFileDialog::ticketsChanged() {
@@ -422,13 +342,14 @@ void WheelTicketFileDialog::changeWheel() {
     if (const qv::DrawDatabase* database = state_.database())
         gamePerTicket = database->header().numbersOnTicket;
     const QString path = FileSelection::getWheelFile(
-        this, wheelLibraryFor(state_.environment().dataDir),
+        state_, this, wheelLibraryFor(state_.environment().dataDir),
         qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
     if (path.isEmpty()) return;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
-        showProblem(this, tr("Change Wheel"),
-                    tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        state_.interaction().showProblem(
+            this, tr("Change Wheel"),
+            tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return;
     }
     qv::NumbersUsed numbers = file_.numbersUsed;

@@ -11,8 +11,7 @@
 
 #include "core/options/sound_options.h"
 #include "core/tickets/ticket_file.h"
-#include "gui/common/button_row.h"
-#include "gui/common/open_document.h"
+#include "gui/common/document_window.h"
 
 class QLabel;
 class QPushButton;
@@ -22,23 +21,17 @@ namespace qv::gui {
 class ApplicationState;
 class TMyTicketWindow;
 
-class TicketFileDialog : public QDialog, public OpenDocument {
+class TicketFileDialog : public DocumentWindow {
     Q_OBJECT
 
 public:
     // Buttons shared by both kinds, also the buttons' object names.
     static constexpr int kPrintOptions = 108;
-    static constexpr int kSave = 107;
-    static constexpr int kSaveAs = 112;
-    static constexpr int kCloseFile = 106;
     static constexpr int kBonusNumbers = 507;
     static constexpr int kOdds = 113;
     static constexpr int kTicketWindow = 300;
     // The width the dialog keeps; its height is three quarters of the screen.
     static constexpr int kWidth = 560;
-    // What a caption and its borders add to the inside.
-    static constexpr int kFrameAllowance = 25;
-    static constexpr int kButtonGap = 6;
 
     ~TicketFileDialog() override;
 
@@ -55,17 +48,8 @@ public:
     void open();
     using QDialog::open;
 
-    // OpenDocument
     bool isModified() const override { return file_.modified; }
-    // Save, or Save As when there is no name yet or the file cannot be written; false when
-    // nothing was saved.
-    bool save() override;
-    QPoint windowPosition() const override { return pos(); }
-
-    bool saveAs();
-    // Asks to save a modified file; false when the user kept it open.
-    bool closeFile();
-    virtual void runCommand(int id);
+    void runCommand(int id) override;
     // "&Bonus Numbers", both kinds.
     void bonusNumbers();
     // "Print &Options": the page range, then the tickets as the window shows them on the
@@ -74,41 +58,30 @@ public:
     // "Odds...": what the tickets win over every draw, in a window of its own.
     void showOdds();
 
-    // The close question, replaceable so tests can answer.
-    using Question =
-        std::function<QMessageBox::StandardButton(const QString& text, const QString& caption)>;
-    void setCloseQuestion(Question question) { askClose_ = std::move(question); }
-
-    // Escape does nothing: the file closes only with "&Close File" or at exit.
-    void reject() override {}
-
 protected:
     TicketFileDialog(ApplicationState& state, qv::TicketFile file, QWidget* parent);
 
-    // The buttons in the order they stand, "&As" going under "&Save".
-    QPushButton* makeButton(int id, const QString& text);
-    ButtonRow buttonRow() const;
     void finishButtons();
-    void click(qv::EventSound sound = qv::EventSound::Click);
     // After the tickets changed: modified, and the database window repaints.
     void ticketsChanged();
     virtual QString saveAsTitle() const = 0;
 
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    virtual void layOut();
+    std::string documentPath() const override { return file_.path; }
+    qv::IoResult saveDocument() override { return file_.save(); }
+    qv::IoResult saveDocumentAs(const std::string& path) override { return file_.saveAs(path); }
+    FileRequest saveAsRequest() const override;
+    QString cannotSaveText() const override;
+    void rememberPath(const std::string& path) override;
+    bool saveBeforeClosing() override;
+    void documentClosing() override;
+    void layOut() override;
 
-    ApplicationState& state_;
     qv::TicketFile file_;
     TMyTicketWindow* window_ = nullptr;
-    std::vector<QPushButton*> buttons_;
-    QPushButton* saveAsButton_ = nullptr;
 
 private:
     void placeFromSettings();
 
-    Question askClose_;
-    bool closing_ = false;
     bool registered_ = false;
 };
 

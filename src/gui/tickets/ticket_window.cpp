@@ -16,8 +16,8 @@
 #include "gui/common/application_state.h"
 #include "gui/common/busy_dialog.h"
 #include "gui/common/faded_bitmap.h"
-#include "gui/common/file_dialogs.h"
 #include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/database/data_ticket_window.h"
 
 namespace qv::gui {
@@ -129,7 +129,8 @@ void TMyTicketWindow::runCommand(int id) {
             break;
         case kChangeBackground: {
             qv::DeskTopType& background = state_.settings().ticketBackground;
-            const QString chosen = chooseBitmapFile(this, state_.dataFile(background.path));
+            const QString chosen =
+                state_.interaction().chooseBitmapFile(this, state_.dataFile(background.path));
             if (chosen.isEmpty()) return;
             background.path = chosen.toStdString();
             loadBackground();
@@ -192,7 +193,7 @@ void TMyTicketWindow::exportTickets() {
     request.filter = tr("ASCII Text Files (*.txt)");
     request.defaultSuffix = QStringLiteral("txt");
     request.confirmOverwrite = false;
-    const QString path = chooseFile(this, request);
+    const QString path = state_.interaction().chooseFile(this, request);
     if (path.isEmpty()) return;
     bool append = false;
     if (QFileInfo::exists(path)) {
@@ -205,7 +206,7 @@ void TMyTicketWindow::exportTickets() {
     const qv::IoResult written = qv::writeExport(QDir::toNativeSeparators(path).toStdString(),
                                                  qv::exportText(*tickets_), append);
     if (!written)
-        showProblem(
+        state_.interaction().showProblem(
             this, tr("Export Tickets"),
             tr("The tickets could not be written to %1:\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message)));

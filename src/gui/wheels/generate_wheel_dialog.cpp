@@ -16,8 +16,7 @@
 #include "core/app/commands.h"
 #include "core/records/limits.h"
 #include "core/wheels/wheel_library.h"
-#include "gui/common/file_dialogs.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/wheels/wheel_terms_fields.h"
 
 namespace qv::gui {
@@ -45,9 +44,11 @@ constexpr int kPollMilliseconds = 100;
 
 }  // namespace
 
-GenerateWheelDialog::GenerateWheelDialog(QWidget* parent, qv::CoveringTable coverings,
-                                         Folders folders, std::function<void()> showHelp)
+GenerateWheelDialog::GenerateWheelDialog(UserInteraction& ui, QWidget* parent,
+                                         qv::CoveringTable coverings, Folders folders,
+                                         std::function<void()> showHelp)
     : QDialog(parent),
+      ui_(ui),
       coverings_(std::move(coverings)),
       folders_(std::move(folders)),
       showHelp_(std::move(showHelp)) {
@@ -99,7 +100,7 @@ GenerateWheelDialog::GenerateWheelDialog(QWidget* parent, qv::CoveringTable cove
     connect(stopButton_, &QPushButton::clicked, this, &GenerateWheelDialog::stop);
     connect(doneButton, &QPushButton::clicked, this, &GenerateWheelDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [this] {
-        playEventSound();
+        ui_.playSound(qv::EventSound::Click);
         if (showHelp_) showHelp_();
     });
     auto* buttons = new QVBoxLayout;
@@ -155,7 +156,7 @@ void GenerateWheelDialog::showBounds() {
 }
 
 void GenerateWheelDialog::generate() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     if (running()) return;
     const qv::GuaranteeTerms terms = termsFromControls();
     if (const qv::WheelTermsProblem problem = qv::wheelTermsProblem(terms)) {
@@ -177,8 +178,8 @@ void GenerateWheelDialog::generate() {
             default:
                 break;
         }
-        showProblem(this, tr("Generate Wheeling Table"),
-                    tr("%1: %2.").arg(name, QString::fromStdString(problem.message)));
+        ui_.showProblem(this, tr("Generate Wheeling Table"),
+                        tr("%1: %2.").arg(name, QString::fromStdString(problem.message)));
         field->setFocus();
         field->selectAll();
         return;
@@ -210,7 +211,7 @@ void GenerateWheelDialog::generate() {
 }
 
 void GenerateWheelDialog::stop() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     if (!run_) return;
     run_->stopAsked = true;
     stopButton_->setEnabled(false);
@@ -286,12 +287,12 @@ void GenerateWheelDialog::save(const qv::GuaranteeTerms& terms, const qv::Genera
     if (folder.isEmpty() || !QFileInfo(folder).isWritable()) folder = QDir::homePath();
     const QString name = QString::fromStdString(qv::libraryFileName(terms));
     request.selected = folder.isEmpty() ? name : QDir(folder).filePath(name);
-    const QString path = chooseFile(this, request);
+    const QString path = ui_.chooseFile(this, request);
     if (path.isEmpty()) return;
     const qv::IoResult saved =
         qv::saveWheelFile(QDir::toNativeSeparators(path).toStdString(), info);
     if (!saved) {
-        showProblem(
+        ui_.showProblem(
             this, tr("Generate Wheeling Table"),
             tr("The wheel %1 could not be written:\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.message)));
@@ -305,7 +306,7 @@ QString GenerateWheelDialog::saveFolder() const {
 }
 
 void GenerateWheelDialog::reject() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     if (run_) run_->stopAsked = true;
     if (worker_.joinable()) {
         timer_->stop();
@@ -315,11 +316,11 @@ void GenerateWheelDialog::reject() {
     QDialog::reject();
 }
 
-void installWheelGenerateCommands(QWidget* frame,
+void installWheelGenerateCommands(UserInteraction& ui, QWidget* frame,
                                   const std::function<void(int, std::function<void()>)>& registrar,
                                   const QString& dataDir, GenerateWheelDialog::Folders folders,
                                   std::function<void()> showHelp) {
-    registrar(qv::cmd::kGenerateWheelingTable, [=] {
+    registrar(qv::cmd::kGenerateWheelingTable, [=, &ui] {
         qv::CoveringTable table;
         // Without the table the best known sizes read "unknown".
         (void)qv::CoveringTable::load(
@@ -327,7 +328,7 @@ void installWheelGenerateCommands(QWidget* frame,
                 QDir(dataDir).filePath(QString::fromLatin1(qv::kCoveringTableName)))
                 .toStdString(),
             table);
-        GenerateWheelDialog dialog(frame, std::move(table), folders, showHelp);
+        GenerateWheelDialog dialog(ui, frame, std::move(table), folders, showHelp);
         dialog.exec();
     });
 }

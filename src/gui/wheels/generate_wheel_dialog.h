@@ -24,6 +24,8 @@ class QTimer;
 
 namespace qv::gui {
 
+class UserInteraction;
+
 class GenerateWheelDialog : public QDialog {
     Q_OBJECT
 
@@ -49,8 +51,8 @@ public:
     };
 
     // `coverings` gives the best known sizes.
-    GenerateWheelDialog(QWidget* parent, qv::CoveringTable coverings, Folders folders,
-                        std::function<void()> showHelp);
+    GenerateWheelDialog(UserInteraction& ui, QWidget* parent, qv::CoveringTable coverings,
+                        Folders folders, std::function<void()> showHelp);
     ~GenerateWheelDialog() override;
 
     qv::GuaranteeTerms termsFromControls();
@@ -71,6 +73,7 @@ signals:
 
 private:
     struct Run;
+    UserInteraction& ui_;
     void showBounds();
     void poll();
     void finish();
@@ -101,7 +104,7 @@ private:
 
 // Command 119 (File menu, after "&Import Wheeling Table..."): the generate dialog, run
 // modally, with the best known sizes from the data folder's covering table.
-void installWheelGenerateCommands(QWidget* frame,
+void installWheelGenerateCommands(UserInteraction& ui, QWidget* frame,
                                   const std::function<void(int, std::function<void()>)>& registrar,
                                   const QString& dataDir, GenerateWheelDialog::Folders folders,
                                   std::function<void()> showHelp);

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "gui/common/busy_dialog.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -26,9 +26,9 @@ QString drawText(const qv::Combination& draw, const qv::GuaranteeTerms& terms) {
 // asked on the window's thread while the search waits, and a cancel is read from a flag.
 class WorkerAnswers : public qv::GuaranteeObserver {
 public:
-    WorkerAnswers(BusyDialog& busy, const qv::GuaranteeTerms& terms,
+    WorkerAnswers(UserInteraction& ui, BusyDialog& busy, const qv::GuaranteeTerms& terms,
                   const std::atomic<bool>& cancel)
-        : busy_(&busy), terms_(terms), cancel_(cancel) {}
+        : ui_(ui), busy_(&busy), terms_(terms), cancel_(cancel) {}
 
     // The dialog outlives the worker, and events still on their way die with it.
     void showPercent(int percent) override {
@@ -53,41 +53,43 @@ public:
     }
 
 private:
-    bool ask(const WheelMessage& message, bool failedSound) {
+    bool ask(const UserMessage& message, bool failedSound) {
         bool yes = false;
         BusyDialog* busy = busy_;
+        UserInteraction& ui = ui_;
         QMetaObject::invokeMethod(
             busy_,
-            [&yes, &message, busy, failedSound] {
-                if (failedSound) playEventSound(qv::EventSound::GuaranteeFailed);
-                yes = showWheelMessage(busy, message);
+            [&yes, &message, &ui, busy, failedSound] {
+                if (failedSound) ui.playSound(qv::EventSound::GuaranteeFailed);
+                yes = ui.showMessage(busy, message);
             },
             Qt::BlockingQueuedConnection);
         return yes;
     }
 
+    UserInteraction& ui_;
     BusyDialog* busy_;
     qv::GuaranteeTerms terms_;
     const std::atomic<bool>& cancel_;
 };
 
 // The messages that end a check, shown over the progress dialog.
-void showVerdict(QWidget* parent, const qv::GuaranteeResult& result,
+void showVerdict(UserInteraction& ui, QWidget* parent, const qv::GuaranteeResult& result,
                  const qv::GuaranteeTerms& terms, int rowCount) {
     if (result.full) {
-        playEventSound(qv::EventSound::GuaranteeFailed);
-        showWheelMessage(parent, {QMessageBox::Warning, tr("Invalid Guarantee."),
-                                  tr("A wheel holds at most %1 tickets: the combination %2 could "
-                                     "not be added.")
-                                      .arg(qv::WheelInfo::kMaxRows)
-                                      .arg(drawText(result.uncovered, terms)),
-                                  false});
+        ui.playSound(qv::EventSound::GuaranteeFailed);
+        ui.showMessage(parent, {QMessageBox::Warning, tr("Invalid Guarantee."),
+                                tr("A wheel holds at most %1 tickets: the combination %2 could "
+                                   "not be added.")
+                                    .arg(qv::WheelInfo::kMaxRows)
+                                    .arg(drawText(result.uncovered, terms)),
+                                false});
     } else if (result.invalid && !terms.canGrow()) {
-        playEventSound(qv::EventSound::GuaranteeFailed);
-        showWheelMessage(parent, {QMessageBox::Warning, tr("Invalid Guarantee."),
-                                  tr("Wheel guarantee is invalid, starting with : %1\n")
-                                      .arg(drawText(result.uncovered, terms)),
-                                  false});
+        ui.playSound(qv::EventSound::GuaranteeFailed);
+        ui.showMessage(parent, {QMessageBox::Warning, tr("Invalid Guarantee."),
+                                tr("Wheel guarantee is invalid, starting with : %1\n")
+                                    .arg(drawText(result.uncovered, terms)),
+                                false});
     }
     QString text;
     switch (qv::guaranteeVerdict(result)) {
@@ -103,16 +105,16 @@ void showVerdict(QWidget* parent, const qv::GuaranteeResult& result,
             text = tr("Confirmation of guarantee was aborted by the user.");
             break;
         case qv::GuaranteeVerdict::Valid:
-            playEventSound(qv::EventSound::CheckFinished);
+            ui.playSound(qv::EventSound::CheckFinished);
             text = tr("The prize guarantee for this wheeling system is valid !");
             break;
     }
-    showWheelMessage(parent, {QMessageBox::Warning, tr("Confirm Guarantee."), text, false});
+    ui.showMessage(parent, {QMessageBox::Warning, tr("Confirm Guarantee."), text, false});
 }
 
 }  // namespace
 
-qv::GuaranteeResult confirmGuarantee(QWidget* parent, qv::WheelInfo& wheel) {
+qv::GuaranteeResult confirmGuarantee(UserInteraction& ui, QWidget* parent, qv::WheelInfo& wheel) {
     const qv::GuaranteeTerms terms = qv::GuaranteeTerms::of(wheel);
     qv::GuaranteeResult result;
     result.checkable = qv::guaranteeCheckable(terms);
@@ -120,20 +122,20 @@ qv::GuaranteeResult confirmGuarantee(QWidget* parent, qv::WheelInfo& wheel) {
         case qv::GuaranteeCheckable::Yes:
             break;
         case qv::GuaranteeCheckable::WrongTicketSize:
-            showWheelMessage(parent, {QMessageBox::Warning, tr("Error"),
-                                      tr("Can't Confirm This Type of Wheel"), false});
+            ui.showMessage(parent, {QMessageBox::Warning, tr("Error"),
+                                    tr("Can't Confirm This Type of Wheel"), false});
             return result;
         case qv::GuaranteeCheckable::NoNumbers:
         case qv::GuaranteeCheckable::TooManyCandidates:
-            showWheelMessage(parent, {QMessageBox::Warning, tr("Error"),
-                                      QString::fromStdString(qv::notCheckableText(terms)), false});
+            ui.showMessage(parent, {QMessageBox::Warning, tr("Error"),
+                                    QString::fromStdString(qv::notCheckableText(terms)), false});
             return result;
     }
 
     BusyDialog busy(parent);
     busy.open(tr("Checking Combinations...").toStdString());
     std::atomic<bool> cancel{false};
-    WorkerAnswers answers(busy, terms, cancel);
+    WorkerAnswers answers(ui, busy, terms, cancel);
 
     // The window's thread keeps serving the progress dialog (and the questions) until the
     // worker is done; the dialog's Cancel is passed on through the flag.
@@ -154,7 +156,7 @@ qv::GuaranteeResult confirmGuarantee(QWidget* parent, qv::WheelInfo& wheel) {
     // Percentages still on their way arrive before the verdict.
     QCoreApplication::sendPostedEvents(&busy);
 
-    showVerdict(&busy, result, terms, wheel.ticketCount);
+    showVerdict(ui, &busy, result, terms, wheel.ticketCount);
     busy.close();
     return result;
 }

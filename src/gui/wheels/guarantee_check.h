@@ -4,7 +4,7 @@
 // appear on the window's thread.
 
 #include "core/wheels/guarantee.h"
-#include "gui/wheels/wheel_messages.h"
+#include "gui/common/user_interaction.h"
 
 class QWidget;
 
@@ -12,6 +12,6 @@ namespace qv::gui {
 
 // Runs the guarantee check on the wheel, growing it when the user says so, and shows every
 // message of the check, the verdict last.
-qv::GuaranteeResult confirmGuarantee(QWidget* parent, qv::WheelInfo& wheel);
+qv::GuaranteeResult confirmGuarantee(UserInteraction& ui, QWidget* parent, qv::WheelInfo& wheel);
 
 }  // namespace qv::gui

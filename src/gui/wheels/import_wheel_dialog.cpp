@@ -16,8 +16,7 @@
 #include "core/app/commands.h"
 #include "core/util/file_io.h"
 #include "core/wheels/wheel_text.h"
-#include "gui/common/file_dialogs.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/wheels/guarantee_check.h"
 #include "gui/wheels/manual_import_dialog.h"
 #include "gui/wheels/wheel_messages.h"
@@ -25,8 +24,9 @@
 
 namespace qv::gui {
 
-ImportWheelDialog::ImportWheelDialog(QWidget* parent, std::function<void()> showHelp)
-    : QDialog(parent), showHelp_(std::move(showHelp)) {
+ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
+                                     std::function<void()> showHelp)
+    : QDialog(parent), showHelp_(std::move(showHelp)), ui_(ui) {
     setWindowTitle(tr("Import Wheeling Table"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -80,7 +80,7 @@ ImportWheelDialog::ImportWheelDialog(QWidget* parent, std::function<void()> show
     connect(nextButton, &QPushButton::clicked, this, &ImportWheelDialog::next);
     connect(doneButton, &QPushButton::clicked, this, &ImportWheelDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [this] {
-        playEventSound();
+        ui_.playSound(qv::EventSound::Click);
         if (showHelp_) showHelp_();
     });
 
@@ -127,12 +127,12 @@ qv::WheelInfo ImportWheelDialog::wheelFromControls() {
 }
 
 void ImportWheelDialog::next() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     qv::WheelInfo wheel = wheelFromControls();
     const auto rows = enterRows(wheel);
     if (!rows || rows->empty()) return;
     wheel.setRows(*rows);
-    if (confirm_->isChecked()) confirmGuarantee(this, wheel);
+    if (confirm_->isChecked()) confirmGuarantee(ui_, this, wheel);
     lastWheel_ = wheel;
     save(wheel);
 }
@@ -140,7 +140,7 @@ void ImportWheelDialog::next() {
 std::optional<std::vector<qv::TicketType>> ImportWheelDialog::enterRows(
     const qv::WheelInfo& wheel) {
     if (textFile_->isChecked()) return readTextFile(wheel);
-    ManualImportDialog entry(this, wheel.numbersPerTicket, wheel.numbersToWheel);
+    ManualImportDialog entry(ui_, this, wheel.numbersPerTicket, wheel.numbersToWheel);
     if (entry.exec() != QDialog::Accepted) return std::nullopt;
     return entry.rows();
 }
@@ -152,20 +152,20 @@ std::optional<std::vector<qv::TicketType>> ImportWheelDialog::readTextFile(
     request.title = tr("Select Text File to Import");
     request.filter = tr("Text Files (*.txt)");
     request.defaultSuffix = QStringLiteral("txt");
-    const QString path = chooseFile(this, request);
+    const QString path = ui_.chooseFile(this, request);
     if (path.isEmpty()) return std::nullopt;
     const auto text = qv::readTextFile(QDir::toNativeSeparators(path).toStdString());
     if (!text) {
-        showProblem(this, tr("Import Wheeling Table"),
-                    tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path)));
+        ui_.showProblem(this, tr("Import Wheeling Table"),
+                        tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return std::nullopt;
     }
     qv::WheelTextRows read = qv::readWheelText(*text, wheel.numbersPerTicket, wheel.numbersToWheel);
     if (read.problem) {
-        showWheelMessage(this, {QMessageBox::Warning, tr("Bad Import Format"),
-                                wheelTextProblemMessage(*read.problem, wheel.numbersToWheel,
-                                                        qv::WheelTextSource::File),
-                                false});
+        ui_.showMessage(this, {QMessageBox::Warning, tr("Bad Import Format"),
+                               wheelTextProblemMessage(*read.problem, wheel.numbersToWheel,
+                                                       qv::WheelTextSource::File),
+                               false});
         return std::nullopt;
     }
     return std::move(read.rows);
@@ -177,12 +177,12 @@ void ImportWheelDialog::save(const qv::WheelInfo& wheel) {
     request.title = tr("Save Wheel File As");
     request.filter = tr("Quorvantile Wheel File (*.wl%1)").arg(wheel.numbersPerTicket);
     request.defaultSuffix = QStringLiteral("wl%1").arg(wheel.numbersPerTicket);
-    const QString path = chooseFile(this, request);
+    const QString path = ui_.chooseFile(this, request);
     if (path.isEmpty()) return;
     const qv::IoResult saved =
         qv::saveWheelFile(QDir::toNativeSeparators(path).toStdString(), wheel);
     if (!saved) {
-        showProblem(
+        ui_.showProblem(
             this, tr("Import Wheeling Table"),
             tr("The wheel %1 could not be written:\n%2")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.message)));
@@ -190,15 +190,15 @@ void ImportWheelDialog::save(const qv::WheelInfo& wheel) {
 }
 
 void ImportWheelDialog::reject() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     QDialog::reject();
 }
 
-void installWheelImportCommands(QWidget* frame,
+void installWheelImportCommands(UserInteraction& ui, QWidget* frame,
                                 const std::function<void(int, std::function<void()>)>& registrar,
                                 std::function<void()> showHelp) {
-    registrar(qv::cmd::kImportWheelingTable, [frame, showHelp] {
-        ImportWheelDialog dialog(frame, showHelp);
+    registrar(qv::cmd::kImportWheelingTable, [&ui, frame, showHelp] {
+        ImportWheelDialog dialog(ui, frame, showHelp);
         dialog.exec();
     });
 }

@@ -18,6 +18,8 @@ class QSpinBox;
 
 namespace qv::gui {
 
+class UserInteraction;
+
 class ImportWheelDialog : public QDialog {
     Q_OBJECT
 
@@ -34,7 +36,7 @@ public:
     static constexpr int kDone = 511;
     static constexpr int kHelp = 998;
 
-    ImportWheelDialog(QWidget* parent, std::function<void()> showHelp);
+    ImportWheelDialog(UserInteraction& ui, QWidget* parent, std::function<void()> showHelp);
 
     // The record the controls describe, without rows.
     qv::WheelInfo wheelFromControls();
@@ -63,10 +65,11 @@ private:
     QRadioButton* enterManually_ = nullptr;
     QCheckBox* confirm_ = nullptr;
     std::optional<qv::WheelInfo> lastWheel_;
+    UserInteraction& ui_;
 };
 
 // Command 102 (and its tool-bar gadget): the import dialog, run modally.
-void installWheelImportCommands(QWidget* frame,
+void installWheelImportCommands(UserInteraction& ui, QWidget* frame,
                                 const std::function<void(int, std::function<void()>)>& registrar,
                                 std::function<void()> showHelp);
 

@@ -10,14 +10,15 @@
 #include <QVBoxLayout>
 
 #include "core/wheels/wheel_info.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 #include "gui/tickets/number_grid.h"
 #include "gui/wheels/wheel_messages.h"
 
 namespace qv::gui {
 
-ManualImportDialog::ManualImportDialog(QWidget* parent, int numbersPerTicket, int numbersToWheel)
-    : QDialog(parent), entry_(numbersPerTicket, numbersToWheel) {
+ManualImportDialog::ManualImportDialog(UserInteraction& ui, QWidget* parent, int numbersPerTicket,
+                                       int numbersToWheel)
+    : QDialog(parent), ui_(ui), entry_(numbersPerTicket, numbersToWheel) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     grid_ = new TicketNumberGrid;
@@ -74,40 +75,40 @@ ManualImportDialog::ManualImportDialog(QWidget* parent, int numbersPerTicket, in
 }
 
 void ManualImportDialog::numberClicked(int number) {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     entry_.click(number);
     refresh();
 }
 
 void ManualImportDialog::add() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     if (entry_.add() == qv::ManualImport::AddResult::WheelFull)
-        showWheelMessage(
-            this, {QMessageBox::Warning, tr("Enter Numbers"),
-                   tr("A wheel holds at most %1 rows.").arg(qv::WheelInfo::kMaxRows), false});
+        ui_.showMessage(this,
+                        {QMessageBox::Warning, tr("Enter Numbers"),
+                         tr("A wheel holds at most %1 rows.").arg(qv::WheelInfo::kMaxRows), false});
     refresh();
 }
 
 void ManualImportDialog::paste() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) return;
     if (const auto problem = entry_.paste(data->text().toStdString())) {
-        showWheelMessage(this, {QMessageBox::Warning, tr("Bad Import Format"),
-                                wheelTextProblemMessage(*problem, entry_.numbersToWheel(),
-                                                        qv::WheelTextSource::Paste),
-                                false});
+        ui_.showMessage(this, {QMessageBox::Warning, tr("Bad Import Format"),
+                               wheelTextProblemMessage(*problem, entry_.numbersToWheel(),
+                                                       qv::WheelTextSource::Paste),
+                               false});
     }
     refresh();
 }
 
 void ManualImportDialog::accept() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     QDialog::accept();
 }
 
 void ManualImportDialog::reject() {
-    playEventSound();
+    ui_.playSound(qv::EventSound::Click);
     QDialog::reject();
 }
 

@@ -10,6 +10,8 @@ class QPlainTextEdit;
 
 namespace qv::gui {
 
+class UserInteraction;
+
 class TicketNumberGrid;
 
 class ManualImportDialog : public QDialog {
@@ -22,7 +24,8 @@ public:
     static constexpr int kDone = 511;
     static constexpr int kCancel = 2;
 
-    ManualImportDialog(QWidget* parent, int numbersPerTicket, int numbersToWheel);
+    ManualImportDialog(UserInteraction& ui, QWidget* parent, int numbersPerTicket,
+                       int numbersToWheel);
 
     const qv::ManualImport& entry() const { return entry_; }
     std::vector<qv::TicketType> rows() const { return entry_.rows(); }
@@ -35,6 +38,7 @@ public:
     void reject() override;
 
 private:
+    UserInteraction& ui_;
     void numberClicked(int number);
     void refresh();
 

@@ -8,29 +8,11 @@ namespace qv::gui {
 
 namespace {
 
-WheelMessenger& messenger() {
-    static WheelMessenger hook;
-    return hook;
-}
-
 QString tr(const char* text) {
     return QCoreApplication::translate("qv::gui::WheelMessages", text);
 }
 
 }  // namespace
-
-bool showWheelMessage(QWidget* parent, const WheelMessage& message) {
-    if (messenger()) return messenger()(parent, message);
-    QMessageBox box(message.icon, message.caption, message.text,
-                    message.question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    parent);
-    if (message.question) box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
-}
-
-void setWheelMessenger(WheelMessenger hook) {
-    messenger() = std::move(hook);
-}
 
 QString wheelTextProblemMessage(const qv::WheelTextProblem& problem, int numbersToWheel,
                                 qv::WheelTextSource source) {
