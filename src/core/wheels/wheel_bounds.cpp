@@ -14,6 +14,7 @@ namespace qv {
 namespace {
 // Sizes in the table stay far below this; anything larger is not a size.
 constexpr long long kMaxSane = 1'000'000'000'000LL;
+constexpr long long kMaxPoints = 1'000'000LL;
 constexpr std::size_t kMaxTableBytes = 4u << 20;
 }  // namespace
 
@@ -93,7 +94,8 @@ CoveringTable CoveringTable::fromText(const std::string& text) {
         bool ok = true;
         for (int k = 0; k < 5 && ok; ++k) {
             const auto [next, ec] = std::from_chars(c, stop, f[k]);
-            ok = ec == std::errc() && f[k] > 0 && f[k] <= kMaxSane;
+            // v, k and t index the table as ints; the sizes may be far larger.
+            ok = ec == std::errc() && f[k] > 0 && f[k] <= (k < 3 ? kMaxPoints : kMaxSane);
             c = next;
             if (ok && k < 4) ok = c < stop && *c++ == ',';
         }

@@ -147,7 +147,10 @@ TEST(Settings, AFileCutShortIsReportedAndKeepsWhatItHolds) {
     for (const Case& c : cases) {
         std::string cut;
         for (std::size_t i = 0; i < c.keep; ++i) cut += lines[i] + "\n";
-        if (c.shortLine) cut += "short\n" + lines[c.keep + 1] + "\n";
+        if (c.shortLine) {
+            cut += "short\n";
+            if (c.keep + 1 < lines.size()) cut += lines[c.keep + 1] + "\n";
+        }
         ASSERT_TRUE(writeFileAtomic(path, cut).ok());
         const Result<Settings> read = readSettingsFile(path);
         EXPECT_EQ(read.status, c.status) << c.keep;

@@ -266,7 +266,7 @@ TEST(WheelBounds, KnownValues) {
 TEST(WheelBounds, TableReadsOnlySaneLines) {
     const qv::CoveringTable table = qv::CoveringTable::fromText(
         "v,k,t,size,low_bd\r\n10,6,3,10,10\r\n11,6,3,x,11\n12,6,3,15\n13,6,3,21,20,1\n"
-        "14,6,3,25,24\n9,6,7,3,3\n15,6,3,31,32\n16,6,3,38,35");
+        "14,6,3,25,24\n9,6,7,3,3\n15,6,3,31,32\n2222222224,4,2,2,2\n16,6,3,38,35");
     EXPECT_EQ(table.entries().size(), 3u);
     ASSERT_TRUE(table.find(10, 6, 3));
     EXPECT_EQ(table.find(14, 6, 3)->lowerBound, 24);
