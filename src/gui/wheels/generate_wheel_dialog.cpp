@@ -176,6 +176,8 @@ void GenerateWheelDialog::generate() {
     options.rowCap = rowCap_->value();
     options.threads = 0;
     options.seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    // The table's lower bound lets the search end as soon as a wheel meets it.
+    options.coverings = &coverings_;
     // A wheel of these terms already in the library or the user's folder is the start, so
     // the search never ends with a larger one.
     for (const QString& folder : {folders_.library, saveFolder()})
