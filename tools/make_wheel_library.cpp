@@ -58,7 +58,7 @@ std::vector<Job> plan(const CoveringTable& table, long long maxRows, bool target
     };
     for (const tools::WheelTarget& target : tools::wheelTargets()) {
         Job job = jobOf(target.terms);
-        job.target = target.maxRows ? target.maxRows : static_cast<int>(job.estimate * 11 / 10);
+        job.target = tools::targetRows(target, table);
         targets.push_back(job);
     }
     if (!targetsOnly) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/wheels/guarantee.h"
+#include "core/wheels/wheel_bounds.h"
 
 namespace qv::tools {
 
@@ -38,6 +39,14 @@ inline std::vector<WheelTarget> wheelTargets() {
           {5, 6, 12, 38},     {5, 6, 15, 173}, {3, 6, 49, 175}})
         add(6, s.g, s.i, s.n, s.rows);
     return t;
+}
+
+// The most rows the target's wheel may have; 0 when it is a tenth above a best known size the
+// table does not hold.
+inline int targetRows(const WheelTarget& target, const CoveringTable& table) {
+    if (target.maxRows) return target.maxRows;
+    const WheelBounds bounds = wheelBounds(target.terms, table);
+    return bounds.bestKnown ? static_cast<int>(*bounds.bestKnown * 11 / 10) : 0;
 }
 
 }  // namespace qv::tools

@@ -12,7 +12,7 @@
 #include "gui/entry/draw_bonus_dialog.h"
 #include "gui/entry/enter_winners_dialog.h"
 #include "gui/entry/int_edit.h"
-#include "gui/entry/number_box_grid.h"
+#include "gui/common/number_grid.h"
 #include "gui_test_support.h"
 
 using namespace qv::gui;

@@ -12,7 +12,7 @@
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
 #include "gui/tickets/modify_manual_tickets_dialog.h"
-#include "gui/tickets/number_grid.h"
+#include "gui/common/number_grid.h"
 #include "gui_test_support.h"
 
 using namespace qv::gui;

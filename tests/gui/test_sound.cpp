@@ -131,7 +131,8 @@ private slots:
 
     void dialogControlsAndTexts() {
         qv::SoundSettings settings = scoreSettings("/tmp/w");
-        TSoundOptionsDialog dialog(settings, nullptr);
+        qv::test::FakeInteraction silent;
+        TSoundOptionsDialog dialog(settings, silent);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Quorvantile (Sound Options)"));
 
         QStringList labels;
@@ -190,7 +191,9 @@ private slots:
         qv::SoundSettings settings = before;
         SoundPlayer player(settings);
         QSignalSpy played(&player, &SoundPlayer::eventPlayed);
-        TSoundOptionsDialog dialog(settings, &player);
+        qv::test::FakeInteraction ui;
+        ui.sounds = &player;
+        TSoundOptionsDialog dialog(settings, ui);
         dialog.show();
 
         auto* effects = control<QCheckBox>(&dialog, 101);
@@ -224,29 +227,46 @@ private slots:
         QVERIFY(!settings.effectsOn);
     }
 
-    // Browsing fills its own field; what was typed in another field stays.
+    // Browsing asks for an existing wave file, starting beside the file named now, and fills
+    // its own field; what was typed in another field stays; a cancelled choice changes nothing.
     void browseReplacesOnlyItsField() {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(":/sounds/502.wav", dir.filePath("fanfare.wav")));
         qv::SoundSettings settings = scoreSettings(dir.path());
         SoundPlayer player(settings);
         QSignalSpy played(&player, &SoundPlayer::eventPlayed);
-        TSoundOptionsDialog dialog(settings, &player);
+        qv::test::FakeInteraction ui;
+        ui.sounds = &player;
+        TSoundOptionsDialog dialog(settings, ui);
         dialog.show();
         auto* medium = control<QLineEdit>(&dialog, 202);
         medium->selectAll();
         QTest::keyClicks(medium, "typed.wav");
 
-        QString title;
-        qv::test::whenFileDialog(dir.filePath("fanfare.wav"), &title);
+        const QString chosen = QDir::toNativeSeparators(dir.filePath("fanfare.wav"));
+        ui.files << chosen << QString();
         QTest::mouseClick(control<QPushButton>(&dialog, 301), Qt::LeftButton);
-        QCOMPARE(title, QStringLiteral("Select Sound File"));
+        QCOMPARE(ui.requests.size(), 1);
+        const qv::gui::FileRequest& request = ui.requests.front();
+        QCOMPARE(request.mode, qv::gui::FileRequest::Mode::Open);
+        QCOMPARE(request.title, QStringLiteral("Select Sound File"));
+        QCOMPARE(request.filter, QStringLiteral("Wave Files (*.wav)"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("wav"));
+        QCOMPARE(request.selected, dir.filePath("great.wav"));
         QCOMPARE(played.size(), 1);
-        QCOMPARE(QDir::fromNativeSeparators(control<QLineEdit>(&dialog, 201)->text()),
-                 QFileInfo(dir.filePath("fanfare.wav")).absoluteFilePath());
+        QCOMPARE(control<QLineEdit>(&dialog, 201)->text(), chosen);
         QCOMPARE(medium->text(), QStringLiteral("typed.wav"));
+
+        // A cancelled choice keeps the field.
+        QTest::mouseClick(control<QPushButton>(&dialog, 303), Qt::LeftButton);
+        QCOMPARE(ui.requests.size(), 2);
+        QCOMPARE(played.size(), 2);
+        QCOMPARE(control<QLineEdit>(&dialog, 203)->text(),
+                 qv::gui::dataDirectory() + QStringLiteral("/low.wav"));
         dialog.accept();
+        QCOMPARE(settings.waveFiles[0].path, chosen.toStdString());
         QCOMPARE(settings.waveFiles[1].path, "typed.wav");
+        QCOMPARE(settings.waveFiles[2].path, "low.wav");
     }
 };
 

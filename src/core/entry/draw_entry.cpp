@@ -18,7 +18,7 @@ EntryChoice::EntryChoice(int quota, int numbersInLotto, Rules rules)
 void EntryChoice::setUp(std::span<const std::int16_t> list) {
     clearAll();
     // Before the boxes above N are dimmed, so a stored number above N is shown chosen.
-    for (int i = 1; i <= kBoxes; ++i) boxOf(i) = EntryBox::Clear;
+    for (int i = 1; i <= kBoxes; ++i) boxOf(i) = BoxState::Free;
     for (std::int16_t n : list) {
         if (n == 0 || isFull()) break;
         if (!isLottoNumber(n) || isChosen(n)) continue;
@@ -26,11 +26,11 @@ void EntryChoice::setUp(std::span<const std::int16_t> list) {
     }
     if (isFull()) dimAllButChosen();
     for (int i = lotto_ + 1; i <= kBoxes; ++i)
-        if (boxOf(i) != EntryBox::Chosen) boxOf(i) = EntryBox::Dimmed;
+        if (boxOf(i) != BoxState::Chosen) boxOf(i) = BoxState::Grey;
 }
 
-EntryBox EntryChoice::box(int n) const {
-    if (!isLottoNumber(n)) return EntryBox::Dimmed;
+BoxState EntryChoice::box(int n) const {
+    if (!isLottoNumber(n)) return BoxState::Grey;
     return boxes_[static_cast<std::size_t>(n - 1)];
 }
 
@@ -39,12 +39,12 @@ bool EntryChoice::isChosen(int n) const {
 }
 
 void EntryChoice::dimAllButChosen() {
-    for (EntryBox& b : boxes_)
-        if (b != EntryBox::Chosen) b = EntryBox::Dimmed;
+    for (BoxState& b : boxes_)
+        if (b != BoxState::Chosen) b = BoxState::Grey;
 }
 
 void EntryChoice::choose(int n) {
-    boxOf(n) = EntryBox::Chosen;
+    boxOf(n) = BoxState::Chosen;
     chosen_.push_back(n);
 }
 
@@ -56,31 +56,31 @@ void EntryChoice::remove(int n) {
 bool EntryChoice::click(int n) {
     if (!isLottoNumber(n)) return false;
     switch (box(n)) {
-        case EntryBox::Clear:
+        case BoxState::Free:
             if (isFull()) return false;
             choose(n);
             if (isFull()) dimAllButChosen();
             return true;
-        case EntryBox::Chosen: {
+        case BoxState::Chosen: {
             const bool wasFull = isFull();
             remove(n);
-            boxOf(n) = EntryBox::Dimmed;
+            boxOf(n) = BoxState::Grey;
             // Winning numbers: every number of the game not chosen is open again, so one
             // click (or "Random") completes the draw.
             if (rules_ == Rules::Winners || wasFull) {
                 for (int i = 1; i <= lotto_; ++i)
-                    if (boxOf(i) == EntryBox::Dimmed) boxOf(i) = EntryBox::Clear;
+                    if (boxOf(i) == BoxState::Grey) boxOf(i) = BoxState::Free;
             }
             return true;
         }
-        case EntryBox::Dimmed:
+        case BoxState::Grey:
             if (isChosen(n)) {
                 // Dimmed by a lower numbers in the lotto while chosen: the click deselects it.
                 remove(n);
                 return true;
             }
             if (isFull()) return false;
-            boxOf(n) = EntryBox::Clear;
+            boxOf(n) = BoxState::Free;
             return true;
     }
     return false;
@@ -88,7 +88,7 @@ bool EntryChoice::click(int n) {
 
 void EntryChoice::clearAll() {
     chosen_.clear();
-    for (int i = 1; i <= kBoxes; ++i) boxOf(i) = i <= lotto_ ? EntryBox::Clear : EntryBox::Dimmed;
+    for (int i = 1; i <= kBoxes; ++i) boxOf(i) = i <= lotto_ ? BoxState::Free : BoxState::Grey;
 }
 
 int EntryChoice::randomPick(std::mt19937& random) {
@@ -98,7 +98,7 @@ int EntryChoice::randomPick(std::mt19937& random) {
     while (added < wanted && !isFull()) {
         free.clear();
         for (int i = 1; i <= lotto_; ++i)
-            if (boxOf(i) == EntryBox::Clear) free.push_back(i);
+            if (boxOf(i) == BoxState::Free) free.push_back(i);
         if (free.empty()) break;
         std::uniform_int_distribution<std::size_t> pick(0, free.size() - 1);
         choose(free[pick(random)]);
@@ -113,9 +113,9 @@ bool EntryChoice::setNumbersInLotto(int n) {
     if (n == lotto_) return false;
     if (n > lotto_) {
         for (int i = lotto_ + 1; i <= n; ++i)
-            boxOf(i) = isChosen(i) ? EntryBox::Chosen : EntryBox::Clear;
+            boxOf(i) = isChosen(i) ? BoxState::Chosen : BoxState::Free;
     } else {
-        for (int i = n + 1; i <= lotto_; ++i) boxOf(i) = EntryBox::Dimmed;
+        for (int i = n + 1; i <= lotto_; ++i) boxOf(i) = BoxState::Grey;
     }
     lotto_ = n;
     return true;

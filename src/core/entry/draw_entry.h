@@ -11,15 +11,11 @@
 #include <vector>
 
 #include "core/records/records.h"
+#include "core/tickets/box_state.h"
 
 namespace qv {
 
 struct TicketFile;
-
-// A number box: free to choose, chosen, or dimmed (above the numbers in the lotto, shut out
-// by a full choice, or just deselected from the bonus numbers). Only the rules change a box;
-// a dimmed box takes one click to become clear and another to be chosen.
-enum class EntryBox : std::uint8_t { Clear = 0, Chosen = 1, Dimmed = 2 };
 
 class EntryChoice {
 public:
@@ -49,8 +45,11 @@ public:
     Rules rules() const { return rules_; }
     int chosenCount() const { return static_cast<int>(chosen_.size()); }
     bool isFull() const { return chosenCount() >= quota_; }
-    // Dimmed for a number outside 1..100.
-    EntryBox box(int n) const;
+    // Grey for a number outside 1..100. A grey box takes one click to become free and another
+    // to be chosen.
+    BoxState box(int n) const;
+    // The boxes of the numbers 1..100 in turn.
+    const std::array<BoxState, kBoxes>& boxes() const { return boxes_; }
     // In the order chosen.
     const std::vector<int>& chosen() const { return chosen_; }
     bool isChosen(int n) const;
@@ -75,7 +74,7 @@ public:
     void writeTo(std::span<std::int16_t> places) const;
 
 private:
-    EntryBox& boxOf(int n) { return boxes_[static_cast<std::size_t>(n - 1)]; }
+    BoxState& boxOf(int n) { return boxes_[static_cast<std::size_t>(n - 1)]; }
     void dimAllButChosen();
     void choose(int n);
     void remove(int n);
@@ -83,7 +82,7 @@ private:
     int quota_;
     int lotto_;
     Rules rules_;
-    std::array<EntryBox, kBoxes> boxes_{};
+    std::array<BoxState, kBoxes> boxes_{};
     std::vector<int> chosen_;
 };
 

@@ -14,10 +14,9 @@
 
 #include "core/records/limits.h"
 #include "core/records/records.h"
+#include "core/tickets/box_state.h"
 
 namespace qv {
-
-enum class BoxState : std::uint8_t { Free = 0, Chosen = 1, Grey = 2 };
 
 // What a click on a number box did.
 enum class BoxClick { Chose, Unchose, Freed, Ignored };
@@ -41,6 +40,8 @@ public:
     const std::vector<int>& chosen() const { return chosen_; }
     // Box of number 1..100; anything else reads as grey.
     BoxState state(int number) const;
+    // The boxes of the numbers 1..100 in turn.
+    const std::array<BoxState, kBoxes>& boxes() const { return boxes_; }
     bool anyFree() const;
     // True once the choice has changed since the grid was set up: the caption then says how
     // many numbers are left instead of the dialog's title.

@@ -8,6 +8,7 @@
 #include "core/wheels/wheel_bounds.h"
 #include "core/wheels/wheel_generator.h"
 #include "core/wheels/wheel_info.h"
+#include "core/wheels/wheel_library.h"
 
 namespace qv::cover {
 
@@ -399,9 +400,7 @@ bool coversAll(const Terms& t, const Rows& rows) {
     // Too many I-subsets to count: the guarantee check decides.
     GeneratedWheel generated;
     generated.rows = ticketsOf(rows, t.p);
-    WheelInfo wheel = generatedWheelInfo(GuaranteeTerms{t.n, t.g, t.i, t.p}, generated);
-    const GuaranteeResult result = checkQuietly(wheel);
-    return result.checkable == GuaranteeCheckable::Yes && !result.invalid && !result.cancelled;
+    return wheelConfirmed(generatedWheelInfo(GuaranteeTerms{t.n, t.g, t.i, t.p}, generated));
 }
 
 std::vector<TicketType> ticketsOf(const Rows& rows, int p) {

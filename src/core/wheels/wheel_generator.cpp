@@ -11,6 +11,7 @@
 #include "core/wheels/cover_search.h"
 #include "core/wheels/wheel_bounds.h"
 #include "core/wheels/wheel_constructions.h"
+#include "core/wheels/wheel_library.h"
 
 namespace qv {
 
@@ -27,14 +28,6 @@ constexpr int kMaxNumbersToWheel = 100;
 cover::Terms coverTerms(const GuaranteeTerms& t) {
     return {t.numbersToWheel, t.numbersPerTicket, t.guarantee, t.guaranteeIf};
 }
-
-class QuietCheck : public GuaranteeObserver {
-public:
-    void showPercent(int) override {}
-    long long cancelledAfter(long long, long long) override { return 0; }
-    bool addCombination(const Combination&) override { return false; }
-    bool addAll() override { return false; }
-};
 
 // Counts by comparing every I-subset with every row: for terms too large to search.
 long long coveredByEnumeration(const cover::Terms& t, const std::vector<cover::Mask>& masks) {
@@ -214,7 +207,10 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     setup.goal.rowCap =
         options.rowCap > 0 ? std::min(static_cast<std::size_t>(options.rowCap), WheelInfo::kMaxRows)
                            : WheelInfo::kMaxRows;
-    setup.goal.lowerBound = std::max(wheelLowerBound(terms), options.lowerBound);
+    // A wheel that meets the lower bound ends the search: nothing smaller exists.
+    setup.goal.lowerBound = std::max(
+        options.coverings ? wheelBounds(terms, *options.coverings).lowerBound : wheelLowerBound(terms),
+        options.lowerBound);
     const cover::Terms t = setup.terms;
     result.total = cover::choose(t.n, t.i);
 
@@ -280,19 +276,10 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
     if (rows.size() > setup.goal.rowCap) rows.resize(setup.goal.rowCap);
     std::sort(rows.begin(), rows.end());
     result.rows = cover::ticketsOf(rows, std::min(t.p, t.n));
-    WheelInfo wheel = generatedWheelInfo(terms, result);
-    result.check = checkQuietly(wheel);
-    const GuaranteeResult& check = result.check;
-    result.confirmed = check.checkable == GuaranteeCheckable::Yes && !check.invalid &&
-                       !check.cancelled && check.rowsAdded == 0;
+    result.confirmed = wheelConfirmed(generatedWheelInfo(terms, result), &result.check);
     result.covered = result.confirmed ? result.total : coveredCount(t, rows);
     std::tie(result.balanceMin, result.balanceMax) = cover::spread(t.n, std::min(t.p, t.n), rows);
     return result;
-}
-
-GuaranteeResult checkQuietly(WheelInfo& wheel) {
-    QuietCheck quiet;
-    return checkGuarantee(wheel, quiet);
 }
 
 WheelInfo generatedWheelInfo(const GuaranteeTerms& terms, const GeneratedWheel& wheel,

@@ -38,13 +38,14 @@ struct GeneratorOptions {
     int rowCap = 0;         // at most this many rows; 0: no cap
     std::uint64_t seed = 1;
     int threads = 1;        // searches run side by side, each with its own seed; 0: one per core
-    // A proven lower bound known to the caller (from the covering table); the search ends
-    // when it reaches it or wheelLowerBound.
+    // A proven lower bound known to the caller; the search ends when a wheel reaches it or
+    // the bound of wheelBounds (with the covering table below, when given).
     long long lowerBound = 0;
     // Folders holding wheeling-table files: a confirmed wheel of the same terms (or of N+1
     // positions) found there is a starting point, so the result is never larger.
     std::vector<std::string> libraryFolders;
-    // Best-known coverings: which constructions are worth building (not owned; may be null).
+    // Best-known coverings: which constructions are worth building, and their lower bounds
+    // (not owned; may be null).
     const CoveringTable* coverings = nullptr;
 };
 
@@ -87,9 +88,6 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
 // default one.
 WheelInfo generatedWheelInfo(const GuaranteeTerms& terms, const GeneratedWheel& wheel,
                              const std::string& description = {});
-
-// The guarantee check with every question answered No: rows are never added.
-GuaranteeResult checkQuietly(WheelInfo& wheel);
 
 // Exact count of the I-subsets of 1..N that meet some row in at least G positions. Slow;
 // for checks and small terms.

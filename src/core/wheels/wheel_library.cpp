@@ -1,5 +1,6 @@
 #include "core/wheels/wheel_library.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace qv {
@@ -67,18 +68,21 @@ std::optional<GuaranteeTerms> libraryFileTerms(std::string_view fileName) {
     return terms;
 }
 
-bool wheelConfirmed(const WheelInfo& wheel) {
+bool wheelConfirmed(const WheelInfo& wheel, GuaranteeResult* check) {
     const int n = wheel.numbersToWheel;
     const int p = wheel.numbersPerTicket;
     if (p < 1 || p > kMaxNumbersOnTicket) return false;
+    // A wheel of fewer numbers than a ticket holds has them all on its one row.
+    const int held = std::min(p, n);
     for (const TicketType& row : wheel.rows)
-        for (int j = 0; j < p; ++j) {
+        for (int j = 0; j < held; ++j) {
             const int position = row.numbers[static_cast<std::size_t>(j)];
             if (position < 1 || position > n) return false;
         }
     WheelInfo copy = wheel;
     ConfirmOnly observer;
     const GuaranteeResult result = checkGuarantee(copy, observer);
+    if (check) *check = result;
     return result.checkable == GuaranteeCheckable::Yes &&
            guaranteeVerdict(result) == GuaranteeVerdict::Valid;
 }

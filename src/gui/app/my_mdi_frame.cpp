@@ -289,7 +289,7 @@ void TMyMDIFrame::setWallpaperOrientation(int orientation) {
 }
 
 void TMyMDIFrame::showSoundOptions() {
-    TSoundOptionsDialog dialog(state_.settings().sound, state_.soundPlayer(), this);
+    TSoundOptionsDialog dialog(state_.settings().sound, state_.interaction(), this);
     dialog.exec();
 }
 

@@ -4,7 +4,10 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
+
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -39,6 +42,34 @@ OkCancelButtons makeOkCancelButtons(QDialog* dialog, const QString& okText,
     made.cancel->setIcon(dialog->style()->standardIcon(QStyle::SP_DialogCancelButton));
     QObject::connect(made.box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(made.box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return made;
+}
+
+QPushButton* makeColumnButton(int id, const QString& text) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(QString::number(id));
+    b->setAutoDefault(false);
+    return b;
+}
+
+SideButtons makeSideButtonColumn(QDialog* dialog, UserInteraction& ui,
+                                 std::initializer_list<QPushButton*> top, int doneId, int helpId,
+                                 std::function<void()> showHelp) {
+    SideButtons made;
+    made.done = makeColumnButton(doneId, QDialog::tr("&Done"));
+    made.help = makeColumnButton(helpId, QDialog::tr("&Help"));
+    QObject::connect(made.done, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(made.help, &QPushButton::clicked, dialog,
+                     [&ui, showHelp = std::move(showHelp)] {
+                         ui.playSound(qv::EventSound::Click);
+                         if (showHelp) showHelp();
+                     });
+    made.column = new QVBoxLayout;
+    for (QPushButton* b : top) made.column->addWidget(b);
+    if (top.size() > 0) (*top.begin())->setDefault(true);
+    made.column->addWidget(made.done);
+    made.column->addStretch(1);
+    made.column->addWidget(made.help);
     return made;
 }
 

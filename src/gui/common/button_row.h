@@ -1,16 +1,21 @@
 #pragma once
 // The row of buttons under the database and ticket lists, with "As" under "Save"; the OK and
-// Cancel of the dialogs.
+// Cancel of the dialogs; the column of buttons on the right of the wheel dialogs.
 
 #include <QString>
 #include <Qt>
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QDialog;
 class QDialogButtonBox;
 class QPushButton;
+class QVBoxLayout;
 
 namespace qv::gui {
+
+class UserInteraction;
 
 struct ButtonRow {
     std::vector<QPushButton*> buttons;  // left to right
@@ -36,5 +41,21 @@ struct OkCancelButtons {
 OkCancelButtons makeOkCancelButtons(QDialog* dialog, const QString& okText,
                                     const QString& cancelText,
                                     Qt::Orientation orientation = Qt::Horizontal);
+
+// A button of a side column: its id as object name, and not made the default by focus.
+QPushButton* makeColumnButton(int id, const QString& text);
+
+struct SideButtons {
+    QVBoxLayout* column = nullptr;
+    QPushButton* done = nullptr;
+    QPushButton* help = nullptr;
+};
+
+// The column on the right of the wheel dialogs: `top` from the top down (the first is the
+// default button), "&Done" (id `doneId`) that rejects the dialog, a stretch, then "&Help" (id
+// `helpId`) that plays the click and calls `showHelp`.
+SideButtons makeSideButtonColumn(QDialog* dialog, UserInteraction& ui,
+                                 std::initializer_list<QPushButton*> top, int doneId, int helpId,
+                                 std::function<void()> showHelp);
 
 }  // namespace qv::gui

@@ -10,7 +10,7 @@
 
 #include "gui/common/button_row.h"
 #include "gui/common/user_interaction.h"
-#include "gui/entry/number_box_grid.h"
+#include "gui/common/number_grid.h"
 
 namespace qv::gui {
 
@@ -28,8 +28,8 @@ EnterDrawBonusDialog::EnterDrawBonusDialog(UserInteraction& ui, const qv::DrawEn
     numbersRow->addWidget(new QLabel(tr("Winning numbers:")));
     numbersRow->addWidget(numbers, 1);
 
-    boxes_ = new NumberBoxGrid;
-    connect(boxes_, &NumberBoxGrid::numberClicked, this, [this](int n) {
+    boxes_ = new NumberGrid;
+    connect(boxes_, &NumberGrid::numberClicked, this, [this](int n) {
         if (choice_.click(n)) ui_.playSound(qv::EventSound::Click);
         showChoice();
     });
@@ -94,7 +94,7 @@ void EnterDrawBonusDialog::accept() {
 }
 
 void EnterDrawBonusDialog::showChoice() {
-    boxes_->showChoice(choice_);
+    boxes_->display(choice_.boxes());
 }
 
 }  // namespace qv::gui

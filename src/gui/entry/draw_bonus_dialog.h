@@ -14,7 +14,7 @@ class QSpinBox;
 
 namespace qv::gui {
 
-class NumberBoxGrid;
+class NumberGrid;
 class UserInteraction;
 
 class EnterDrawBonusDialog : public QDialog {
@@ -34,7 +34,7 @@ public:
                          QWidget* parent = nullptr);
 
     const qv::EntryChoice& choice() const { return choice_; }
-    NumberBoxGrid* boxes() const { return boxes_; }
+    NumberGrid* boxes() const { return boxes_; }
     // The bonus numbers chosen, 0 in the places not in use.
     std::array<std::int16_t, qv::kMaxBonusNumbers> bonus() const;
 
@@ -46,7 +46,7 @@ private:
     UserInteraction& ui_;
     qv::EntryChoice choice_;
     std::mt19937 random_;
-    NumberBoxGrid* boxes_ = nullptr;
+    NumberGrid* boxes_ = nullptr;
     QSpinBox* lotto_ = nullptr;
 };
 

@@ -22,7 +22,7 @@
 #include "gui/entry/calendar_dialog.h"
 #include "gui/entry/draw_bonus_dialog.h"
 #include "gui/entry/int_edit.h"
-#include "gui/entry/number_box_grid.h"
+#include "gui/common/number_grid.h"
 
 namespace qv::gui {
 
@@ -31,8 +31,8 @@ EnterWinnersDialog::EnterWinnersDialog(ApplicationState& state, const qv::EntryG
     : QDialog(parent), state_(state), entry_(game, today), random_(qv::seededGenerator()) {
     setWindowTitle(tr("Enter Winning Numbers"));
 
-    boxes_ = new NumberBoxGrid;
-    connect(boxes_, &NumberBoxGrid::numberClicked, this, &EnterWinnersDialog::clickNumber);
+    boxes_ = new NumberGrid;
+    connect(boxes_, &NumberGrid::numberClicked, this, &EnterWinnersDialog::clickNumber);
 
     // The date: month / day / year, and the picker.
     month_ = new TIntEdit(kMonth, qv::kMonthField);
@@ -130,7 +130,7 @@ EnterWinnersDialog::EnterWinnersDialog(ApplicationState& state, const qv::EntryG
 }
 
 void EnterWinnersDialog::showEntry() {
-    boxes_->showChoice(entry_.choice());
+    boxes_->display(entry_.choice().boxes());
     drawLine_->setText(QString::fromStdString(qv::numbersText(entry_.draw())));
     addButton_->setEnabled(entry_.canAdd(state_.database() != nullptr));
 }

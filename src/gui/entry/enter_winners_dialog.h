@@ -15,7 +15,7 @@ class QSpinBox;
 namespace qv::gui {
 
 class ApplicationState;
-class NumberBoxGrid;
+class NumberGrid;
 class TIntEdit;
 
 class EnterWinnersDialog : public QDialog {
@@ -44,7 +44,7 @@ public:
                        QWidget* parent = nullptr);
 
     const qv::DrawEntry& entry() const { return entry_; }
-    NumberBoxGrid* boxes() const { return boxes_; }
+    NumberGrid* boxes() const { return boxes_; }
 
     // The buttons, by id.
     void runCommand(int id);
@@ -62,7 +62,7 @@ private:
     ApplicationState& state_;
     qv::DrawEntry entry_;
     std::mt19937 random_;
-    NumberBoxGrid* boxes_ = nullptr;
+    NumberGrid* boxes_ = nullptr;
     TIntEdit* month_ = nullptr;
     TIntEdit* day_ = nullptr;
     TIntEdit* year_ = nullptr;

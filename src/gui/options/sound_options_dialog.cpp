@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -15,7 +14,7 @@
 
 #include "gui/common/app_paths.h"
 #include "gui/common/button_row.h"
-#include "gui/common/sound_player.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -27,9 +26,9 @@ QString idName(int id) {
 
 }  // namespace
 
-TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlayer* player,
+TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, UserInteraction& ui,
                                          QWidget* parent)
-    : QDialog(parent), model_(settings), player_(player) {
+    : QDialog(parent), model_(settings), ui_(ui) {
     setWindowTitle(tr("Quorvantile (Sound Options)"));
 
     const QString labels[] = {tr("On &Great Scores (>=5), use the wave file :"),
@@ -88,7 +87,7 @@ TSoundOptionsDialog::TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlaye
     effectsBox_ = new QCheckBox(tr("All other sound &effects"));
     effectsBox_->setObjectName(idName(kEffectsBox));
     connect(effectsBox_, &QCheckBox::clicked, this, [this] {
-        if (model_.toggleEffects() && player_) player_->playEvent(qv::EventSound::Click);
+        if (model_.toggleEffects()) ui_.playSound(qv::EventSound::Click);
         showState();
     });
 
@@ -136,7 +135,7 @@ std::string TSoundOptionsDialog::storedPath(int i, const QString& shown) const {
 }
 
 void TSoundOptionsDialog::click() {
-    if (player_) player_->playEvent(qv::EventSound::Click);
+    ui_.playSound(qv::EventSound::Click);
 }
 
 void TSoundOptionsDialog::showState() {
@@ -153,18 +152,16 @@ void TSoundOptionsDialog::showState() {
 
 void TSoundOptionsDialog::browse(int i) {
     click();
-    QString startDir;
+    FileRequest request;
+    request.title = tr("Select Sound File");
+    request.filter = tr("Wave Files (*.wav)");
+    request.defaultSuffix = QStringLiteral("wav");
+    // The choice starts in the folder of the file named now, when there is one.
     const QString current = resolveDataFile(model_.path(i), dataDirectory());
-    if (!current.isEmpty() && QFileInfo(current).absoluteDir().exists())
-        startDir = QFileInfo(current).absolutePath();
-
-    QFileDialog dialog(this, tr("Select Sound File"), startDir, tr("Wave Files (*.wav)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("wav"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString chosen = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
-    model_.setPath(i, QDir::toNativeSeparators(chosen).toStdString());
+    if (!current.isEmpty() && QFileInfo(current).absoluteDir().exists()) request.selected = current;
+    const QString chosen = ui_.chooseFile(this, request);
+    if (chosen.isEmpty()) return;
+    model_.setPath(i, chosen.toStdString());
     showState();
 }
 

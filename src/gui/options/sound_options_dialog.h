@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace qv::gui {
 
-class SoundPlayer;
+class UserInteraction;
 
 class TSoundOptionsDialog : public QDialog {
     Q_OBJECT
@@ -25,8 +25,8 @@ public:
     static constexpr int kFirstPathField = 201;
     static constexpr int kFirstBrowseButton = 301;
 
-    // `player` may be null: the dialog is then silent.
-    TSoundOptionsDialog(qv::SoundSettings& settings, SoundPlayer* player,
+    // The clicks play and the wave files are chosen through `ui`.
+    TSoundOptionsDialog(qv::SoundSettings& settings, UserInteraction& ui,
                         QWidget* parent = nullptr);
 
     void accept() override;
@@ -38,7 +38,7 @@ private:
     void showState();
 
     qv::SoundOptionsModel model_;
-    SoundPlayer* player_;
+    UserInteraction& ui_;
     std::array<QLineEdit*, qv::SoundOptionsModel::kWaveFiles> pathFields_{};
     // What a field shows for a stored name such as ".\great.wav" is the file it stands for;
     // while the field still shows that, the stored name is kept.

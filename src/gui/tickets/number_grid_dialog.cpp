@@ -10,7 +10,7 @@
 #include "gui/common/application_state.h"
 #include "gui/common/sound_player.h"
 #include "gui/common/user_interaction.h"
-#include "gui/tickets/number_grid.h"
+#include "gui/common/number_grid.h"
 
 namespace qv::gui {
 
@@ -27,8 +27,8 @@ NumberGridDialog::NumberGridDialog(ApplicationState& state, QWidget* parent)
     : QDialog(parent), state_(state), random_(qv::seededPickGenerator()) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    grid_ = new TicketNumberGrid(this);
-    connect(grid_, &TicketNumberGrid::numberClicked, this, &NumberGridDialog::clickNumber);
+    grid_ = new NumberGrid(this);
+    connect(grid_, &NumberGrid::numberClicked, this, &NumberGridDialog::clickNumber);
 
     lottoField_ = makeNumberField(kNumbersInLotto, 1, qv::kMaxLottoNumber, this);
     auto* lottoLabel = new QLabel(tr("Numbers In Lotto"), this);
@@ -100,7 +100,7 @@ void NumberGridDialog::enablePicks() {
 
 void NumberGridDialog::refresh() {
     qv::NumberChoice& c = choice();
-    grid_->display(c);
+    grid_->display(c.boxes());
     const QString text = caption();
     setWindowTitle(text.isEmpty() ? title_ : text);
     if (lottoField_->value() != c.numbersInLotto()) {

@@ -20,7 +20,7 @@ class QVBoxLayout;
 namespace qv::gui {
 
 class ApplicationState;
-class TicketNumberGrid;
+class NumberGrid;
 
 class NumberGridDialog : public QDialog {
     Q_OBJECT
@@ -36,7 +36,7 @@ public:
     static constexpr int kClearAll = 204;
     static constexpr int kNumbersInLotto = 205;
 
-    TicketNumberGrid* grid() const { return grid_; }
+    NumberGrid* grid() const { return grid_; }
     QSpinBox* lottoField() const { return lottoField_; }
     // The boxes, the caption and the numbers in the lotto as the rules have them.
     void refresh();
@@ -89,7 +89,7 @@ private:
 
     ApplicationState& state_;
     QString title_;
-    TicketNumberGrid* grid_ = nullptr;
+    NumberGrid* grid_ = nullptr;
     QSpinBox* lottoField_ = nullptr;
     QVBoxLayout* buttons_ = nullptr;
     QBoxLayout* fields_ = nullptr;

@@ -16,6 +16,7 @@
 #include "core/app/commands.h"
 #include "core/records/limits.h"
 #include "core/wheels/wheel_library.h"
+#include "gui/common/button_row.h"
 #include "gui/common/user_interaction.h"
 #include "gui/wheels/wheel_terms_fields.h"
 
@@ -84,31 +85,15 @@ GenerateWheelDialog::GenerateWheelDialog(UserInteraction& ui, QWidget* parent,
     status_->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto makeButton = [this](int id, const QString& text) {
-        auto* b = new QPushButton(text);
-        b->setObjectName(QString::number(id));
-        b->setAutoDefault(false);
-        return b;
-    };
-    generateButton_ = makeButton(kGenerate, tr("&Generate"));
-    stopButton_ = makeButton(kStop, tr("&Stop"));
-    auto* doneButton = makeButton(kDone, tr("&Done"));
-    auto* helpButton = makeButton(kHelp, tr("&Help"));
-    generateButton_->setDefault(true);
+    generateButton_ = makeColumnButton(kGenerate, tr("&Generate"));
+    stopButton_ = makeColumnButton(kStop, tr("&Stop"));
     stopButton_->setEnabled(false);
     connect(generateButton_, &QPushButton::clicked, this, &GenerateWheelDialog::generate);
     connect(stopButton_, &QPushButton::clicked, this, &GenerateWheelDialog::stop);
-    connect(doneButton, &QPushButton::clicked, this, &GenerateWheelDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        ui_.playSound(qv::EventSound::Click);
-        if (showHelp_) showHelp_();
-    });
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(generateButton_);
-    buttons->addWidget(stopButton_);
-    buttons->addWidget(doneButton);
-    buttons->addStretch(1);
-    buttons->addWidget(helpButton);
+    const SideButtons buttons =
+        makeSideButtonColumn(this, ui_, {generateButton_, stopButton_}, kDone, kHelp, [this] {
+            if (showHelp_) showHelp_();
+        });
 
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
@@ -121,7 +106,7 @@ GenerateWheelDialog::GenerateWheelDialog(UserInteraction& ui, QWidget* parent,
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addSpacing(10);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (QSpinBox* spin : {numbersToWheel_, guarantee_, guaranteeIf_, numbersPerTicket_})
@@ -191,6 +176,8 @@ void GenerateWheelDialog::generate() {
     options.rowCap = rowCap_->value();
     options.threads = 0;
     options.seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    // The table's lower bound lets the search end as soon as a wheel meets it.
+    options.coverings = &coverings_;
     // A wheel of these terms already in the library or the user's folder is the start, so
     // the search never ends with a larger one.
     for (const QString& folder : {folders_.library, saveFolder()})

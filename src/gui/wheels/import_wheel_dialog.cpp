@@ -18,6 +18,7 @@
 #include "core/util/file_io.h"
 #include "core/wheels/guarantee.h"
 #include "core/wheels/wheel_text.h"
+#include "gui/common/button_row.h"
 #include "gui/common/save_paths.h"
 #include "gui/common/user_interaction.h"
 #include "gui/wheels/guarantee_check.h"
@@ -70,28 +71,11 @@ ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
     methodLayout->addSpacing(4);
     methodLayout->addWidget(confirm_);
 
-    auto makeButton = [this](int id, const QString& text) {
-        auto* b = new QPushButton(text);
-        b->setObjectName(QString::number(id));
-        b->setAutoDefault(false);
-        return b;
-    };
-    auto* nextButton = makeButton(kNext, tr("&Next"));
-    auto* doneButton = makeButton(kDone, tr("&Done"));
-    auto* helpButton = makeButton(kHelp, tr("&Help"));
-    nextButton->setDefault(true);
+    auto* nextButton = makeColumnButton(kNext, tr("&Next"));
     connect(nextButton, &QPushButton::clicked, this, &ImportWheelDialog::next);
-    connect(doneButton, &QPushButton::clicked, this, &ImportWheelDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        ui_.playSound(qv::EventSound::Click);
+    const SideButtons buttons = makeSideButtonColumn(this, ui_, {nextButton}, kDone, kHelp, [this] {
         if (showHelp_) showHelp_();
     });
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(nextButton);
-    buttons->addWidget(doneButton);
-    buttons->addStretch(1);
-    buttons->addWidget(helpButton);
 
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
@@ -101,7 +85,7 @@ ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addSpacing(10);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(description_, numbersToWheel_);
@@ -112,8 +96,8 @@ ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
     setTabOrder(textFile_, enterManually_);
     setTabOrder(enterManually_, confirm_);
     setTabOrder(confirm_, nextButton);
-    setTabOrder(nextButton, doneButton);
-    setTabOrder(doneButton, helpButton);
+    setTabOrder(nextButton, buttons.done);
+    setTabOrder(buttons.done, buttons.help);
     description_->setFocus();
 }
 

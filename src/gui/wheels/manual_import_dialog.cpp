@@ -11,7 +11,7 @@
 
 #include "core/wheels/wheel_info.h"
 #include "gui/common/user_interaction.h"
-#include "gui/tickets/number_grid.h"
+#include "gui/common/number_grid.h"
 #include "gui/wheels/wheel_messages.h"
 
 namespace qv::gui {
@@ -21,8 +21,8 @@ ManualImportDialog::ManualImportDialog(UserInteraction& ui, QWidget* parent, int
     : QDialog(parent), ui_(ui), entry_(numbersPerTicket, numbersToWheel) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    grid_ = new TicketNumberGrid;
-    connect(grid_, &TicketNumberGrid::numberClicked, this, &ManualImportDialog::numberClicked);
+    grid_ = new NumberGrid;
+    connect(grid_, &NumberGrid::numberClicked, this, &ManualImportDialog::numberClicked);
 
     list_ = new QPlainTextEdit;
     list_->setObjectName(QString::number(kList));
@@ -113,7 +113,7 @@ void ManualImportDialog::reject() {
 }
 
 void ManualImportDialog::refresh() {
-    grid_->display(entry_.choice());
+    grid_->display(entry_.choice().boxes());
     const qv::ManualImport::Caption caption = entry_.captionState();
     switch (caption.kind) {
         case qv::ManualImport::Caption::Kind::Start:

@@ -12,7 +12,7 @@ namespace qv::gui {
 
 class UserInteraction;
 
-class TicketNumberGrid;
+class NumberGrid;
 
 class ManualImportDialog : public QDialog {
     Q_OBJECT
@@ -43,7 +43,7 @@ private:
     void refresh();
 
     qv::ManualImport entry_;
-    TicketNumberGrid* grid_ = nullptr;
+    NumberGrid* grid_ = nullptr;
     QPlainTextEdit* list_ = nullptr;
     int listed_ = 0;
 };

@@ -11,7 +11,7 @@
 
 namespace {
 
-using qv::EntryBox;
+using qv::BoxState;
 using qv::EntryChoice;
 
 EntryChoice chooseAll(std::initializer_list<int> numbers, int quota = 6, int lotto = 49) {
@@ -20,7 +20,7 @@ EntryChoice chooseAll(std::initializer_list<int> numbers, int quota = 6, int lot
     return c;
 }
 
-std::vector<int> boxesIn(const EntryChoice& c, EntryBox state) {
+std::vector<int> boxesIn(const EntryChoice& c, BoxState state) {
     std::vector<int> out;
     for (int n = 1; n <= 100; ++n)
         if (c.box(n) == state) out.push_back(n);
@@ -29,11 +29,11 @@ std::vector<int> boxesIn(const EntryChoice& c, EntryBox state) {
 
 TEST(EntryChoice, StartsClearUpToTheNumbersInTheLottoAndDimmedAbove) {
     EntryChoice c(6, 49);
-    EXPECT_EQ(boxesIn(c, EntryBox::Clear).size(), 49u);
-    EXPECT_EQ(c.box(49), EntryBox::Clear);
-    EXPECT_EQ(c.box(50), EntryBox::Dimmed);
-    EXPECT_EQ(c.box(0), EntryBox::Dimmed);
-    EXPECT_EQ(c.box(101), EntryBox::Dimmed);
+    EXPECT_EQ(boxesIn(c, BoxState::Free).size(), 49u);
+    EXPECT_EQ(c.box(49), BoxState::Free);
+    EXPECT_EQ(c.box(50), BoxState::Grey);
+    EXPECT_EQ(c.box(0), BoxState::Grey);
+    EXPECT_EQ(c.box(101), BoxState::Grey);
     EXPECT_FALSE(c.click(0));
     EXPECT_FALSE(c.click(101));
 }
@@ -42,15 +42,15 @@ TEST(EntryChoice, StartsClearUpToTheNumbersInTheLottoAndDimmedAbove) {
 // so a click or "Random" completes the draw.
 TEST(EntryChoice, AFullChoiceDimsTheRestAndADeselectedNumberOpensThemAgain) {
     EntryChoice c = chooseAll({5, 17, 3, 44, 29, 11});
-    EXPECT_EQ(boxesIn(c, EntryBox::Chosen), (std::vector<int>{3, 5, 11, 17, 29, 44}));
-    EXPECT_TRUE(boxesIn(c, EntryBox::Clear).empty());
+    EXPECT_EQ(boxesIn(c, BoxState::Chosen), (std::vector<int>{3, 5, 11, 17, 29, 44}));
+    EXPECT_TRUE(boxesIn(c, BoxState::Free).empty());
     EXPECT_FALSE(c.click(20));  // dimmed while full: nothing
 
     EXPECT_TRUE(c.click(17));
     EXPECT_EQ(c.chosen(), (std::vector<int>{5, 3, 44, 29, 11}));
-    EXPECT_EQ(boxesIn(c, EntryBox::Clear).size(), 44u);
-    EXPECT_EQ(c.box(17), EntryBox::Clear);
-    EXPECT_EQ(c.box(50), EntryBox::Dimmed);
+    EXPECT_EQ(boxesIn(c, BoxState::Free).size(), 44u);
+    EXPECT_EQ(c.box(17), BoxState::Free);
+    EXPECT_EQ(c.box(50), BoxState::Grey);
     std::mt19937 random(5);
     EXPECT_EQ(c.randomPick(random), 1);
     EXPECT_TRUE(c.isFull());
@@ -65,7 +65,7 @@ TEST(EntryChoice, AClearBoxCannotBeChosenWhileTheChoiceIsFull) {
     c.click(1);
     c.click(2);
     c.setNumbersInLotto(12);  // 11 and 12 come in clear
-    EXPECT_EQ(c.box(11), EntryBox::Clear);
+    EXPECT_EQ(c.box(11), BoxState::Free);
     EXPECT_FALSE(c.click(11));
     EXPECT_EQ(c.chosenCount(), 2);
 }
@@ -88,7 +88,7 @@ TEST(EntryChoice, ClearAllLeavesNothingOfTheEarlierChoiceInTheDraw) {
     EXPECT_FALSE(entry.canAdd(true));
     entry.choice().click(9);
     EXPECT_EQ(entry.draw().numbers, (std::array<std::int16_t, 10>{9}));
-    EXPECT_EQ(boxesIn(entry.choice(), EntryBox::Clear).size(), 48u);
+    EXPECT_EQ(boxesIn(entry.choice(), BoxState::Free).size(), 48u);
     EXPECT_TRUE(entry.canAdd(true));
     EXPECT_FALSE(entry.canAdd(false));
 }
@@ -104,7 +104,7 @@ TEST(EntryChoice, RandomFillsOnlyTheFreePlacesWithDistinctNumbersOfTheGame) {
         const std::set<int> distinct(c.chosen().begin(), c.chosen().end());
         EXPECT_EQ(distinct.size(), 6u);
         for (int n : c.chosen()) EXPECT_TRUE(n >= 1 && n <= 49);
-        EXPECT_TRUE(boxesIn(c, EntryBox::Clear).empty());
+        EXPECT_TRUE(boxesIn(c, BoxState::Free).empty());
     }
 }
 
@@ -133,15 +133,15 @@ TEST(EntryChoice, RandomReachesEveryNumberOfTheGame) {
 TEST(EntryChoice, LoweringTheNumbersInTheLottoDimsAChosenNumberButKeepsIt) {
     EntryChoice c = chooseAll({3, 45, 20});
     EXPECT_TRUE(c.setNumbersInLotto(40));
-    EXPECT_EQ(c.box(45), EntryBox::Dimmed);
-    EXPECT_EQ(c.box(41), EntryBox::Dimmed);
+    EXPECT_EQ(c.box(45), BoxState::Grey);
+    EXPECT_EQ(c.box(41), BoxState::Grey);
     EXPECT_EQ(c.chosen(), (std::vector<int>{3, 45, 20}));
     EXPECT_FALSE(c.setNumbersInLotto(40));
 
     // Raising it again brings the number back as chosen, not as a second choice.
     EXPECT_TRUE(c.setNumbersInLotto(49));
-    EXPECT_EQ(c.box(45), EntryBox::Chosen);
-    EXPECT_EQ(c.box(41), EntryBox::Clear);
+    EXPECT_EQ(c.box(45), BoxState::Chosen);
+    EXPECT_EQ(c.box(41), BoxState::Free);
 
     // A click on a chosen number shut out by the lower count deselects it; it can never be
     // in the list twice.
@@ -160,27 +160,27 @@ TEST(EntryChoice, SetUpTakesAStoredListUpToItsFirstZero) {
     const std::array<std::int16_t, 5> list{8, 8, 120, 52, 0};
     c.setUp(list);
     EXPECT_EQ(c.chosen(), (std::vector<int>{8, 52}));  // the repeat and 120 passed over
-    EXPECT_EQ(c.box(52), EntryBox::Chosen);
-    EXPECT_EQ(c.box(53), EntryBox::Dimmed);
-    EXPECT_EQ(c.box(9), EntryBox::Clear);
+    EXPECT_EQ(c.box(52), BoxState::Chosen);
+    EXPECT_EQ(c.box(53), BoxState::Grey);
+    EXPECT_EQ(c.box(9), BoxState::Free);
     const std::array<std::int16_t, 4> full{4, 5, 6, 7};
     c.setUp(full);
     EXPECT_EQ(c.chosen(), (std::vector<int>{4, 5, 6}));
-    EXPECT_TRUE(boxesIn(c, EntryBox::Clear).empty());
+    EXPECT_TRUE(boxesIn(c, BoxState::Free).empty());
 }
 
 TEST(EntryChoice, BonusPickerFreesTheDimmedNumbersWhenAFullChoiceOpensAgain) {
     EntryChoice c(3, 49, EntryChoice::Rules::Bonus);
     for (int n : {7, 8, 9}) c.click(n);
-    EXPECT_TRUE(boxesIn(c, EntryBox::Clear).empty());
+    EXPECT_TRUE(boxesIn(c, BoxState::Free).empty());
     c.click(8);
-    EXPECT_EQ(boxesIn(c, EntryBox::Clear).size(), 47u);  // 8 included, nothing above 49
-    EXPECT_EQ(c.box(50), EntryBox::Dimmed);
+    EXPECT_EQ(boxesIn(c, BoxState::Free).size(), 47u);  // 8 included, nothing above 49
+    EXPECT_EQ(c.box(50), BoxState::Grey);
 
     std::mt19937 random(5);
     EXPECT_EQ(c.randomPick(random), 1);  // one number per press
     EXPECT_EQ(c.chosenCount(), 3);
-    EXPECT_TRUE(boxesIn(c, EntryBox::Clear).empty());
+    EXPECT_TRUE(boxesIn(c, BoxState::Free).empty());
     EXPECT_EQ(c.randomPick(random), 0);
 }
 

@@ -153,6 +153,21 @@ TEST(WheelGenerator, StopKeepsTheBestWheelFound) {
     EXPECT_EQ(covered, total);
 }
 
+// The covering table proves that no C(10,6,3) has fewer than 10 rows (more than the formula
+// gives): a wheel of 10 ends the search long before its budget.
+TEST(WheelGenerator, EndsAtTheTablesLowerBound) {
+    const GuaranteeTerms t{10, 3, 3, 6};
+    const qv::CoveringTable table = qv::CoveringTable::fromText("v,k,t,size,low_bd\n10,6,3,10,10\n");
+    ASSERT_LT(qv::wheelLowerBound(t), 10);
+    qv::GeneratorOptions o = quick(60);
+    o.coverings = &table;
+    const auto started = std::chrono::steady_clock::now();
+    const qv::GeneratedWheel w = qv::generateWheel(t, o);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+    ASSERT_TRUE(w.confirmed);
+    EXPECT_EQ(w.rows.size(), 10u);
+}
+
 TEST(WheelGenerator, RefusesTermsItCannotMake) {
     using F = qv::WheelTermsField;
     const std::pair<GuaranteeTerms, F> cases[] = {
