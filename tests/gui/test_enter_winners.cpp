@@ -6,13 +6,13 @@
 #include "core/app/commands.h"
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
+#include "gui/common/number_grid.h"
 #include "gui/common/sound_player.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/calendar_dialog.h"
 #include "gui/entry/draw_bonus_dialog.h"
 #include "gui/entry/enter_winners_dialog.h"
 #include "gui/entry/int_edit.h"
-#include "gui/common/number_grid.h"
 #include "gui_test_support.h"
 
 using namespace qv::gui;

@@ -6,13 +6,13 @@
 #include "core/options/number_list.h"
 #include "core/util/file_io.h"
 #include "gui/common/application_state.h"
+#include "gui/common/number_grid.h"
 #include "gui/common/sound_player.h"
 #include "gui/lists/list_commands.h"
 #include "gui/lists/number_list_dialog.h"
 #include "gui/tickets/enter_numbers_dialog.h"
 #include "gui/tickets/manual_enter_numbers_dialog.h"
 #include "gui/tickets/modify_manual_tickets_dialog.h"
-#include "gui/common/number_grid.h"
 #include "gui_test_support.h"
 
 using namespace qv::gui;

@@ -10,7 +10,6 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <atomic>
 #include <mutex>
 
 #include "core/app/commands.h"
@@ -22,20 +21,19 @@
 
 namespace qv::gui {
 
-// What the search thread and the window share: the latest progress, the stop request, and
-// the result once the search has ended.
+// What the search thread and the window share: the latest progress, and the result once the
+// search has ended. The stop request comes through the work's reporter.
 struct GenerateWheelDialog::Run : qv::GeneratorObserver {
     qv::GuaranteeTerms terms;
-    std::atomic<bool> stopAsked{false};
     std::mutex mutex;
     qv::GeneratorProgress latest;
-    bool done = false;
     qv::GeneratedWheel result;
+    qv::ProgressReporter* reporter = nullptr;  // set on the search thread
 
     bool progress(const qv::GeneratorProgress& now) override {
         std::lock_guard lock(mutex);
         latest = now;
-        return stopAsked.load();
+        return reporter && reporter->cancelled();
     }
 };
 
@@ -114,13 +112,13 @@ GenerateWheelDialog::GenerateWheelDialog(UserInteraction& ui, QWidget* parent,
     timer_ = new QTimer(this);
     timer_->setInterval(kPollMilliseconds);
     connect(timer_, &QTimer::timeout, this, &GenerateWheelDialog::poll);
+    connect(&work_, &BackgroundWork::finished, this, &GenerateWheelDialog::finish);
     showBounds();
     numbersToWheel_->setFocus();
 }
 
 GenerateWheelDialog::~GenerateWheelDialog() {
-    if (run_) run_->stopAsked = true;
-    if (worker_.joinable()) worker_.join();
+    work_.stopAndWait();
 }
 
 qv::GuaranteeTerms GenerateWheelDialog::termsFromControls() {
@@ -188,11 +186,11 @@ void GenerateWheelDialog::generate() {
     run_->terms = terms;
     status_->setText(tr("Searching..."));
     setRunning(true);
-    worker_ = std::thread([run = run_, terms, options] {
+    work_.start([run = run_, terms, options](qv::ProgressReporter& reporter) {
+        run->reporter = &reporter;
         qv::GeneratedWheel wheel = qv::generateWheel(terms, options, run.get());
         std::lock_guard lock(run->mutex);
         run->result = std::move(wheel);
-        run->done = true;
     });
     timer_->start();
 }
@@ -200,7 +198,7 @@ void GenerateWheelDialog::generate() {
 void GenerateWheelDialog::stop() {
     ui_.playSound(qv::EventSound::Click);
     if (!run_) return;
-    run_->stopAsked = true;
+    work_.stop();
     stopButton_->setEnabled(false);
     status_->setText(status_->text() + QLatin1Char('\n') + tr("Stopping..."));
 }
@@ -216,14 +214,11 @@ void GenerateWheelDialog::setRunning(bool running) {
 void GenerateWheelDialog::poll() {
     if (!run_) return;
     qv::GeneratorProgress now;
-    bool done = false;
     {
         std::lock_guard lock(run_->mutex);
         now = run_->latest;
-        done = run_->done;
     }
-    if (done) return finish();
-    if (run_->stopAsked) return;
+    if (work_.stopping()) return;
     QString text = tr("Searching... %1 s").arg(static_cast<int>(now.elapsedSeconds));
     if (now.bestRows > 0) {
         text += QLatin1Char('\n') + tr("Best so far: %1 tickets").arg(now.bestRows);
@@ -235,7 +230,13 @@ void GenerateWheelDialog::poll() {
 
 void GenerateWheelDialog::finish() {
     timer_->stop();
-    worker_.join();
+    if (!work_.failure().isEmpty()) {
+        run_.reset();
+        setRunning(false);
+        status_->setText(tr("The search stopped: %1").arg(work_.failure()));
+        emit finished();
+        return;
+    }
     const qv::GuaranteeTerms terms = run_->terms;
     lastWheel_ = run_->result;
     run_.reset();
@@ -294,10 +295,9 @@ QString GenerateWheelDialog::saveFolder() const {
 
 void GenerateWheelDialog::reject() {
     ui_.playSound(qv::EventSound::Click);
-    if (run_) run_->stopAsked = true;
-    if (worker_.joinable()) {
+    if (running()) {
         timer_->stop();
-        worker_.join();
+        work_.stopAndWait();
         run_.reset();
     }
     QDialog::reject();

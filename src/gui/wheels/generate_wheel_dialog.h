@@ -11,10 +11,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
 
 #include "core/wheels/wheel_bounds.h"
 #include "core/wheels/wheel_generator.h"
+#include "gui/common/background_work.h"
 #include "gui/wheels/wheel_terms_fields.h"
 
 class QLabel;
@@ -60,7 +60,7 @@ public:
     void generate();
     // "&Stop": the search ends soon and keeps the best wheel found.
     void stop();
-    bool running() const { return worker_.joinable(); }
+    bool running() const { return work_.running(); }
     // The wheel of the last search that ended; none before.
     const std::optional<qv::GeneratedWheel>& lastWheel() const { return lastWheel_; }
 
@@ -98,7 +98,7 @@ private:
     QTimer* timer_ = nullptr;
 
     std::shared_ptr<Run> run_;
-    std::thread worker_;
+    BackgroundWork work_;
     std::optional<qv::GeneratedWheel> lastWheel_;
 };
 

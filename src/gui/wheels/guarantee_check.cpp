@@ -1,12 +1,8 @@
 #include "gui/wheels/guarantee_check.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QThread>
-#include <QTimer>
-#include <atomic>
-#include <memory>
 
+#include "gui/common/background_work.h"
 #include "gui/common/busy_dialog.h"
 #include "gui/common/user_interaction.h"
 
@@ -22,22 +18,17 @@ QString drawText(const qv::Combination& draw, const qv::GuaranteeTerms& terms) {
     return QString::fromStdString(qv::combinationText(draw, terms));
 }
 
-// The check's side on the worker thread: percentages go to the progress dialog, questions are
-// asked on the window's thread while the search waits, and a cancel is read from a flag.
+// The check's side on the worker thread: percentages and the cancel go through the work's
+// reporter, questions are asked on the window's thread while the search waits.
 class WorkerAnswers : public qv::GuaranteeObserver {
 public:
-    WorkerAnswers(UserInteraction& ui, BusyDialog& busy, const qv::GuaranteeTerms& terms,
-                  const std::atomic<bool>& cancel)
-        : ui_(ui), busy_(&busy), terms_(terms), cancel_(cancel) {}
+    WorkerAnswers(UserInteraction& ui, BackgroundWork& work, QWidget& over,
+                  const qv::GuaranteeTerms& terms, qv::ProgressReporter& progress)
+        : ui_(ui), work_(work), over_(over), terms_(terms), progress_(progress) {}
 
-    // The dialog outlives the worker, and events still on their way die with it.
-    void showPercent(int percent) override {
-        BusyDialog* busy = busy_;
-        QMetaObject::invokeMethod(
-            busy_, [busy, percent] { busy->show(percent); }, Qt::QueuedConnection);
-    }
+    void showPercent(int percent) override { progress_.show(percent); }
     long long cancelledAfter(long long first, long long) override {
-        return cancel_.load(std::memory_order_relaxed) ? first : 0;
+        return progress_.cancelled() ? first : 0;
     }
     bool addCombination(const qv::Combination& draw) override {
         const QString text =
@@ -55,22 +46,18 @@ public:
 private:
     bool ask(const UserMessage& message, bool failedSound) {
         bool yes = false;
-        BusyDialog* busy = busy_;
-        UserInteraction& ui = ui_;
-        QMetaObject::invokeMethod(
-            busy_,
-            [&yes, &message, &ui, busy, failedSound] {
-                if (failedSound) ui.playSound(qv::EventSound::GuaranteeFailed);
-                yes = ui.showMessage(busy, message);
-            },
-            Qt::BlockingQueuedConnection);
+        work_.callOnWindowThread([&] {
+            if (failedSound) ui_.playSound(qv::EventSound::GuaranteeFailed);
+            yes = ui_.showMessage(&over_, message);
+        });
         return yes;
     }
 
     UserInteraction& ui_;
-    BusyDialog* busy_;
+    BackgroundWork& work_;
+    QWidget& over_;
     qv::GuaranteeTerms terms_;
-    const std::atomic<bool>& cancel_;
+    qv::ProgressReporter& progress_;
 };
 
 // The messages that end a check, shown over the progress dialog.
@@ -135,27 +122,22 @@ qv::GuaranteeResult confirmGuarantee(UserInteraction& ui, QWidget* parent, qv::W
 
     BusyDialog busy(parent);
     busy.open(tr("Checking Combinations...").toStdString());
-    std::atomic<bool> cancel{false};
-    WorkerAnswers answers(ui, busy, terms, cancel);
-
     // The window's thread keeps serving the progress dialog (and the questions) until the
-    // worker is done; the dialog's Cancel is passed on through the flag.
-    QEventLoop loop;
-    std::unique_ptr<QThread> worker(QThread::create(
-        [&result, &wheel, &answers] { result = qv::checkGuarantee(wheel, answers); }));
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    QTimer poll;
-    poll.setInterval(20);
-    QObject::connect(&poll, &QTimer::timeout, &busy, [&busy, &cancel] {
-        if (busy.cancelled()) cancel.store(true, std::memory_order_relaxed);
-    });
-    poll.start();
-    worker->start();
-    loop.exec();
-    worker->wait();
-    poll.stop();
-    // Percentages still on their way arrive before the verdict.
-    QCoreApplication::sendPostedEvents(&busy);
+    // check is done; the dialog's Cancel reaches the check through the work's reporter.
+    BackgroundWork work;
+    work.run(
+        [&](qv::ProgressReporter& progress) {
+            WorkerAnswers answers(ui, work, busy, terms, progress);
+            result = qv::checkGuarantee(wheel, answers);
+        },
+        &busy);
+    if (!work.failure().isEmpty()) {
+        result.cancelled = true;
+        ui.showProblem(&busy, tr("Confirm Guarantee."),
+                       tr("The guarantee could not be checked: %1").arg(work.failure()));
+        busy.close();
+        return result;
+    }
 
     showVerdict(ui, &busy, result, terms, wheel.ticketCount);
     busy.close();
