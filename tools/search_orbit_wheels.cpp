@@ -163,13 +163,12 @@ public:
 
     // Anneals until the wheel covers every I-subset (true) or the deadline passes.
     bool run(Clock::time_point deadline, double hot, double cold, long long runLength) {
-        const double scale = static_cast<double>(group_.size());
         const double factor = std::pow(cold / hot, 1.0 / static_cast<double>(runLength));
         double temperature = hot;
         std::vector<std::uint64_t> candidates;
         for (long long step = 0; state_.uncovered() > 0; ++step) {
             if ((step & 63) == 0 && Clock::now() >= deadline) return false;
-            move(candidates, temperature * scale);
+            move(candidates, temperature);
             temperature *= factor;
             if (temperature < cold) temperature = hot;
             lowest_ = std::min(lowest_, state_.uncovered());
@@ -265,8 +264,12 @@ private:
                 bestOut = out;
             }
         }
+        // A change to an orbit is weighed against the temperature times the orbit's size.
+        const double scale = r < static_cast<std::size_t>(orbits_) * group_.size()
+                                 ? static_cast<double>(group_.size())
+                                 : 1.0;
         if (bestDelta <= 0 ||
-            random_.unit() < std::exp(-static_cast<double>(bestDelta) / temperature))
+            random_.unit() < std::exp(-static_cast<double>(bestDelta) / (temperature * scale)))
             swap(r, bestOut, in);
     }
 
@@ -345,7 +348,11 @@ int main(int argc, char** argv) {
         std::printf("not found in %.0f s (fewest uncovered %lld)\n", took, search.lowest());
         return 1;
     }
-    const Rows rows = search.distinctRows();
+    // Evened out, as the generator does, with swaps that uncover nothing.
+    cover::CoverState balanced(t);
+    balanced.assign(search.distinctRows());
+    cover::balance(balanced);
+    const Rows rows = balanced.rows();
     GeneratedWheel made;
     made.rows = cover::ticketsOf(rows, t.p);
     const WheelInfo wheel = generatedWheelInfo(terms, made);

@@ -66,6 +66,22 @@ T* control(const QObject* parent, int id) {
     return w;
 }
 
+// The window showing the open document of `slot`, nullptr when none is open or it is shown
+// in a window of another kind.
+template <typename Window>
+Window* documentWindow(const qv::gui::ApplicationState& state, qv::gui::DocumentSlot slot) {
+    const qv::gui::Document* document = state.document(slot);
+    if (!document || !document->view()) return nullptr;
+    return qobject_cast<Window*>(document->view()->widget());
+}
+
+// The open ticket file's window, whichever its kind.
+template <typename Window>
+Window* ticketWindowOf(const qv::gui::ApplicationState& state) {
+    const qv::gui::TicketDocument* document = state.ticketDocument();
+    return document ? documentWindow<Window>(state, document->slot()) : nullptr;
+}
+
 // A program that reads and writes everything inside `dir`.
 inline qv::gui::AppEnvironment environmentIn(const QTemporaryDir& dir) {
     qv::gui::AppEnvironment env;

@@ -1,7 +1,7 @@
 // Files named on the command line, as a file manager passes them: each opens by its kind.
 
-#include "core/options/settings.h"
 #include "core/database/draw_database.h"
+#include "core/options/settings.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/database/database_dialog.h"
 #include "gui_test_support.h"
@@ -86,7 +86,8 @@ private slots:
         for (const QString& name : names) paths << file(name);
         fixture.frame.setupWindow(paths);
 
-        DataBaseDialog* database = openDatabaseDialog(fixture.state);
+        DataBaseDialog* database =
+            documentWindow<DataBaseDialog>(fixture.state, DocumentSlot::Database);
         QVERIFY(database);
         QCOMPARE(QString::fromStdString(database->database().fileName()), file("lotto.dat"));
         const qv::TicketFile* opened = fixture.state.ticketFile();

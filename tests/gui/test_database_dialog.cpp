@@ -168,7 +168,7 @@ private slots:
         QVERIFY(d->isVisible());
         d->close();
         QVERIFY(d->isVisible());
-        QCOMPARE(openDatabaseDialog(f.frame->state()), d);
+        QCOMPARE(documentWindow<DataBaseDialog>(f.frame->state(), DocumentSlot::Database), d);
 
         // Keys and the wheel scroll the list.
         TMyScrollBar* v = list->verticalBar();
@@ -188,23 +188,31 @@ private slots:
         QApplication::sendEvent(list, &wheel);
         QCOMPARE(v->value(), v->pageStep() + 2);
 
-        // The second row is the entry after the first listed one; the header is no entry.
-        QSignalSpy clicked(d, &DataBaseDialog::entryDoubleClicked);
+        // The second row is the entry after the first listed one; the header is no entry. The
+        // past performance is asked for through the state.
+        ApplicationState& state = f.frame->state();
+        QSignalSpy clicked(&state, &ApplicationState::pastPerformanceRequested);
         const int lh = list->lineHeight();
         QTest::mouseDClick(list, Qt::LeftButton, Qt::NoModifier, QPoint(30, 2 * lh + 2));
         QTest::mouseDClick(list, Qt::LeftButton, Qt::NoModifier, QPoint(30, 2));
         QCOMPARE(clicked.size(), 1);
-        QCOMPARE(clicked.at(0).at(0).toInt(), v->value() + 1);
+        QCOMPARE(clicked.at(0).at(1).toInt(), v->value() + 1);
 
-        // Print Options and Modify hand over to their windows, each with its sound.
-        QSignalSpy sounds(f.frame->state().soundPlayer(), &SoundPlayer::eventPlayed);
-        QSignalSpy print(d, &DataBaseDialog::printOptionsRequested);
-        QSignalSpy modify(d, &DataBaseDialog::modifyNumbersRequested);
+        // Print Options and Modify hand over to their windows, each with its sound; the entry
+        // editor comes from the entry commands. Both are modal and closed unchanged.
+        QSignalSpy sounds(state.soundPlayer(), &SoundPlayer::eventPlayed);
+        QSignalSpy modify(&state, &ApplicationState::modifyEntriesRequested);
+        QStringList shown;
+        auto closeUnchanged = [&](QDialog* dialog) {
+            shown << QString::fromLatin1(dialog->metaObject()->className());
+            dialog->reject();
+        };
+        whenModal<QDialog>(closeUnchanged);
         button(d, 108)->click();
-        // The entry editor is modal; it is closed unchanged.
-        whenModal<QDialog>([](QDialog* editor) { editor->reject(); });
+        whenModal<QDialog>(closeUnchanged);
         button(d, 103)->click();
-        QCOMPARE(print.size(), 1);
+        QCOMPARE(shown, (QStringList{"qv::gui::MyDataBasePrintOptionsDialog",
+                                     "qv::gui::ModifyEntriesDialog"}));
         QCOMPARE(modify.size(), 1);
         QCOMPARE(sounds.size(), 2);
         QCOMPARE(sounds.at(0).at(0).toInt(), 506);
@@ -248,7 +256,8 @@ private slots:
         button(d, 106)->click();
         QCOMPARE(asked, (QStringList{"Save File Before Closing ?", "Quorvantile"}));
         QVERIFY(d->isVisible() && d->isModified());
-        QCOMPARE(openDatabaseDialog(f.frame->state()), d.data());
+        QCOMPARE(documentWindow<DataBaseDialog>(f.frame->state(), DocumentSlot::Database),
+                 d.data());
 
         // A save that cannot be made (and no other name given) keeps the window open too.
         answer = QMessageBox::Yes;
@@ -266,7 +275,7 @@ private slots:
         QVERIFY(!d->isVisible());
         QCOMPARE(QFileInfo(other).size(), size + 96);
         QVERIFY(!f.frame->state().flags().databaseOpen);
-        QVERIFY(!openDatabaseDialog(f.frame->state()));
+        QVERIFY(!documentWindow<DataBaseDialog>(f.frame->state(), DocumentSlot::Database));
         QVERIFY(f.frame->state().settings().lastDatabase.empty());
         QCOMPARE(f.frame->state().settings().databaseWindowPos, (qv::Point{44, 33}));
         QTRY_VERIFY(d.isNull());
@@ -521,13 +530,14 @@ private slots:
             newest.numbers[0], newest.numbers[1], newest.numbers[2], newest.numbers[3], 3, 10, 19};
         tickets.tickets = {newest};
 
-        // Registered as the open ticket window registers its file.
-        f.frame->state().setTicketFile(&tickets);
+        // Opened as the ticket commands open a file.
+        ApplicationState& state = f.frame->state();
+        state.openTicketFile(tickets);
         const QImage after = list->grab().toImage();
         QVERIFY(after != before);
         QVERIFY(countReddish(after) > 0);  // the wheel mark
 
-        f.frame->state().setTicketFile(nullptr);
+        state.closeDocument(state.ticketDocument());
         QCOMPARE(countReddish(list->grab().toImage()), 0);
     }
 };

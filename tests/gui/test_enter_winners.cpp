@@ -194,7 +194,7 @@ private slots:
         qv::DataHeader h = window->database().header();
         h.numbersInLotto = 54;
         h.numbersOnTicket = 5;
-        window->database().setHeader(h);
+        window->document().setAttributes(h, window->database().updateLink());
         bool seen = false;
         whenModal<EnterWinnersDialog>([&](EnterWinnersDialog* d) {
             seen = true;

@@ -4,8 +4,8 @@
 #include <QToolBar>
 
 #include "core/app/commands.h"
-#include "core/options/settings.h"
 #include "core/database/draw_database.h"
+#include "core/options/settings.h"
 #include "core/tickets/ticket_file.h"
 #include "core/util/paths.h"
 #include "core/view/placement.h"
@@ -32,18 +32,40 @@ namespace cmd = qv::cmd;
 
 namespace {
 
-struct FakeDocument : OpenDocument {
-    bool modified = false;
+// A document opened in the state as the commands open theirs, shown in a stand-in for its
+// window whose save works or not as the test says.
+struct FakeView : DocumentView {
+    ApplicationState& state;
+    Document* document = nullptr;
+    QTemporaryDir dir;
     bool saveWorks = true;
     int saves = 0;
     QPoint position;
-    bool isModified() const override { return modified; }
+
+    FakeView(ApplicationState& s, DocumentSlot slot, bool modified = false) : state(s) {
+        if (slot == DocumentSlot::Database) {
+            qv::DrawDatabase database;
+            database.setModified(modified);
+            document = &state.openDatabase(std::move(database));
+        } else {
+            qv::TicketFile file;
+            if (slot == DocumentSlot::WheelTicketFile) file.kind = qv::TicketFileKind::Wheel;
+            file.modified = modified;
+            document = &state.openTicketFile(std::move(file));
+        }
+        document->setView(this);
+    }
+    ~FakeView() override { close(); }
+    void close() {
+        if (document) state.closeDocument(document);
+        document = nullptr;
+    }
     bool save() override {
         ++saves;
-        if (saveWorks) modified = false;
-        return saveWorks;
+        return saveWorks && document->saveAs(dir.filePath(QStringLiteral("saved")).toStdString());
     }
     QPoint windowPosition() const override { return position; }
+    QWidget* widget() override { return nullptr; }
 };
 
 void writeSettings(const AppEnvironment& env, const qv::Settings& s) {
@@ -86,7 +108,7 @@ void writeTicketFile(const QString& path, int tickets) {
 }
 
 QString openDatabaseName(TMyMDIFrame& frame) {
-    DataBaseDialog* d = openDatabaseDialog(frame.state());
+    DataBaseDialog* d = documentWindow<DataBaseDialog>(frame.state(), DocumentSlot::Database);
     return d ? QString::fromStdString(d->database().fileName()) : QString();
 }
 
@@ -333,8 +355,7 @@ private slots:
             ->trigger();  // the tool bar runs the menu command
         QCOMPARE(opened, 1);
 
-        FakeDocument database;
-        frame.state().setDocument(DocumentSlot::Database, &database);
+        FakeView database(frame.state(), DocumentSlot::Database);
         QVERIFY(frame.state().flags().databaseOpen);
         QCOMPARE(stray(), 0);
         frame.runCommand(cmd::kOpenDatabase);
@@ -344,8 +365,7 @@ private slots:
         QVERIFY(frame.state().flags().isStatisticsOpen(qv::StatisticsKind::Pairs));
         QCOMPARE(stray(), 0);
 
-        FakeDocument tickets;
-        frame.state().setDocument(DocumentSlot::ManualTicketFile, &tickets);
+        FakeView tickets(frame.state(), DocumentSlot::ManualTicketFile);
         QVERIFY(frame.state().flags().manualTicketFileOpen);
         QCOMPARE(stray(), 0);
         QVERIFY(!frame.commandAction(cmd::kToolOpenTicketFile)->isEnabled());
@@ -354,8 +374,8 @@ private slots:
         QVERIFY(frame.state().flags().numberListDialogOpen);
         QCOMPARE(stray(), 0);
 
-        frame.state().setDocument(DocumentSlot::ManualTicketFile, nullptr);
-        frame.state().setDocument(DocumentSlot::Database, nullptr);
+        tickets.close();
+        database.close();
         frame.state().setStatisticsOpen(qv::StatisticsKind::Pairs, false);
         frame.state().setNumberListState(true, false);
         QVERIFY(frame.state().flags().numberListInUse && !frame.state().flags().databaseOpen);
@@ -469,15 +489,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QStringList& asked = fake.messages;
         std::deque<bool>& answers = fake.answers;
-        FakeDocument database;
-        database.modified = true;
+        FakeView database(frame.state(), DocumentSlot::Database, true);
         database.saveWorks = false;
         database.position = QPoint(333, 44);
-        FakeDocument tickets;
-        tickets.modified = true;
+        FakeView tickets(frame.state(), DocumentSlot::WheelTicketFile, true);
         tickets.position = QPoint(7, 55);
-        frame.state().setDocument(DocumentSlot::Database, &database);
-        frame.state().setDocument(DocumentSlot::WheelTicketFile, &tickets);
 
         // Yes to a save that fails keeps the program open, and nothing is written.
         answers = {true};
@@ -501,16 +517,13 @@ private slots:
 
         // Nothing modified: no question, positions still remembered, and Exit closes.
         asked.clear();
-        FakeDocument unchanged;
+        tickets.close();
+        FakeView unchanged(frame.state(), DocumentSlot::ManualTicketFile);
         unchanged.position = QPoint(12, 13);
-        frame.state().setDocument(DocumentSlot::WheelTicketFile, nullptr);
-        frame.state().setDocument(DocumentSlot::ManualTicketFile, &unchanged);
         frame.commandAction(cmd::kExit)->trigger();
         QVERIFY(!frame.isVisible());
         QVERIFY(asked.isEmpty());
         QCOMPARE(readSettings(env).ticketWindowPos, (qv::Point{12, 13}));
-        frame.state().setDocument(DocumentSlot::Database, nullptr);
-        frame.state().setDocument(DocumentSlot::ManualTicketFile, nullptr);
     }
 
     void databaseWindowLeavesTheMenusInReach() {
@@ -524,7 +537,8 @@ private slots:
             frame.show();
             QVERIFY(QTest::qWaitForWindowExposed(&frame));
             QVERIFY(frame.openDatabaseByName(lotto));
-            DataBaseDialog* d = openDatabaseDialog(frame.state());
+            DataBaseDialog* d =
+                documentWindow<DataBaseDialog>(frame.state(), DocumentSlot::Database);
             QVERIFY(d);
             const int toolBarBottom = frame.mapToGlobal(QPoint(0, 0)).y() +
                                       frame.menuBar()->height() + frame.toolBar()->height();
@@ -535,15 +549,15 @@ private slots:
             QVERIFY(d->frameGeometry().right() <= desktop.right());
             QVERIFY(d->frameGeometry().right() >=
                     desktop.right() - DataBaseDialog::kFrameAllowance);
-            auto* chart =
-                openStatisticsWindow(frame.state(), frame.client(), qv::StatisticsKind::NumberFrequency);
+            auto* chart = openStatisticsWindow(frame.state(), frame.client(),
+                                               qv::StatisticsKind::NumberFrequency);
             QVERIFY(chart);
             QCOMPARE(frame.client()->activeSubWindow(), chart);
             const int heightAtStart = d->height();
             QVERIFY(d->closeFile());
             // Opened again later, at the place it was left: the same height.
             QVERIFY(frame.openDatabaseByName(lotto));
-            d = openDatabaseDialog(frame.state());
+            d = documentWindow<DataBaseDialog>(frame.state(), DocumentSlot::Database);
             QCOMPARE(d->height(), heightAtStart);
             QVERIFY(frame.canClose());
         }
@@ -553,7 +567,8 @@ private slots:
         writeSettings(env, s);
         FrameFixture fixture(env);
         QVERIFY(fixture.frame.openDatabaseByName(lotto));
-        DataBaseDialog* d = openDatabaseDialog(fixture.frame.state());
+        DataBaseDialog* d =
+            documentWindow<DataBaseDialog>(fixture.frame.state(), DocumentSlot::Database);
         const QRect screen = d->screen()->availableGeometry();
         QVERIFY(d->x() + d->width() >= screen.left() + 100);
         QVERIFY(d->y() >= screen.top() && d->y() < screen.bottom());
@@ -631,7 +646,7 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Select File"));
         QCOMPARE(listed.mid(0, 3), (QStringList{"lotto.dat", "[..]", "[sub]"}));
         QCOMPARE(frame.state().flags(), before);
-        QVERIFY(!openDatabaseDialog(frame.state()));
+        QVERIFY(!documentWindow<DataBaseDialog>(frame.state(), DocumentSlot::Database));
         QVERIFY(frame.state().settings().lastDatabase.empty());
 
         // A ticket file open before the database opens is shown by its window from the start.
@@ -646,12 +661,13 @@ private slots:
         QCOMPARE(openDatabaseName(frame), lotto);
         QVERIFY(!frame.commandAction(cmd::kOpenDatabase)->isEnabled());
         QCOMPARE(QString::fromStdString(frame.state().settings().lastDatabase), lotto);
-        DataBaseDialog* database = openDatabaseDialog(frame.state());
+        DataBaseDialog* database =
+            documentWindow<DataBaseDialog>(frame.state(), DocumentSlot::Database);
         QCOMPARE(database->listWindow()->ticketFile(), frame.state().ticketFile());
         QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), first);
         // It opened in its window: the ticket commands are off, and no second file opens
         // beside it.
-        TicketFileDialog* tickets = openTicketFileDialog(frame.state());
+        TicketFileDialog* tickets = ticketWindowOf<TicketFileDialog>(frame.state());
         QVERIFY(tickets);
         QVERIFY(tickets->isVisible());
         QVERIFY(frame.state().flags().manualTicketFileOpen);
@@ -669,7 +685,7 @@ private slots:
         QCOMPARE(frame.state().ticketFile()->ticketCount(), std::size_t(5));
         QCOMPARE(database->listWindow()->ticketFile(), frame.state().ticketFile());
         QCOMPARE(QString::fromStdString(frame.state().settings().lastTicketFile), second);
-        QVERIFY(openTicketFileDialog(frame.state())->closeFile());
+        QVERIFY(ticketWindowOf<TicketFileDialog>(frame.state())->closeFile());
 
         // A damaged file is reported; a missing one is passed over silently.
         QVERIFY(!frame.openTicketFileByName(damaged));

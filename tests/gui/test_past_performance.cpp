@@ -54,7 +54,7 @@ private slots:
     void doubleClickShowsTheTotalsDownToTheClickedDraw() {
         Fixture f;
         QVERIFY(f.window);
-        f.app.state.setTicketFile(&f.tickets);
+        f.app.state.openTicketFile(f.tickets);
         QString shown;
         QString caption;
         whenModal<TMyPastPerformanceDialog>([&](TMyPastPerformanceDialog* d) {
@@ -87,7 +87,7 @@ private slots:
         QTest::qWait(300);
         QVERIFY(!shown);
 
-        f.app.state.setTicketFile(&f.tickets);
+        f.app.state.openTicketFile(f.tickets);
         watch();
         f.doubleClick(0, 5);  // the left margin
         QTest::qWait(300);
@@ -100,14 +100,14 @@ private slots:
         f.doubleClick(0, 30);
         QTest::qWait(300);
         QVERIFY(shown);
-        f.app.state.setTicketFile(nullptr);
+        f.app.state.closeDocument(f.app.state.ticketDocument());
     }
 
     void cancellingTheCheckShowsWhatWasCounted() {
         Fixture f;
         // Enough tickets that the check of the whole history takes a while.
         f.tickets.tickets.assign(5000, f.tickets.tickets.front());
-        f.app.state.setTicketFile(&f.tickets);
+        f.app.state.openTicketFile(f.tickets);
         // Cancel as soon as the progress dialog is up.
         whenModal<BusyDialog>([](BusyDialog* b) { b->reject(); });
         QString shown;
@@ -115,11 +115,11 @@ private slots:
             shown = d->textLabel()->text();
             d->accept();
         });
-        showPastPerformance(f.app.state, *f.window, int(f.window->database().entryCount()) - 1);
+        showPastPerformance(f.app.state, f.window, int(f.window->database().entryCount()) - 1);
         QVERIFY(shown.startsWith(QStringLiteral("For the last ")));
         QVERIFY(!shown.startsWith(
             QStringLiteral("For the last %1 ").arg(f.window->database().entryCount())));
-        f.app.state.setTicketFile(nullptr);
+        f.app.state.closeDocument(f.app.state.ticketDocument());
     }
 
     void calculatorStartsTheFirstOneOnThePath() {

@@ -253,7 +253,7 @@ private slots:
         d->close();
         QVERIFY(d->isVisible());
         // Modified: Cancel keeps the file open, No closes it without saving.
-        d->file().modified = true;
+        d->document().edit([](qv::TicketFile&) {});  // an edit that changes nothing
         QVERIFY(!d->closeFile());
         QCOMPARE(f.closeQuestions, QStringList{"Save File Before Closing ?"});
         QVERIFY(d->isVisible());
@@ -287,7 +287,7 @@ private slots:
         // "Enter Tickets Manually...", the grid cancelled: an open file without tickets.
         whenModal<ManualEnterNumbersDialog>([](ManualEnterNumbersDialog* g) { g->reject(); });
         f.frame->runCommand(qv::cmd::kEnterTicketsManually);
-        TicketFileDialog* d = openTicketFileDialog(f.state());
+        TicketFileDialog* d = ticketWindowOf<TicketFileDialog>(f.state());
         QVERIFY(d);
         QVERIFY(!d->isWheel());
         QCOMPARE(d->file().ticketCount(), std::size_t(0));
@@ -379,7 +379,7 @@ private slots:
         QCOMPARE(filter, QStringLiteral("Pick 6 Wheels *.wl6"));
         QCOMPARE(captions, (QStringList{"Choose 10 More Numbers", "All Numbers Selected"}));
         QCOMPARE(f.problems, QStringList{"Please enter all numbers before clicking 'Ok'"});
-        auto* d = dynamic_cast<WheelTicketFileDialog*>(openTicketFileDialog(f.state()));
+        auto* d = ticketWindowOf<WheelTicketFileDialog>(f.state());
         QVERIFY(d);
         QVERIFY(f.state().flags().wheelTicketFileOpen);
         QCOMPARE(d->file().ticketCount(), std::size_t(14));
@@ -393,7 +393,10 @@ private slots:
                  QStringLiteral("Wheel Description: 10 Numbers 3 if 4, 14 Tickets"));
         QCOMPARE(d->file().tickets[0].numbers[0], std::int16_t(hot.sequence[0]));
         // The database window shows the new file's results.
-        QCOMPARE(openDatabaseDialog(f.state())->listWindow()->ticketFile(), &d->file());
+        QCOMPARE(documentWindow<DataBaseDialog>(f.state(), DocumentSlot::Database)
+                     ->listWindow()
+                     ->ticketFile(),
+                 &d->file());
         shot(d, QStringLiteral("wheel_ticket_file"));
 
         // "Change Wheel" to 12 numbers asks for 2 more; Cancel leaves the file as it was.

@@ -300,27 +300,27 @@ void TMyMDIFrame::showAbout() {
 
 bool TMyMDIFrame::canClose() {
     const QString caption = tr("Modifications made to file.");
-    auto offerSave = [&](OpenDocument* document, const QString& question) {
-        if (!document || !document->isModified()) return true;
-        if (!state_.interaction().askYesNo(this, caption, question)) return true;
-        return document->save();
-    };
-
+    // Each document's window offers its save (a failed save would lose the changes: the
+    // program stays open so the user can act), then its corner is remembered.
     qv::Settings& settings = state_.settings();
-    if (OpenDocument* db = state_.document(DocumentSlot::Database)) {
-        // A failed save would lose the changes: stay open so the user can act.
-        if (!offerSave(db, tr("Save database file before exit ?"))) return false;
-        const QPoint at = db->windowPosition();
-        settings.databaseWindowPos = qv::Point{at.x(), at.y()};
-        settings.databaseWindowPosRead = true;
-    }
+    auto offerSave = [&](DocumentSlot slot, const QString& question, qv::Point& at, bool& read) {
+        const Document* document = state_.document(slot);
+        DocumentView* view = document ? document->view() : nullptr;
+        if (!view) return true;
+        if (document->isModified() && state_.interaction().askYesNo(this, caption, question) &&
+            !view->save())
+            return false;
+        at = qv::Point{view->windowPosition().x(), view->windowPosition().y()};
+        read = true;
+        return true;
+    };
+    if (!offerSave(DocumentSlot::Database, tr("Save database file before exit ?"),
+                   settings.databaseWindowPos, settings.databaseWindowPosRead))
+        return false;
     for (DocumentSlot slot : {DocumentSlot::WheelTicketFile, DocumentSlot::ManualTicketFile}) {
-        if (OpenDocument* tickets = state_.document(slot)) {
-            if (!offerSave(tickets, tr("Save ticket file before exit ?"))) return false;
-            const QPoint at = tickets->windowPosition();
-            settings.ticketWindowPos = qv::Point{at.x(), at.y()};
-            settings.ticketWindowPosRead = true;
-        }
+        if (!offerSave(slot, tr("Save ticket file before exit ?"), settings.ticketWindowPos,
+                       settings.ticketWindowPosRead))
+            return false;
     }
 
     // Placed with move() and resize(), so taken back the same way: the outer top-left

@@ -2,8 +2,6 @@
 
 #include <QPrinter>
 
-#include "core/database/draw_database.h"
-#include "core/tickets/ticket_file.h"
 #include "gui/common/app_paths.h"
 #include "gui/common/sound_player.h"
 
@@ -55,54 +53,91 @@ void ApplicationState::setNumberListState(bool inUse, bool dialogOpen) {
     emit flagsChanged();
 }
 
-void ApplicationState::setDocument(DocumentSlot slot, OpenDocument* document) {
-    documents_[static_cast<std::size_t>(slot)] = document;
+void ApplicationState::setOpenFlag(DocumentSlot slot, bool open) {
     switch (slot) {
         case DocumentSlot::Database:
-            flags_.databaseOpen = document != nullptr;
+            flags_.databaseOpen = open;
             break;
         case DocumentSlot::WheelTicketFile:
-            flags_.wheelTicketFileOpen = document != nullptr;
+            flags_.wheelTicketFileOpen = open;
             break;
         case DocumentSlot::ManualTicketFile:
-            flags_.manualTicketFileOpen = document != nullptr;
+            flags_.manualTicketFileOpen = open;
             break;
     }
     emit flagsChanged();
 }
 
-OpenDocument* ApplicationState::document(DocumentSlot slot) const {
-    return documents_[static_cast<std::size_t>(slot)];
+Document* ApplicationState::document(DocumentSlot slot) const {
+    if (slot == DocumentSlot::Database) return database_.get();
+    return tickets_ && tickets_->slot() == slot ? tickets_.get() : nullptr;
 }
 
-void ApplicationState::setDatabase(OpenDocument* window, qv::DrawDatabase* database) {
-    // The options stay in force after the database that held them has gone.
-    if (database_ && database_ != database) statistics_ = database_->statistics();
-    database_ = database;
-    newestEntry_.reset();
-    if (database_) {
-        newestEntry_ = database_->newestEntry();
-        if (newestEntry_) winningNumbers_ = *newestEntry_;
-    }
-    setDocument(DocumentSlot::Database, database ? window : nullptr);
+const qv::DrawDatabase* ApplicationState::database() const {
+    return database_ ? &database_->database() : nullptr;
+}
+
+const qv::TicketFile* ApplicationState::ticketFile() const {
+    return tickets_ ? &tickets_->file() : nullptr;
+}
+
+DatabaseDocument& ApplicationState::openDatabase(qv::DrawDatabase database) {
+    closeDocument(database_.get());
+    database_ = std::make_unique<DatabaseDocument>(std::move(database));
+    connect(database_.get(), &Document::changed, this, [this] {
+        emit databaseChanged();
+        followNewestDraw();
+    });
+    newestEntry_ = database_->database().newestEntry();
+    if (newestEntry_) winningNumbers_ = *newestEntry_;
+    setOpenFlag(DocumentSlot::Database, true);
     emit databaseChanged();
     emit statisticsSettingsChanged();
-    if (database_) emit winningNumbersChanged();
+    emit winningNumbersChanged();
+    return *database_;
 }
 
-void ApplicationState::notifyDatabaseChanged() {
-    emit databaseChanged();
+TicketDocument& ApplicationState::openTicketFile(qv::TicketFile file) {
+    closeDocument(tickets_.get());
+    tickets_ = std::make_unique<TicketDocument>(std::move(file));
+    connect(tickets_.get(), &Document::changed, this, &ApplicationState::ticketFileChanged);
+    setOpenFlag(tickets_->slot(), true);
+    emit ticketFileChanged();
+    return *tickets_;
+}
+
+void ApplicationState::closeDocument(const Document* document) {
+    if (!document) return;
+    if (document == database_.get()) {
+        // The options stay in force after the database that held them has gone.
+        statistics_ = database_->database().statistics();
+        database_->disconnect(this);
+        database_.release()->deleteLater();
+        newestEntry_.reset();
+        setOpenFlag(DocumentSlot::Database, false);
+        emit databaseChanged();
+        emit statisticsSettingsChanged();
+    } else if (document == tickets_.get()) {
+        const DocumentSlot slot = tickets_->slot();
+        tickets_->disconnect(this);
+        tickets_.release()->deleteLater();
+        emit ticketFileChanged();
+        setOpenFlag(slot, false);
+    }
+}
+
+void ApplicationState::followNewestDraw() {
     // A corrected, deleted or newly inserted newest draw becomes the current winning numbers;
     // numbers entered by hand stay while the newest draw is the same.
     if (!database_) return;
-    const std::optional<qv::TicketType> newest = database_->newestEntry();
+    const std::optional<qv::TicketType> newest = database_->database().newestEntry();
     if (newest == newestEntry_) return;
     newestEntry_ = newest;
     if (newest) setWinningNumbers(*newest);
 }
 
 const qv::StatisticsSettings& ApplicationState::statisticsSettings() const {
-    return database_ ? database_->statistics() : statistics_;
+    return database_ ? database_->database().statistics() : statistics_;
 }
 
 void ApplicationState::setStatisticsSettings(const qv::StatisticsSettings& settings) {
@@ -122,11 +157,6 @@ void ApplicationState::setWinningNumbers(const qv::TicketType& numbers) {
 void ApplicationState::setMyNumbers(std::vector<int> numbers) {
     myNumbers_ = std::move(numbers);
     emit myNumbersChanged();
-}
-
-void ApplicationState::setTicketFile(const qv::TicketFile* file) {
-    ticketFile_ = file;
-    emit ticketFileChanged();
 }
 
 }  // namespace qv::gui

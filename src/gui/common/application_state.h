@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,15 +17,12 @@
 #include "core/options/settings.h"
 #include "core/print/print_common.h"
 #include "core/records/records.h"
-#include "gui/common/open_document.h"
+#include "gui/common/database_document.h"
+#include "gui/common/ticket_document.h"
 #include "gui/common/user_interaction.h"
 
 class QPrinter;
-
-namespace qv {
-class DrawDatabase;
-struct TicketFile;
-}  // namespace qv
+class QWidget;
 
 namespace qv::gui {
 
@@ -92,19 +88,30 @@ public:
     void setStatisticsOpen(qv::StatisticsKind kind, bool open);
     void setNumberListState(bool inUse, bool dialogOpen);
 
-    // The open documents. A window registers when its file is open and unregisters
-    // (nullptr) before it goes; this also sets the matching open flag.
-    void setDocument(DocumentSlot slot, OpenDocument* document);
-    OpenDocument* document(DocumentSlot slot) const;
-    // The open database, owned by its window; nullptr when none is open.
-    qv::DrawDatabase* database() const { return database_; }
-    // Registers the database window and its database together (nullptrs when it closes).
-    // Opening makes the newest draw the current winning numbers; closing keeps the
-    // database's statistics options as the ones in force.
-    void setDatabase(OpenDocument* window, qv::DrawDatabase* database);
-    // The database window tells that its entries or header changed. When the newest entry
-    // changed with them, it becomes the current winning numbers.
-    void notifyDatabaseChanged();
+    // The open documents, owned here; nullptr when none is open. One database and one ticket
+    // file at a time.
+    Document* document(DocumentSlot slot) const;
+    DatabaseDocument* databaseDocument() const { return database_.get(); }
+    TicketDocument* ticketDocument() const { return tickets_.get(); }
+    // The open database's and ticket file's data, or nullptr.
+    const qv::DrawDatabase* database() const;
+    const qv::TicketFile* ticketFile() const;
+    // Makes the loaded database the open one (closing one open before): its newest draw
+    // becomes the current winning numbers, and a later change of the newest draw does too.
+    DatabaseDocument& openDatabase(qv::DrawDatabase database);
+    // Makes the file the open ticket file (closing one open before); the database window
+    // shows its results per draw.
+    TicketDocument& openTicketFile(qv::TicketFile file);
+    // Closes the document (nothing when it is not the open one); it is deleted once control
+    // returns to the event loop. Closing the database keeps its statistics options in force.
+    void closeDocument(const Document* document);
+
+    // The database window's "&Modify Numbers" and its double click on draw `entry`: the
+    // entry commands answer, with `window` as the parent of what they show.
+    void requestModifyEntries(QWidget* window) { emit modifyEntriesRequested(window); }
+    void requestPastPerformance(QWidget* window, int entry) {
+        emit pastPerformanceRequested(window, entry);
+    }
 
     // The statistics options in force: the open database's, or, with none open, the record
     // kept since the last one closed (all zero at start).
@@ -117,15 +124,6 @@ public:
     // The current My Numbers list, in the order chosen.
     const std::vector<int>& myNumbers() const { return myNumbers_; }
     void setMyNumbers(std::vector<int> numbers);
-
-    // The open ticket file, owned by its window; nullptr when none. The database window
-    // shows its results per draw.
-    const qv::TicketFile* ticketFile() const { return ticketFile_; }
-    // The ticket window registers its file when it opens and nullptr before it goes; the
-    // database window follows.
-    void setTicketFile(const qv::TicketFile* file);
-    // The open file's tickets changed: the database window repaints.
-    void notifyTicketsChanged() { emit ticketFileChanged(); }
 
     // Where a document window goes when the user has never placed one: below the main
     // window's menus and tool bar. Set by the main window; empty until then.
@@ -144,24 +142,31 @@ signals:
     void flagsChanged();
     // A database was opened or closed, or its contents changed.
     void databaseChanged();
+    // A ticket file was opened or closed, or its tickets changed.
     void ticketFileChanged();
+    void modifyEntriesRequested(QWidget* window);
+    void pastPerformanceRequested(QWidget* window, int entry);
     void winningNumbersChanged();
     void statisticsSettingsChanged();
     void myNumbersChanged();
     void statusMessage(const QString& text);
 
 private:
+    void setOpenFlag(DocumentSlot slot, bool open);
+    // The open database's newest draw, when it differs from the one last seen, becomes the
+    // current winning numbers.
+    void followNewestDraw();
+
     AppEnvironment environment_;
     qv::Settings settings_;
     qv::AppState flags_;
-    std::array<OpenDocument*, 3> documents_{};
-    qv::DrawDatabase* database_ = nullptr;
+    std::unique_ptr<DatabaseDocument> database_;
+    std::unique_ptr<TicketDocument> tickets_;
     qv::StatisticsSettings statistics_;
     qv::TicketType winningNumbers_;
     // The newest entry of the open database as last seen.
     std::optional<qv::TicketType> newestEntry_;
     std::vector<int> myNumbers_;
-    const qv::TicketFile* ticketFile_ = nullptr;
     SoundPlayer* soundPlayer_ = nullptr;
     std::unique_ptr<DesktopInteraction> desktop_;
     UserInteraction* interaction_ = nullptr;

@@ -17,14 +17,27 @@ QString nativePath(const std::string& path) {
 
 }  // namespace
 
-DocumentWindow::DocumentWindow(ApplicationState& state, QWidget* parent)
-    : QDialog(parent), state_(state) {
+DocumentWindow::DocumentWindow(ApplicationState& state, Document& document, QWidget* parent)
+    : QDialog(parent), state_(state), document_(&document) {
     setModal(false);
+    document.setView(this);
     askClose_ = [this](const QString& text, const QString& caption) {
         return QMessageBox::question(this, caption, text,
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                      QMessageBox::Yes);
     };
+}
+
+DocumentWindow::~DocumentWindow() {
+    release();
+}
+
+void DocumentWindow::release() {
+    Document* document = document_;
+    document_.clear();
+    if (!document) return;
+    if (document->view() == this) document->setView(nullptr);
+    state_.closeDocument(document);
 }
 
 QPushButton* DocumentWindow::makeButton(int id, const QString& text) {
@@ -76,29 +89,32 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool DocumentWindow::save() {
-    if (documentPath().empty()) return saveAs();
-    const qv::IoResult saved = saveDocument();
+    if (!document_) return false;
+    const std::string path = document_->path();
+    if (path.empty()) return saveAs();
+    const qv::IoResult saved = document_->save();
     if (saved) {
-        rememberPath(documentPath());
+        rememberPath(path);
         return true;
     }
     state_.interaction().showProblem(
         this, tr("Save"),
-        cannotSaveText().arg(nativePath(documentPath()), QString::fromStdString(saved.message)) +
+        cannotSaveText().arg(nativePath(path), QString::fromStdString(saved.message)) +
             tr("\n\nChoose another name to save it under."));
     return saveAs();
 }
 
 bool DocumentWindow::saveAs() {
+    if (!document_) return false;
     FileRequest request = saveAsRequest();
     request.mode = FileRequest::Mode::Save;
     // A window may offer a name of its own for a document not saved yet.
-    if (request.selected.isEmpty()) request.selected = nativePath(documentPath());
+    if (request.selected.isEmpty()) request.selected = nativePath(document_->path());
     const QString chosen = state_.interaction().chooseFile(this, request);
     if (chosen.isEmpty()) return false;
 
     const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
-    const qv::IoResult saved = saveDocumentAs(path.toStdString());
+    const qv::IoResult saved = document_->saveAs(path.toStdString());
     if (!saved) {
         state_.interaction().showProblem(
             this, request.title, cannotSaveText().arg(path, QString::fromStdString(saved.message)));
@@ -119,6 +135,7 @@ bool DocumentWindow::closeFile() {
         if (answer == QMessageBox::Yes && !saveBeforeClosing()) return false;
     }
     documentClosing();
+    release();
     closing_ = true;
     hide();
     deleteLater();

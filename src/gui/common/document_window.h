@@ -1,11 +1,13 @@
 #pragma once
 // The window of an open document, the database or a ticket file: a view over the document
 // with a row of buttons under it ("&As" under "&Save"), that saves the document, saves it
-// under another name and closes it. It closes only through its "Close File" or at exit.
+// under another name and closes it. It closes only through its "Close File" or at exit;
+// closing it closes the document.
 
 #include <QDialog>
 #include <QMessageBox>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <string>
@@ -14,7 +16,7 @@
 #include "core/options/sound_options.h"
 #include "core/util/io_result.h"
 #include "gui/common/button_row.h"
-#include "gui/common/open_document.h"
+#include "gui/common/document.h"
 #include "gui/common/user_interaction.h"
 
 class QPushButton;
@@ -23,7 +25,7 @@ namespace qv::gui {
 
 class ApplicationState;
 
-class DocumentWindow : public QDialog, public OpenDocument {
+class DocumentWindow : public QDialog, public DocumentView {
     Q_OBJECT
 
 public:
@@ -39,10 +41,15 @@ public:
 
     ApplicationState& state() const { return state_; }
 
-    // OpenDocument. Saves under the document's name, or Save As when it has none or it cannot
+    ~DocumentWindow() override;
+
+    // DocumentView. Saves under the document's name, or Save As when it has none or it cannot
     // be written there; false when nothing was saved.
     bool save() override;
     QPoint windowPosition() const override { return pos(); }
+    QWidget* widget() override { return this; }
+
+    bool isModified() const { return document_ && document_->isModified(); }
 
     bool saveAs();
     // Asks to save a modified document; false when the user kept it open.
@@ -59,12 +66,9 @@ public:
     void reject() override {}
 
 protected:
-    DocumentWindow(ApplicationState& state, QWidget* parent);
+    // Shows `document`, which stays open while the window is.
+    DocumentWindow(ApplicationState& state, Document& document, QWidget* parent);
 
-    // The document behind the window.
-    virtual std::string documentPath() const = 0;
-    virtual qv::IoResult saveDocument() = 0;
-    virtual qv::IoResult saveDocumentAs(const std::string& path) = 0;
     // The Save As dialog's title, filter and suffix.
     virtual FileRequest saveAsRequest() const = 0;
     // Why a save failed, with the path as %1 and the system's reason as %2.
@@ -73,8 +77,8 @@ protected:
     virtual void rememberPath(const std::string& path) = 0;
     // The save "Save File Before Closing ?" asks for.
     virtual bool saveBeforeClosing() { return save(); }
-    // The document closes: the window's position is remembered and the application forgets
-    // the document.
+    // The document closes: the window's position is remembered. The application closes the
+    // document after this.
     virtual void documentClosing() = 0;
     virtual void layOut() = 0;
 
@@ -93,6 +97,10 @@ protected:
     QPushButton* saveAsButton_ = nullptr;
 
 private:
+    // Unregisters from the document and closes it.
+    void release();
+
+    QPointer<Document> document_;
     Question askClose_;
     bool closing_ = false;
 };

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -43,9 +42,10 @@ QString nativePath(const std::string& path) {
 
 }  // namespace
 
-DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase database, QWidget* parent)
-    : DocumentWindow(state, parent), database_(std::move(database)) {
-    setWindowTitle(nativePath(database_.fileName()));
+DataBaseDialog::DataBaseDialog(ApplicationState& state, DatabaseDocument& document,
+                               QWidget* parent)
+    : DocumentWindow(state, document, parent), document_(document) {
+    setWindowTitle(nativePath(document_.path()));
 
     description_ = new QLabel(this);
     description_->setObjectName(QString::number(kDescription));
@@ -57,15 +57,17 @@ DataBaseDialog::DataBaseDialog(ApplicationState& state, qv::DrawDatabase databas
     information_->setObjectName(QString::number(kInformation));
     information_->setAlignment(Qt::AlignCenter);
 
-    list_ = new TMyDataTicketWindow(&database_, this);
+    list_ = new TMyDataTicketWindow(&document_.database(), this);
     list_->setObjectName(QString::number(kListWindow));
     connect(list_, &TMyDataTicketWindow::commandChosen, this, &DataBaseDialog::runCommand);
-    connect(list_, &TMyDataTicketWindow::entryDoubleClicked, this, [this](int entry) {
-        if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::entryDoubleClicked)))
-            emit entryDoubleClicked(entry);
-        else
-            state_.interaction().showNotAvailableYet(this);
-    });
+    // The past performance of the open ticket file on that draw.
+    connect(list_, &TMyDataTicketWindow::entryDoubleClicked, this,
+            [this](int entry) { state_.requestPastPerformance(this, entry); });
+    connect(&document_, &Document::changed, this, &DataBaseDialog::showInformation);
+    connect(&document_, &DatabaseDocument::entriesChanged, list_,
+            &TMyDataTicketWindow::entriesChanged);
+    connect(&document_, &DatabaseDocument::importUndoChanged, list_,
+            &TMyDataTicketWindow::setUndoAvailable);
 
     makeButton(kPrintOptions, tr("Print &Options..."));
     makeButton(kModifyNumbers, tr("&Modify Numbers"));
@@ -136,10 +138,10 @@ void DataBaseDialog::layOut() {
 }
 
 void DataBaseDialog::showInformation() {
-    const qv::DataHeader& header = database_.header();
+    const qv::DataHeader& header = database().header();
     description_->setText(QString::fromStdString(header.description));
     information_->setText(QString::fromStdString(qv::informationLine(
-        header, database_.entryCount(),
+        header, database().entryCount(),
         tr("%d Entries, %d Numbers on a Ticket, %d Numbers in Lotto").toStdString())));
 }
 
@@ -150,14 +152,6 @@ void DataBaseDialog::updatePasteButton() {
 
 void DataBaseDialog::refresh() {
     list_->update();
-}
-
-void DataBaseDialog::databaseChanged() {
-    forgetLastImport();
-    showInformation();
-    list_->entriesChanged();
-    emit contentsChanged();
-    state_.notifyDatabaseChanged();
 }
 
 void DataBaseDialog::printOptions() {
@@ -176,11 +170,11 @@ void DataBaseDialog::printChart(qv::print::PrintedChart chart) {
         printTriplesWithOptions(state_, this, [this, &counted](int pageLimit) {
             if (!counted) {
                 BusyDialog busy(this);
-                counted = qv::CountTriples(database_.header(), database_.entries(),
-                                           database_.statistics(), &busy)
+                counted = qv::CountTriples(database().header(), database().entries(),
+                                           database().statistics(), &busy)
                               .triples;
             }
-            return std::make_unique<TTriplesOut>(printedDatabaseName(database_), *counted,
+            return std::make_unique<TTriplesOut>(printedDatabaseName(database()), *counted,
                                                  pageLimit);
         });
     } else if (std::unique_ptr<Printout> printout = chartPrintout(chart, 0)) {
@@ -191,24 +185,19 @@ void DataBaseDialog::printChart(qv::print::PrintedChart chart) {
 std::unique_ptr<Printout> DataBaseDialog::chartPrintout(qv::print::PrintedChart chart,
                                                         int triplesPageLimit) {
     BusyDialog busy(this);
-    return makeChartPrintout(chart, database_, triplesPageLimit, &busy);
+    return makeChartPrintout(chart, database(), triplesPageLimit, &busy);
 }
 
 void DataBaseDialog::runCommand(int id) {
     switch (id) {
         case kPrintOptions:
             click(qv::EventSound::Print);
-            if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::printOptionsRequested)))
-                emit printOptionsRequested();
-            else
-                printOptions();
+            printOptions();
             break;
         case kModifyNumbers:
             click();
-            if (isSignalConnected(QMetaMethod::fromSignal(&DataBaseDialog::modifyNumbersRequested)))
-                emit modifyNumbersRequested();
-            else
-                state_.interaction().showNotAvailableYet(this);
+            // The entry editor, from the entry commands.
+            state_.requestModifyEntries(this);
             break;
         case kPaste:
             click();
@@ -278,40 +267,30 @@ void DataBaseDialog::documentClosing() {
     settings.databaseWindowPos = qv::Point{pos().x(), pos().y()};
     settings.databaseWindowPosRead = true;
     settings.lastDatabase.clear();
-    if (state_.document(DocumentSlot::Database) == this) state_.setDatabase(nullptr, nullptr);
 }
 
-int DataBaseDialog::insertDraws(const std::vector<qv::TicketType>& draws) {
-    const qv::InsertOutcome outcome = database_.insertAll(draws);
+int insertDraws(ApplicationState& state, DatabaseDocument& document, QWidget* parent,
+                const std::vector<qv::TicketType>& draws) {
+    const qv::InsertOutcome outcome = document.insertDraws(draws);
     if (outcome.full()) {
-        state_.interaction().showProblem(
-            this, tr("Quorvantile"),
-            tr("The database is full: a database holds at most 65,535 draws. %n "
-               "draw(s) could not be added.",
-               "", int(outcome.refused)));
-    }
-    if (outcome.added > 0) {
-        databaseChanged();
-        // Set after the change notice, which forgets an earlier import.
-        lastImport_ = outcome.positions;
-        list_->setUndoAvailable(true);
+        state.interaction().showProblem(
+            parent, DataBaseDialog::tr("Quorvantile"),
+            DataBaseDialog::tr("The database is full: a database holds at most 65,535 draws. %n "
+                               "draw(s) could not be added.",
+                               "", int(outcome.refused)));
     }
     return int(outcome.added);
 }
 
-bool DataBaseDialog::undoLastImport() {
-    if (lastImport_.empty()) return false;
-    const std::size_t count = lastImport_.size();
-    database_.removeEntries(lastImport_);
-    forgetLastImport();
-    databaseChanged();
-    state_.showStatus(tr("%n draw(s) taken out of the database again.", "", int(count)));
-    return true;
+int DataBaseDialog::insertDraws(const std::vector<qv::TicketType>& draws) {
+    return qv::gui::insertDraws(state_, document_, this, draws);
 }
 
-void DataBaseDialog::forgetLastImport() {
-    lastImport_.clear();
-    list_->setUndoAvailable(false);
+bool DataBaseDialog::undoLastImport() {
+    const std::size_t count = document_.undoLastImport();
+    if (count == 0) return false;
+    state_.showStatus(tr("%n draw(s) taken out of the database again.", "", int(count)));
+    return true;
 }
 
 void DataBaseDialog::reportAdded(int added, int lottoBefore) {
@@ -320,14 +299,19 @@ void DataBaseDialog::reportAdded(int added, int lottoBefore) {
     reportNumbersInLotto(lottoBefore, text);
 }
 
-void DataBaseDialog::reportNumbersInLotto(int before, const QString& done) {
-    const int now = database_.header().numbersInLotto;
+void reportNumbersInLotto(ApplicationState& state, const DatabaseDocument& document, int before,
+                          const QString& done) {
+    const int now = document.database().header().numbersInLotto;
     QString text = done;
     if (now != before) {
         if (!text.isEmpty()) text += QLatin1Char(' ');
         text += numbersInLottoRaised(now);
     }
-    if (!text.isEmpty()) state_.showStatus(text);
+    if (!text.isEmpty()) state.showStatus(text);
+}
+
+void DataBaseDialog::reportNumbersInLotto(int before, const QString& done) {
+    qv::gui::reportNumbersInLotto(state_, document_, before, done);
 }
 
 QString numbersInLottoRaised(int numbersInLotto) {
@@ -336,10 +320,10 @@ QString numbersInLottoRaised(int numbersInLotto) {
 
 void DataBaseDialog::insertFound(const std::vector<qv::TicketType>& found, const QString& source) {
     if (found.empty()) {
-        reportAdded(0, database_.header().numbersInLotto);
+        reportAdded(0, database().header().numbersInLotto);
         return;
     }
-    std::vector<qv::PreviewRow> rows = qv::previewDraws(database_, found);
+    std::vector<qv::PreviewRow> rows = qv::previewDraws(database(), found);
     std::vector<qv::TicketType> chosen;
     if (chooseDraws_) {
         chosen = chooseDraws_(std::move(rows), source);
@@ -351,14 +335,14 @@ void DataBaseDialog::insertFound(const std::vector<qv::TicketType>& found, const
         state_.showStatus(tr("Nothing was added to the database."));
         return;
     }
-    const int lottoBefore = database_.header().numbersInLotto;
+    const int lottoBefore = database().header().numbersInLotto;
     reportAdded(insertDraws(chosen), lottoBefore);
 }
 
 void DataBaseDialog::pasteFromClipboard() {
     const QString text = QGuiApplication::clipboard()->text();
     if (text.isEmpty()) return;
-    insertFound(qv::parseClipboardText(text.toStdString(), database_.header().numbersOnTicket),
+    insertFound(qv::parseClipboardText(text.toStdString(), database().header().numbersOnTicket),
                 tr("the clipboard"));
 }
 
@@ -368,7 +352,7 @@ void DataBaseDialog::importFromFile() {
     request.title = tr("Select file to import into this database");
     request.filter = tr("ASCII Text Files (*.txt)");
     request.defaultSuffix = QStringLiteral("txt");
-    request.selected = nativePath(database_.fileName());
+    request.selected = nativePath(document_.path());
     const QString path = state_.interaction().chooseFile(this, request);
     if (!path.isEmpty()) importFile(path);
 }
@@ -387,22 +371,22 @@ bool DataBaseDialog::importFile(const QString& path) {
     return true;
 }
 
+bool editDatabaseAttributes(ApplicationState& state, DatabaseDocument& document, QWidget* parent) {
+    qv::DataHeader header = document.database().header();
+    std::string link = document.database().updateLink();
+    CreateDataBaseDialog dialog(state.interaction(), parent, header, link);
+    dialog.setWindowTitle(DataBaseDialog::tr("Edit existing attributes"));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    document.setAttributes(header, link);
+    return true;
+}
+
 void DataBaseDialog::changeAttributes() {
-    qv::DataHeader header = database_.header();
-    std::string link = database_.updateLink();
-    CreateDataBaseDialog dialog(state_.interaction(), this, header, link);
-    dialog.setWindowTitle(tr("Edit existing attributes"));
-    if (dialog.exec() != QDialog::Accepted) return;
-    database_.setHeader(header);
-    database_.setUpdateLink(link);
-    database_.setModified(true);
-    showInformation();
-    emit contentsChanged();
-    state_.notifyDatabaseChanged();
+    editDatabaseAttributes(state_, document_, this);
 }
 
 void DataBaseDialog::openUpdateLink() {
-    const std::string& link = database_.updateLink();
+    const std::string& link = database().updateLink();
     if (qv::utf8Length(link) < 2) {
         changeAttributes();
         return;
@@ -440,18 +424,14 @@ void DataBaseDialog::changeFade(int level) {
 void DataBaseDialog::sortEntries() {
     BusyDialog busy(this);
     TranslatedProgress progress(busy, tr("Sorting database entries..."));
-    database_.sort(&progress);
-    forgetLastImport();
-    list_->entriesChanged();
-    emit contentsChanged();
-    state_.notifyDatabaseChanged();
+    document_.sort(&progress);
 }
 
 // --- Opening -------------------------------------------------------------------------------
 
 DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, const QString& path) {
     // One database at a time; the menu command is disabled while one is open.
-    if (openDatabaseDialog(state)) return nullptr;
+    if (state.databaseDocument()) return nullptr;
     qv::Settings& settings = state.settings();
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
@@ -469,17 +449,13 @@ DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, con
                                             : DataBaseDialog::tr("Error opening file"));
         return nullptr;
     }
-    auto* dialog = new DataBaseDialog(state, std::move(database), parent);
-    settings.lastDatabase = dialog->database().fileName();
     // The ticket windows' results follow the databaseChanged signal.
-    state.setDatabase(dialog, &dialog->database());
+    DatabaseDocument& document = state.openDatabase(std::move(database));
+    auto* dialog = new DataBaseDialog(state, document, parent);
+    settings.lastDatabase = document.path();
     dialog->placeFromSettings();
     dialog->show();
     return dialog;
-}
-
-DataBaseDialog* openDatabaseDialog(const ApplicationState& state) {
-    return dynamic_cast<DataBaseDialog*>(state.document(DocumentSlot::Database));
 }
 
 }  // namespace qv::gui

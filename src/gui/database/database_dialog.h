@@ -1,6 +1,7 @@
 #pragma once
 // The window of the open draw database: its description and counts, the list of draws, and
-// the buttons to paste, save, close and reach the update link. It owns the database.
+// the buttons to paste, save, close and reach the update link. A view over the state's
+// DatabaseDocument: it edits through the document and follows its signals.
 
 #include <QDialog>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include "core/options/sound_options.h"
 #include "core/print/print_common.h"
 #include "core/records/records.h"
+#include "gui/common/database_document.h"
 #include "gui/common/document_window.h"
 
 class QLabel;
@@ -40,27 +42,22 @@ public:
     static constexpr int kUrl = 120;
     static constexpr int kListWindow = 300;
 
-    // Shows a loaded database, which the window owns from now on.
-    DataBaseDialog(ApplicationState& state, qv::DrawDatabase database, QWidget* parent);
+    // Shows the open database, `document`.
+    DataBaseDialog(ApplicationState& state, DatabaseDocument& document, QWidget* parent);
     ~DataBaseDialog() override;
 
-    qv::DrawDatabase& database() { return database_; }
-    const qv::DrawDatabase& database() const { return database_; }
+    DatabaseDocument& document() const { return document_; }
+    const qv::DrawDatabase& database() const { return document_.database(); }
     TMyDataTicketWindow* listWindow() const { return list_; }
 
     // Repaints the list, e.g. after the tickets changed.
     void refresh();
-    // After the header or the entries changed elsewhere (modify entries): the information
-    // line, the scroll range and the list follow.
-    void databaseChanged();
 
     // At the remembered position, three quarters of the desktop's bottom high.
     void placeFromSettings();
     // At `topLeft`, kept where its title bar can be reached, three quarters of the desktop's
     // bottom high or as much as the desktop leaves room for below it.
     void placeAt(const QPoint& topLeft);
-
-    bool isModified() const override { return database_.isModified(); }
 
     void runCommand(int id) override;
     // "Print &Options...": the print options, then the chosen chart.
@@ -81,7 +78,7 @@ public:
     // Removes exactly the draws the last paste or import added; false when there is nothing
     // to take back (the database changed in another way since).
     bool undoLastImport();
-    bool canUndoImport() const { return !lastImport_.empty(); }
+    bool canUndoImport() const { return document_.canUndoImport(); }
 
     // Before a paste or an import inserts anything, the draws found are shown; the chooser
     // returns the ones to insert (nothing on Cancel). Replaceable so tests can answer; an
@@ -90,17 +87,7 @@ public:
                                                                   const QString& source)>;
     void setDrawChooser(DrawChooser chooser) { chooseDraws_ = std::move(chooser); }
 
-signals:
-    void entryDoubleClicked(int entry);  // past performance of the ticket file on that draw
-    void printOptionsRequested();
-    void modifyNumbersRequested();
-    // Draws were inserted, sorted or the attributes changed.
-    void contentsChanged();
-
 protected:
-    std::string documentPath() const override { return database_.fileName(); }
-    qv::IoResult saveDocument() override { return database_.save(); }
-    qv::IoResult saveDocumentAs(const std::string& path) override { return database_.saveAs(path); }
     FileRequest saveAsRequest() const override;
     QString cannotSaveText() const override;
     void rememberPath(const std::string& path) override;
@@ -109,7 +96,6 @@ protected:
 
 private:
     void insertFound(const std::vector<qv::TicketType>& found, const QString& source);
-    void forgetLastImport();
     void showInformation();
     void updatePasteButton();
     void importFromFile();
@@ -121,9 +107,7 @@ private:
     void reportAdded(int added, int lottoBefore);
     std::unique_ptr<Printout> chartPrintout(qv::print::PrintedChart chart, int triplesPageLimit);
 
-    qv::DrawDatabase database_;
-    // Positions of the draws the last paste or import added, while they can be taken back.
-    std::vector<std::size_t> lastImport_;
+    DatabaseDocument& document_;
     QLabel* description_ = nullptr;
     QLabel* information_ = nullptr;
     TMyDataTicketWindow* list_ = nullptr;
@@ -133,12 +117,20 @@ private:
 
 // Opens the database by name as the menu does: a file that cannot be opened is forgotten
 // silently (the remembered last database is cleared) and nullptr is returned; otherwise the
-// file is loaded, its window created and registered with the application state (the current
-// winning numbers become the newest draw), the name is remembered, and the window is placed
-// and shown.
+// file is loaded as the state's open database (the current winning numbers become the newest
+// draw), its window is created, the name is remembered, and the window is placed and shown.
 DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, const QString& path);
-// The open database window, or nullptr.
-DataBaseDialog* openDatabaseDialog(const ApplicationState& state);
+
+// Inserts the draws into the open database by date; stops with a message (over `parent`)
+// when the database is full. Returns how many were added.
+int insertDraws(ApplicationState& state, DatabaseDocument& document, QWidget* parent,
+                const std::vector<qv::TicketType>& draws);
+// The status line shows `done` (a note of what was done, or nothing), followed by a note when
+// the database's numbers in lotto were raised above `before` by a draw's higher number.
+void reportNumbersInLotto(ApplicationState& state, const DatabaseDocument& document, int before,
+                          const QString& done);
+// "Change &Attributes...": the attributes editor over `parent`; false when cancelled.
+bool editDatabaseAttributes(ApplicationState& state, DatabaseDocument& document, QWidget* parent);
 
 // "Numbers in lotto raised to 52."
 QString numbersInLottoRaised(int numbersInLotto);

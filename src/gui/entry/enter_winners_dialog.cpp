@@ -205,8 +205,8 @@ void EnterWinnersDialog::pickDate() {
 
 void EnterWinnersDialog::addToDatabase() {
     state_.interaction().playSound(qv::EventSound::Click);
-    DataBaseDialog* window = openDatabaseDialog(state_);
-    if (!window) {
+    DatabaseDocument* document = state_.databaseDocument();
+    if (!document) {
         state_.interaction().showProblem(this, tr("No DataBase Selected"),
                                          tr("To add entries, you must first open a database."));
         return;
@@ -215,16 +215,18 @@ void EnterWinnersDialog::addToDatabase() {
     readDateFields();
     const qv::TicketType draw = entry_.draw();
     const QString line = QString::fromStdString(qv::drawLine(draw));
-    if (qv::previewDraws(window->database(), {draw}).front().duplicate &&
+    if (qv::previewDraws(document->database(), {draw}).front().duplicate &&
         !state_.interaction().askYesNo(
             this, tr("Add To Database"),
             tr("The draw of %1 is already in the database. Add it again?").arg(line)))
         return;
-    const int lottoBefore = window->database().header().numbersInLotto;
-    if (window->insertDraws({draw}) == 0) return;
+    const int lottoBefore = document->database().header().numbersInLotto;
+    // A full database is reported over its window, as its own inserts are.
+    QWidget* window = document->view() ? document->view()->widget() : this;
+    if (insertDraws(state_, *document, window, {draw}) == 0) return;
     state_.setWinningNumbers(draw);
-    window->reportNumbersInLotto(lottoBefore,
-                                 tr("The draw of %1 was added to the database.").arg(line));
+    reportNumbersInLotto(state_, *document, lottoBefore,
+                         tr("The draw of %1 was added to the database.").arg(line));
 }
 
 void EnterWinnersDialog::accept() {

@@ -10,8 +10,8 @@ namespace qv::gui {
 
 class ApplicationState;
 
-// Hands command 150 to `setHandler` (command id, handler), and connects every database
-// window that opens to the entry editor and the past performance.
+// Hands command 150 to `setHandler` (command id, handler), and answers the database window's
+// requests for the entry editor and the past performance.
 void installEntryCommands(ApplicationState& state, QWidget* frame,
                           const std::function<void(int, std::function<void()>)>& setHandler);
 

@@ -20,8 +20,9 @@
 
 namespace qv::gui {
 
-ModifyEntriesDialog::ModifyEntriesDialog(DataBaseDialog& window, qv::ModifyEntries& edit)
-    : QDialog(&window), window_(window), ui_(window.state().interaction()), edit_(edit) {
+ModifyEntriesDialog::ModifyEntriesDialog(ApplicationState& state, DatabaseDocument& document,
+                                         QWidget* window, qv::ModifyEntries& edit)
+    : QDialog(window), state_(state), document_(document), ui_(state.interaction()), edit_(edit) {
     setWindowTitle(tr("Modify DataBase Entries"));
 
     entries_ = new QComboBox;
@@ -148,8 +149,8 @@ void ModifyEntriesDialog::deleteSelected() {
 }
 
 void ModifyEntriesDialog::editAttributes() {
-    window_.changeAttributes();
-    edit_.adoptAttributes(window_.database().header());
+    editDatabaseAttributes(state_, document_, parentWidget());
+    edit_.adoptAttributes(document_.database().header());
 }
 
 void ModifyEntriesDialog::accept() {
@@ -157,15 +158,16 @@ void ModifyEntriesDialog::accept() {
     QDialog::accept();
 }
 
-void modifyEntriesCommand(DataBaseDialog& window) {
-    qv::DrawDatabase& database = window.database();
+void modifyEntriesCommand(ApplicationState& state, QWidget* window) {
+    DatabaseDocument* document = state.databaseDocument();
+    if (!document) return;
+    const qv::DrawDatabase& database = document->database();
     qv::ModifyEntries edit(database.header(), database.entries());
-    ModifyEntriesDialog dialog(window, edit);
+    ModifyEntriesDialog dialog(state, *document, window, edit);
     if (dialog.exec() != QDialog::Accepted || !edit.isChanged()) return;
     const int lottoBefore = database.header().numbersInLotto;
-    database.replace(edit.header(), edit.entries());
-    window.databaseChanged();
-    window.reportNumbersInLotto(lottoBefore, QString());
+    document->replace(edit.header(), edit.entries());
+    reportNumbersInLotto(state, *document, lottoBefore, QString());
 }
 
 }  // namespace qv::gui

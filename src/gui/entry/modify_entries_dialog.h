@@ -1,6 +1,6 @@
 #pragma once
 // "Modify DataBase Entries": corrects the numbers and bonus numbers of stored draws, or
-// deletes draws, on copies of the database window's header and entries; the caller installs
+// deletes draws, on copies of the open database's header and entries; the caller installs
 // them on OK.
 
 #include <QDialog>
@@ -12,7 +12,8 @@ class QComboBox;
 
 namespace qv::gui {
 
-class DataBaseDialog;
+class ApplicationState;
+class DatabaseDocument;
 class UserInteraction;
 class TIntEdit;
 
@@ -30,9 +31,10 @@ public:
     static constexpr int kOk = 1;
     static constexpr int kCancel = 2;
 
-    // Edits `edit`, the copies; `window` is the database window, whose attributes editor
-    // "Database Attributes >>" runs.
-    ModifyEntriesDialog(DataBaseDialog& window, qv::ModifyEntries& edit);
+    // Edits `edit`, the copies of `document`, whose attributes "Database Attributes >>"
+    // changes; over `window`, the database window.
+    ModifyEntriesDialog(ApplicationState& state, DatabaseDocument& document, QWidget* window,
+                        qv::ModifyEntries& edit);
 
     QComboBox* entryList() const { return entries_; }
     TIntEdit* field(int id) const;
@@ -47,15 +49,16 @@ private:
     void deleteSelected();
     void editAttributes();
 
-    DataBaseDialog& window_;
+    ApplicationState& state_;
+    DatabaseDocument& document_;
     UserInteraction& ui_;
     qv::ModifyEntries& edit_;
     QComboBox* entries_ = nullptr;
     std::array<TIntEdit*, qv::ModifyEntries::kFields> fields_{};
 };
 
-// The database window's "&Modify Numbers": the dialog on copies of the window's header and
-// entries; on OK with something changed, the copies replace them and the window refreshes.
-void modifyEntriesCommand(DataBaseDialog& window);
+// The database window's "&Modify Numbers": the dialog, over `window`, on copies of the open
+// database's header and entries; on OK with something changed, the copies replace them.
+void modifyEntriesCommand(ApplicationState& state, QWidget* window);
 
 }  // namespace qv::gui

@@ -15,7 +15,6 @@
 #include "gui/common/application_state.h"
 #include "gui/common/busy_dialog.h"
 #include "gui/common/user_interaction.h"
-#include "gui/database/database_dialog.h"
 
 namespace qv::gui {
 
@@ -78,17 +77,17 @@ void TMyPastPerformanceDialog::startCalculator() {
     }
 }
 
-void showPastPerformance(ApplicationState& state, DataBaseDialog& window, int entry) {
+void showPastPerformance(ApplicationState& state, QWidget* window, int entry) {
     const qv::TicketFile* tickets = state.ticketFile();
-    const qv::DrawDatabase& database = window.database();
-    if (!tickets || entry < 0 || std::size_t(entry) >= database.entryCount()) return;
+    const qv::DrawDatabase* database = state.database();
+    if (!tickets || !database || entry < 0 || std::size_t(entry) >= database->entryCount()) return;
 
     qv::PastPerformance result;
     {
-        BusyDialog busy(&window);
+        BusyDialog busy(window);
         TranslatedProgress progress(busy,
                                     TMyPastPerformanceDialog::tr("Checking database entries..."));
-        result = qv::checkPastPerformance(database.entries(), tickets->tickets, std::size_t(entry),
+        result = qv::checkPastPerformance(database->entries(), tickets->tickets, std::size_t(entry),
                                           &progress);
     }
     qv::PastPerformanceTexts texts;
@@ -100,7 +99,7 @@ void showPastPerformance(ApplicationState& state, DataBaseDialog& window, int en
     texts.bonus = TMyPastPerformanceDialog::tr(" +Bonus =  %2d").toStdString();
     TMyPastPerformanceDialog dialog(state.interaction(),
                                     QString::fromStdString(qv::pastPerformanceText(result, texts)),
-                                    &window);
+                                    window);
     dialog.exec();
 }
 

@@ -12,7 +12,6 @@ class QLabel;
 namespace qv::gui {
 
 class ApplicationState;
-class DataBaseDialog;
 class UserInteraction;
 
 class TMyPastPerformanceDialog : public QDialog {
@@ -40,9 +39,9 @@ QStringList calculatorPrograms();
 // The full path of the first one found, or an empty string.
 QString findCalculator();
 
-// A double click on entry `entry` of the database window: with a ticket file open, the
+// A double click on entry `entry` of the database window, `window`: with a ticket file open, the
 // ticket file is checked against the draws from the newest down to that one (with the
 // progress dialog) and the totals are shown. Without a ticket file nothing happens.
-void showPastPerformance(ApplicationState& state, DataBaseDialog& window, int entry);
+void showPastPerformance(ApplicationState& state, QWidget* window, int entry);
 
 }  // namespace qv::gui

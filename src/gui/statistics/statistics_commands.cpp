@@ -53,7 +53,8 @@ StatWindow* makeWindow(ApplicationState& state, QMdiArea* area, qv::StatisticsKi
 // part (it stands above the main window): a new chart there is not hidden behind it.
 int uncoveredWidth(const ApplicationState& state, const QMdiArea* area) {
     const QSize size = area->viewport()->size();
-    const auto* database = dynamic_cast<const QWidget*>(state.document(DocumentSlot::Database));
+    const Document* document = state.document(DocumentSlot::Database);
+    const QWidget* database = document && document->view() ? document->view()->widget() : nullptr;
     if (!database || !database->isVisible() || !area->isVisible()) return size.width();
     const QRect work(area->viewport()->mapToGlobal(QPoint(0, 0)), size);
     const QRect covered = database->frameGeometry();

@@ -25,18 +25,25 @@ QString tr(const char* text) {
     return QCoreApplication::translate("qv::gui::TicketCommands", text);
 }
 
-}  // namespace
-
-TicketFileDialog* openTicketFileDialog(const ApplicationState& state) {
-    for (DocumentSlot slot : {DocumentSlot::WheelTicketFile, DocumentSlot::ManualTicketFile})
-        if (auto* d = dynamic_cast<TicketFileDialog*>(state.document(slot))) return d;
-    return nullptr;
+// The window of a ticket file, which becomes the open ticket file.
+TicketFileDialog* showTicketFile(ApplicationState& state, QWidget* parent, qv::TicketFile file) {
+    TicketDocument& document = state.openTicketFile(std::move(file));
+    TicketFileDialog* dialog = nullptr;
+    if (document.file().isWheel()) {
+        dialog = new WheelTicketFileDialog(state, document, parent);
+    } else {
+        dialog = new ManualTicketFileDialog(state, document, parent);
+    }
+    dialog->open();
+    return dialog;
 }
+
+}  // namespace
 
 TicketFileDialog* openTicketFileWindow(ApplicationState& state, QWidget* parent,
                                        const QString& path, qv::IoResult* outcome) {
     // One ticket file at a time; the menu command is disabled while one is open.
-    if (state.flags().ticketFileOpen() || openTicketFileDialog(state)) {
+    if (state.flags().ticketFileOpen() || state.ticketDocument()) {
         if (outcome)
             *outcome = qv::IoResult::failure(qv::IoStatus::CannotOpen, "A ticket file is open.");
         return nullptr;
@@ -54,20 +61,13 @@ TicketFileDialog* openTicketFileWindow(ApplicationState& state, QWidget* parent,
         settings.lastTicketFile.clear();
         return nullptr;
     }
-    TicketFileDialog* dialog = nullptr;
-    if (file.isWheel()) {
-        dialog = new WheelTicketFileDialog(state, std::move(file), parent);
-    } else {
-        dialog = new ManualTicketFileDialog(state, std::move(file), parent);
-    }
     settings.lastTicketFile = absolute.toStdString();
-    dialog->open();
-    return dialog;
+    return showTicketFile(state, parent, std::move(file));
 }
 
 TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
                                    const QString& wheelPath) {
-    if (openTicketFileDialog(state)) return nullptr;
+    if (state.ticketDocument()) return nullptr;
     QString path = wheelPath;
     if (path.isEmpty()) {
         std::optional<int> gamePerTicket;
@@ -92,16 +92,13 @@ TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
     EnterNumbersDialog grid(state, quota,
                             std::span<std::int16_t>(numbers.data(), std::size_t(quota)), parent);
     if (grid.exec() != QDialog::Accepted) return nullptr;
-    auto* dialog =
-        new WheelTicketFileDialog(state, qv::newWheelTicketFile(std::move(wheel), numbers), parent);
     // A new file has no name yet.
     state.settings().lastTicketFile.clear();
-    dialog->open();
-    return dialog;
+    return showTicketFile(state, parent, qv::newWheelTicketFile(std::move(wheel), numbers));
 }
 
 TicketFileDialog* enterTicketsManually(ApplicationState& state, QWidget* parent) {
-    if (openTicketFileDialog(state)) return nullptr;
+    if (state.ticketDocument()) return nullptr;
     qv::TicketFile file = qv::newManualTicketFile();
     if (const qv::DrawDatabase* database = state.database()) {
         file.numbersInLotto = database->header().numbersInLotto;
@@ -113,10 +110,8 @@ TicketFileDialog* enterTicketsManually(ApplicationState& state, QWidget* parent)
     }
     // Whatever the grid left, none on Cancel, the file is open from now on.
     file.modified = true;
-    auto* dialog = new ManualTicketFileDialog(state, std::move(file), parent);
     state.settings().lastTicketFile.clear();
-    dialog->open();
-    return dialog;
+    return showTicketFile(state, parent, std::move(file));
 }
 
 void installTicketCommands(ApplicationState& state, QWidget* parent,

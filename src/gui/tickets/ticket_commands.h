@@ -21,8 +21,6 @@ class TicketFileDialog;
 // cleared and `outcome` says why).
 TicketFileDialog* openTicketFileWindow(ApplicationState& state, QWidget* parent,
                                        const QString& path, qv::IoResult* outcome = nullptr);
-// The open ticket file's dialog, or nullptr.
-TicketFileDialog* openTicketFileDialog(const ApplicationState& state);
 
 // "Use &Wheeling Table...": pick a wheel (or take `wheelPath`, a wheeling table named on the
 // command line), choose its numbers, show the new wheel ticket file. nullptr when the user

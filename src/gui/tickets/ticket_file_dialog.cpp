@@ -39,19 +39,16 @@ QString nativePath(const std::string& path) {
 
 }  // namespace
 
-TicketFileDialog::TicketFileDialog(ApplicationState& state, qv::TicketFile file, QWidget* parent)
-    : DocumentWindow(state, parent), file_(std::move(file)) {
+TicketFileDialog::TicketFileDialog(ApplicationState& state, TicketDocument& document,
+                                   QWidget* parent)
+    : DocumentWindow(state, document, parent), document_(document) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     window_ = new TMyTicketWindow(state_, this);
     window_->setObjectName(QString::number(kTicketWindow));
     connect(window_, &TMyTicketWindow::oddsRequested, this, &TicketFileDialog::showOdds);
 }
 
-TicketFileDialog::~TicketFileDialog() {
-    if (!registered_) return;
-    if (state_.ticketFile() == &file_) state_.setTicketFile(nullptr);
-    if (state_.document(slot()) == this) state_.setDocument(slot(), nullptr);
-}
+TicketFileDialog::~TicketFileDialog() = default;
 
 void TicketFileDialog::finishButtons() {
     makeButton(kOdds, tr("Odds..."));
@@ -67,9 +64,6 @@ void TicketFileDialog::finishButtons() {
 }
 
 void TicketFileDialog::open() {
-    state_.setDocument(slot(), this);
-    state_.setTicketFile(&file_);
-    registered_ = true;
     placeFromSettings();
     show();
 }
@@ -131,10 +125,10 @@ void TicketFileDialog::runCommand(int id) {
 }
 
 void TicketFileDialog::showOdds() {
-    auto* odds = new OddsDialog(state_, file_, this);
+    auto* odds = new OddsDialog(state_, file(), this);
     odds->setAttribute(Qt::WA_DeleteOnClose);
     odds->show();
-    if (odds->count() && file_.isWheel()) odds->countProfile();
+    if (odds->count() && file().isWheel()) odds->countProfile();
 }
 
 FileRequest TicketFileDialog::saveAsRequest() const {
@@ -143,10 +137,10 @@ FileRequest TicketFileDialog::saveAsRequest() const {
     request.filter = tr("Ticket Files (*.qvt)");
     request.defaultSuffix = QStringLiteral("qvt");
     // A new file is offered under its wheel's description, beside the ticket file opened last.
-    if (file_.path.empty())
+    if (file().path.empty())
         request.selected = suggestedSavePath(
             folderOf(QString::fromStdString(state_.settings().lastTicketFile)),
-            file_.isWheel() ? QString::fromStdString(file_.wheel.description) : QString(),
+            file().isWheel() ? QString::fromStdString(file().wheel.description) : QString(),
             QStringLiteral("tickets"), QStringLiteral("qvt"));
     return request;
 }
@@ -169,21 +163,11 @@ void TicketFileDialog::documentClosing() {
     settings.ticketWindowPos = qv::Point{pos().x(), pos().y()};
     settings.ticketWindowPosRead = true;
     settings.lastTicketFile.clear();
-    if (registered_) {
-        registered_ = false;
-        if (state_.ticketFile() == &file_) state_.setTicketFile(nullptr);
-        if (state_.document(slot()) == this) state_.setDocument(slot(), nullptr);
-    }
-}
-
-void TicketFileDialog::ticketsChanged() {
-    file_.modified = true;
-    state_.notifyTicketsChanged();
 }
 
 void TicketFileDialog::printOptions() {
     auto make = [this](qv::print::PageRange range) {
-        return makeTicketPrintout(nativePath(file_.path), file_, window_->labels(),
+        return makeTicketPrintout(nativePath(file().path), file(), window_->labels(),
                                   state_.winningNumbers(), range);
     };
     MyTicketFilePrintOptionsDialog dialog(state_, make, this);
@@ -194,20 +178,19 @@ void TicketFileDialog::printOptions() {
 
 void TicketFileDialog::bonusNumbers() {
     click(qv::EventSound::PickNumbers);
-    EnterBonusNumbersDialog dialog(state_, file_.tickets, window_->labels(), this);
+    EnterBonusNumbersDialog dialog(state_, file().tickets, window_->labels(), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    qv::replaceBonusNumbers(file_, dialog.tickets());
+    document_.edit([&](qv::TicketFile& file) { qv::replaceBonusNumbers(file, dialog.tickets()); });
     window_->ticketsChanged();
-    ticketsChanged();
 }
 
 // --- Manual ticket files ---------------------------------------------------------------------
 
-ManualTicketFileDialog::ManualTicketFileDialog(ApplicationState& state, qv::TicketFile file,
+ManualTicketFileDialog::ManualTicketFileDialog(ApplicationState& state, TicketDocument& document,
                                                QWidget* parent)
-    : TicketFileDialog(state, std::move(file), parent) {
-    setWindowTitle(file_.path.empty() ? tr("Manual Ticket Dialog") : nativePath(file_.path));
-    window_->setTickets(&file_.tickets, nullptr);
+    : TicketFileDialog(state, document, parent) {
+    setWindowTitle(file().path.empty() ? tr("Manual Ticket Dialog") : nativePath(file().path));
+    window_->setTickets(document_.shownTickets(), nullptr);
     makeButton(kAddTicket, tr("&Add Ticket"));
     makeButton(kUpdateTickets, tr("&Update Tickets"));
     makeButton(kBonusNumbers, tr("&Bonus Numbers"));
@@ -234,41 +217,42 @@ void ManualTicketFileDialog::runCommand(int id) {
 void ManualTicketFileDialog::addTickets() {
     click();
     // The grid works on the game of the open database.
-    qv::TicketFile working = file_;
+    qv::TicketFile working = file();
     if (const qv::DrawDatabase* database = state_.database()) {
         working.numbersInLotto = database->header().numbersInLotto;
         working.numbersPerTicket = database->header().numbersOnTicket;
     }
     ManualEnterNumbersDialog grid(state_, working, this);
     if (grid.exec() != QDialog::Accepted || !grid.entry().applyTo(working)) return;
-    file_.tickets = std::move(working.tickets);
-    file_.numbersPerTicket = working.numbersPerTicket;
-    file_.numbersInLotto = working.numbersInLotto;
+    document_.edit([&](qv::TicketFile& file) {
+        file.tickets = std::move(working.tickets);
+        file.numbersPerTicket = working.numbersPerTicket;
+        file.numbersInLotto = working.numbersInLotto;
+    });
     window_->attach();
-    ticketsChanged();
 }
 
 void ManualTicketFileDialog::updateTickets() {
     click();
-    ModifyManualTicketsDialog editor(state_, file_.tickets, window_->labels(), file_.numbersInLotto,
-                                     this);
+    ModifyManualTicketsDialog editor(state_, file().tickets, window_->labels(),
+                                     file().numbersInLotto, this);
     if (editor.exec() != QDialog::Accepted) return;
-    const bool countChanged = editor.model().count() != file_.tickets.size();
-    qv::replaceManualTickets(file_, editor.model().tickets());
+    const bool countChanged = editor.model().count() != file().tickets.size();
+    document_.edit(
+        [&](qv::TicketFile& file) { qv::replaceManualTickets(file, editor.model().tickets()); });
     if (countChanged) {
         window_->attach();
     } else {
         window_->ticketsChanged();
     }
-    ticketsChanged();
 }
 
 // --- Wheel ticket files ----------------------------------------------------------------------
 
-WheelTicketFileDialog::WheelTicketFileDialog(ApplicationState& state, qv::TicketFile file,
+WheelTicketFileDialog::WheelTicketFileDialog(ApplicationState& state, TicketDocument& document,
                                              QWidget* parent)
-    : TicketFileDialog(state, std::move(file), parent) {
-    setWindowTitle(file_.path.empty() ? tr("Wheel Ticket Dialog") : nativePath(file_.path));
+    : TicketFileDialog(state, document, parent) {
+    setWindowTitle(file().path.empty() ? tr("Wheel Ticket Dialog") : nativePath(file().path));
     description_ = new QLabel(this);
     description_->setObjectName(QString::number(kDescriptionLine));
     numbers_ = new QLabel(this);
@@ -276,9 +260,9 @@ WheelTicketFileDialog::WheelTicketFileDialog(ApplicationState& state, qv::Ticket
     QFont bold = description_->font();
     bold.setBold(true);
     description_->setFont(bold);
-    file_.applyWheel();
+    document_.applyWheel();
     showLines();
-    window_->setTickets(&file_.tickets, &file_.wheel.rows);
+    window_->setTickets(document_.shownTickets(), document_.shownRows());
     makeButton(kModifyNumbers, tr("&Modify Numbers"));
     makeButton(kChangeWheel, tr("Change &Wheel"));
     makeButton(kBonusNumbers, tr("&Bonus Numbers"));
@@ -291,21 +275,21 @@ QString WheelTicketFileDialog::saveAsTitle() const {
 
 QString WheelTicketFileDialog::descriptionText() const {
     QString text = QString::fromStdString(qv::wheelDescriptionLine(
-        file_.wheel, tr("Wheel Description: %d Numbers %d if %d, %d Tickets").toStdString()));
+        file().wheel, tr("Wheel Description: %d Numbers %d if %d, %d Tickets").toStdString()));
     // Shown as the file holds them; the user decides what to change.
-    const qv::ChosenNumbersCheck check = qv::checkChosenNumbers(file_);
+    const qv::ChosenNumbersCheck check = qv::checkChosenNumbers(file());
     if (check.repeated) text += tr("  [a chosen number repeats]");
     if (check.outOfRange) text += tr("  [a chosen number is not 1 to 100]");
     return text;
 }
 
 QString WheelTicketFileDialog::numbersText() const {
-    return QString::fromStdString(qv::numbersUsedLine(file_, tr("Numbers Used : ").toStdString()));
+    return QString::fromStdString(qv::numbersUsedLine(file(), tr("Numbers Used : ").toStdString()));
 }
 
 void WheelTicketFileDialog::showLines() {
     description_->setText(descriptionText());
-    const qv::ChosenNumbersCheck check = qv::checkChosenNumbers(file_);
+    const qv::ChosenNumbersCheck check = qv::checkChosenNumbers(file());
     description_->setStyleSheet(check.ok() ? QString() : QStringLiteral("color: rgb(200,0,0);"));
     numbers_->setText(numbersText());
 }
@@ -333,15 +317,14 @@ void WheelTicketFileDialog::runCommand(int id) {
 
 void WheelTicketFileDialog::modifyNumbers() {
     click();
-    qv::NumbersUsed numbers = file_.numbersUsed;
-    const int quota = qv::numbersToChoose(file_.wheel);
+    qv::NumbersUsed numbers = file().numbersUsed;
+    const int quota = qv::numbersToChoose(file().wheel);
     EnterNumbersDialog grid(state_, quota,
                             std::span<std::int16_t>(numbers.data(), std::size_t(quota)), this);
     if (grid.exec() != QDialog::Accepted) return;
-    qv::changeWheelNumbers(file_, numbers);
+    document_.edit([&](qv::TicketFile& file) { qv::changeWheelNumbers(file, numbers); });
     showLines();
     window_->update();
-    ticketsChanged();
 }
 
 void WheelTicketFileDialog::changeWheel() {
@@ -351,7 +334,7 @@ void WheelTicketFileDialog::changeWheel() {
         gamePerTicket = database->header().numbersOnTicket;
     const QString path = FileSelection::getWheelFile(
         state_, this, wheelLibraryFor(state_.environment().dataDir),
-        qv::wheelPickerIndex(gamePerTicket, file_.wheel.numbersPerTicket));
+        qv::wheelPickerIndex(gamePerTicket, file().wheel.numbersPerTicket));
     if (path.isEmpty()) return;
     qv::WheelInfo wheel;
     if (const qv::IoResult loaded = qv::loadWheelFile(path.toStdString(), wheel); !loaded) {
@@ -362,17 +345,16 @@ void WheelTicketFileDialog::changeWheel() {
                 : tr("The wheel %1 could not be read.").arg(QDir::toNativeSeparators(path)));
         return;
     }
-    qv::NumbersUsed numbers = file_.numbersUsed;
-    if (qv::wheelNeedsMoreNumbers(file_, wheel)) {
+    qv::NumbersUsed numbers = file().numbersUsed;
+    if (qv::wheelNeedsMoreNumbers(file(), wheel)) {
         const int quota = qv::numbersToChoose(wheel);
         EnterNumbersDialog grid(state_, quota,
                                 std::span<std::int16_t>(numbers.data(), std::size_t(quota)), this);
         if (grid.exec() != QDialog::Accepted) return;
     }
-    qv::changeWheel(file_, std::move(wheel), numbers);
+    document_.edit([&](qv::TicketFile& file) { qv::changeWheel(file, std::move(wheel), numbers); });
     showLines();
     window_->attach();
-    ticketsChanged();
 }
 
 }  // namespace qv::gui

@@ -1,7 +1,8 @@
 #pragma once
 // The windows of the open ticket file: ManualTicketFileDialog for tickets entered by hand,
-// WheelTicketFileDialog for tickets made from a wheel. Each owns its file, shows it in a
-// TMyTicketWindow, and saves and closes it; the buttons that change the tickets differ.
+// WheelTicketFileDialog for tickets made from a wheel. Each is a view over the state's
+// TicketDocument: it shows the tickets in a TMyTicketWindow, changes them through the
+// document, and saves and closes it; the buttons that change the tickets differ.
 
 #include <QDialog>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 #include "core/options/sound_options.h"
 #include "core/tickets/ticket_file.h"
 #include "gui/common/document_window.h"
+#include "gui/common/ticket_document.h"
 
 class QLabel;
 class QPushButton;
@@ -35,20 +37,15 @@ public:
 
     ~TicketFileDialog() override;
 
-    qv::TicketFile& file() { return file_; }
-    const qv::TicketFile& file() const { return file_; }
+    TicketDocument& document() const { return document_; }
+    const qv::TicketFile& file() const { return document_.file(); }
     TMyTicketWindow* ticketWindow() const { return window_; }
-    bool isWheel() const { return file_.isWheel(); }
-    DocumentSlot slot() const {
-        return isWheel() ? DocumentSlot::WheelTicketFile : DocumentSlot::ManualTicketFile;
-    }
+    bool isWheel() const { return file().isWheel(); }
 
-    // Registers the file with the application (the ticket-file-open flag, the database
-    // window's results), places the dialog and shows it.
+    // Places the dialog and shows it.
     void open();
     using QDialog::open;
 
-    bool isModified() const override { return file_.modified; }
     void runCommand(int id) override;
     // "&Bonus Numbers", both kinds.
     void bonusNumbers();
@@ -59,16 +56,11 @@ public:
     void showOdds();
 
 protected:
-    TicketFileDialog(ApplicationState& state, qv::TicketFile file, QWidget* parent);
+    TicketFileDialog(ApplicationState& state, TicketDocument& document, QWidget* parent);
 
     void finishButtons();
-    // After the tickets changed: modified, and the database window repaints.
-    void ticketsChanged();
     virtual QString saveAsTitle() const = 0;
 
-    std::string documentPath() const override { return file_.path; }
-    qv::IoResult saveDocument() override { return file_.save(); }
-    qv::IoResult saveDocumentAs(const std::string& path) override { return file_.saveAs(path); }
     FileRequest saveAsRequest() const override;
     QString cannotSaveText() const override;
     void rememberPath(const std::string& path) override;
@@ -76,13 +68,11 @@ protected:
     void documentClosing() override;
     void layOut() override;
 
-    qv::TicketFile file_;
+    TicketDocument& document_;
     TMyTicketWindow* window_ = nullptr;
 
 private:
     void placeFromSettings();
-
-    bool registered_ = false;
 };
 
 class ManualTicketFileDialog : public TicketFileDialog {
@@ -92,7 +82,7 @@ public:
     static constexpr int kAddTicket = 508;
     static constexpr int kUpdateTickets = 510;
 
-    ManualTicketFileDialog(ApplicationState& state, qv::TicketFile file, QWidget* parent);
+    ManualTicketFileDialog(ApplicationState& state, TicketDocument& document, QWidget* parent);
 
     void runCommand(int id) override;
     // "&Add Ticket": the manual ticket grid.
@@ -114,7 +104,7 @@ public:
     static constexpr int kNumbersLine = 202;
 
     // The wheel is applied to the chosen numbers as the dialog sets up.
-    WheelTicketFileDialog(ApplicationState& state, qv::TicketFile file, QWidget* parent);
+    WheelTicketFileDialog(ApplicationState& state, TicketDocument& document, QWidget* parent);
 
     void runCommand(int id) override;
     void modifyNumbers();
