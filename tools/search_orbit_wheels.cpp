@@ -22,6 +22,7 @@
 //   cycrot:M:C:F   the same, and the C cycles turned among themselves (Z_M x Z_C)
 //   aff:Q:D:C:F    x -> a x + b on C copies of Z_Q (Q prime), a in the subgroup of order D
 //   bin:K:C:F      translations of GF(2)^K on C copies of 2^K positions, F fixed
+//   ter:K:C:F      translations of GF(3)^K on C copies of 3^K positions, F fixed
 //
 // A wheel found is confirmed by the guarantee check and written to DIR under the library's
 // name when it has fewer rows than the file there (or there is none). Prints one line with
@@ -131,6 +132,15 @@ std::vector<Perm> groupOf(const std::string& spec, int n) {
         if (k < 1 || k > 6 || c < 1 || fixed < 0 || (c << k) + fixed != n) return {};
         for (int b = 0; b < k; ++b)
             generators.push_back(onCopies(1 << k, c, [b](int j) { return j ^ (1 << b); }));
+    } else if (kind == "ter" && f.size() == 3) {
+        const int k = f[0], c = f[1], fixed = f[2];
+        int m = 1;
+        for (int b = 0; b < k && m <= 100; ++b) m *= 3;
+        if (k < 1 || k > 4 || c < 1 || fixed < 0 || m * c + fixed != n) return {};
+        // Adds 1 to base-3 digit b.
+        for (int b = 0, unit = 1; b < k; ++b, unit *= 3)
+            generators.push_back(onCopies(
+                m, c, [unit](int j) { return j / unit % 3 == 2 ? j - 2 * unit : j + unit; }));
     } else {
         return {};
     }
