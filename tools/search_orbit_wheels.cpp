@@ -37,6 +37,10 @@
 //   15 nrs 4 if 6, 19 rows  --group cyc:5:3:0 --orbits 3 --free 4         0.1 s
 //   18 nrs 3 if 5, 12 rows  --group cyc:18:1:0 --orbits 0 --free 12 --block 2   0.1 s
 //   15 nrs 5 if 6, 173 rows --group cyc:15:1:0 --orbits 0 --free 173 --seed 2   32 s
+//   15 nrs 3 if 4, 14 rows  --group cyc:15:1:0 --orbits 0 --free 14 --seed 6
+//                           --moves 50 --hot 1 --cold 0.1                 27 s
+//   12 nrs 5 if 6, 38 rows  --group cyc:12:1:0 --orbits 0 --free 38 --seed 6
+//                           --moves 50 --hot 1 --cold 0.1                 16 s
 
 #include <algorithm>
 #include <chrono>
