@@ -3,19 +3,26 @@
 // known designs were found this way; the search space is tiny next to a free search.
 //
 //   search_orbit_wheels --numbers N --per-ticket P --guarantee G --if I --group SPEC
-//                       --orbits K [--free F] [--seconds S] [--seed X] [--folder DIR]
-//                       [--hot T] [--cold T]
+//                       --orbits K [--free F] [--block B] [--seconds S] [--seed X]
+//                       [--folder DIR] [--hot T] [--cold T]
 //
 // The wheel has K orbits of base rows (each as many rows as the group has elements) and F rows
 // of their own. A move changes one position of one row; in an orbit row the change is made in
 // every image of it, and is kept or undone as a whole. The temperature falls from hot to cold
 // (as multiples of the group's order) and starts again.
 //
+// With --block B (and no orbits) the positions come in blocks of B (0..B-1, B..2B-1, ...) and
+// every row is made of whole blocks: a wheel blown up from one on N / B positions with P / B
+// per row. "3 if 5" on 18 numbers in 12 rows is such a wheel: nine pairs, and twelve triples
+// of pairs such that every five pairs hold one of them, and every pair with any three others
+// shares a triple with one of them or the three make one.
+//
 // Group SPEC (N must equal the positions the group acts on):
 //   cyc:M:C:F      Z_M turning C cycles of M positions together, F positions fixed
 //   cycrot:M:C:F   the same, and the C cycles turned among themselves (Z_M x Z_C)
 //   aff:Q:D:C:F    x -> a x + b on C copies of Z_Q (Q prime), a in the subgroup of order D
 //   bin:K:C:F      translations of GF(2)^K on C copies of 2^K positions, F fixed
+//   ter:K:C:F      translations of GF(3)^K on C copies of 3^K positions, F fixed
 //
 // A wheel found is confirmed by the guarantee check and written to DIR under the library's
 // name when it has fewer rows than the file there (or there is none). Prints one line with
@@ -125,6 +132,15 @@ std::vector<Perm> groupOf(const std::string& spec, int n) {
         if (k < 1 || k > 6 || c < 1 || fixed < 0 || (c << k) + fixed != n) return {};
         for (int b = 0; b < k; ++b)
             generators.push_back(onCopies(1 << k, c, [b](int j) { return j ^ (1 << b); }));
+    } else if (kind == "ter" && f.size() == 3) {
+        const int k = f[0], c = f[1], fixed = f[2];
+        int m = 1;
+        for (int b = 0; b < k && m <= 100; ++b) m *= 3;
+        if (k < 1 || k > 4 || c < 1 || fixed < 0 || m * c + fixed != n) return {};
+        // Adds 1 to base-3 digit b.
+        for (int b = 0, unit = 1; b < k; ++b, unit *= 3)
+            generators.push_back(onCopies(
+                m, c, [unit](int j) { return j / unit % 3 == 2 ? j - 2 * unit : j + unit; }));
     } else {
         return {};
     }
@@ -137,12 +153,13 @@ std::vector<Perm> groupOf(const std::string& spec, int n) {
 // image of base row b under element e.
 class OrbitSearch {
 public:
-    OrbitSearch(const cover::Terms& terms, std::vector<Perm> group, int orbits, int free,
+    OrbitSearch(const cover::Terms& terms, std::vector<Perm> group, int orbits, int free, int block,
                 std::uint64_t seed)
         : terms_(terms),
           group_(std::move(group)),
           orbits_(orbits),
           free_(free),
+          block_(block),
           state_(terms),
           random_(seed) {
         const std::size_t order = group_.size();
@@ -188,17 +205,22 @@ public:
     }
 
 private:
+    // Whole blocks of positions, P / block of them.
     Row randomRow() {
         Row row{};
         cover::Mask m;
-        for (int j = 0; j < terms_.p; ++j) {
-            int v;
-            do v = static_cast<int>(random_.below(static_cast<std::uint64_t>(terms_.n)));
-            while (m.test(v));
-            m.set(v);
-            row[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(v);
+        const int blocks = terms_.n / block_;
+        const int p = std::min(terms_.p, cover::kMaxPerRow);
+        for (int j = 0; j + block_ <= p; j += block_) {
+            int b;
+            do b = static_cast<int>(random_.below(static_cast<std::uint64_t>(blocks)));
+            while (m.test(b * block_));
+            for (int k = 0; k < block_; ++k) {
+                m.set(b * block_ + k);
+                row[static_cast<std::size_t>(j + k)] = static_cast<std::uint8_t>(b * block_ + k);
+            }
         }
-        std::sort(row.begin(), row.begin() + terms_.p);
+        std::sort(row.begin(), row.begin() + p);
         return row;
     }
 
@@ -210,13 +232,14 @@ private:
         return out;
     }
 
-    // Swaps x for y in row r, in every image of it when it is an orbit row; returns the change
-    // in the uncovered count.
+    // Swaps x for y in row r, in every image of it when it is an orbit row, and x's block for
+    // y's in a row of its own; returns the change in the uncovered count.
     long long swap(std::size_t r, int x, int y) {
         const long long before = state_.uncovered();
         const std::size_t order = group_.size();
         if (r >= static_cast<std::size_t>(orbits_) * order) {
-            state_.applySwap(r, x, y);
+            const int bx = x / block_ * block_, by = y / block_ * block_;
+            for (int k = 0; k < block_; ++k) state_.applySwap(r, bx + k, by + k);
             return state_.uncovered() - before;
         }
         const std::size_t first = r / order * order, e = r % order;
@@ -276,6 +299,7 @@ private:
     cover::Terms terms_;
     std::vector<Perm> group_, inverse_;
     int orbits_, free_;
+    int block_;
     cover::CoverState state_;
     cover::Random random_;
     long long lowest_ = std::numeric_limits<long long>::max();
@@ -286,7 +310,7 @@ private:
 int main(int argc, char** argv) {
     GuaranteeTerms terms{0, 0, 0, 6};
     std::string groupSpec, folder = "data/wheels";
-    int orbits = 0, free = 0;
+    int orbits = 0, free = 0, block = 1;
     double seconds = 60, hot = 0.5, cold = 0.05;
     std::uint64_t seed = 1;
     for (int a = 1; a + 1 < argc; a += 2) {
@@ -303,6 +327,8 @@ int main(int argc, char** argv) {
             groupSpec = v;
         else if (k == "--orbits")
             orbits = std::atoi(v.c_str());
+        else if (k == "--block")
+            block = std::atoi(v.c_str());
         else if (k == "--free")
             free = std::atoi(v.c_str());
         else if (k == "--seconds")
@@ -327,15 +353,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<Perm> group = groupOf(groupSpec, t.n);
-    if (group.empty() || orbits < 0 || free < 0 || orbits + free < 1 || !(hot > cold && cold > 0)) {
-        std::fprintf(stderr, "bad group, orbits or temperatures\n");
+    const bool blocksFit =
+        block >= 1 && t.n % block == 0 && t.p % block == 0 && (block == 1 || orbits == 0);
+    if (group.empty() || orbits < 0 || free < 0 || orbits + free < 1 || !blocksFit ||
+        !(hot > cold && cold > 0)) {
+        std::fprintf(stderr, "bad group, orbits, blocks or temperatures\n");
         return 2;
     }
     const std::size_t order = group.size();
     const auto started = Clock::now();
     const auto deadline = started + std::chrono::duration_cast<Clock::duration>(
                                         std::chrono::duration<double>(seconds));
-    OrbitSearch search(t, std::move(group), orbits, free, seed);
+    OrbitSearch search(t, std::move(group), orbits, free, block, seed);
     const long long runLength =
         std::max<long long>(20000, static_cast<long long>(orbits + free) * t.p * (t.n - t.p) * 20);
     const bool found = search.run(deadline, hot, cold, runLength);

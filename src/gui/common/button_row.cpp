@@ -45,8 +45,8 @@ OkCancelButtons makeOkCancelButtons(QDialog* dialog, const QString& okText,
     return made;
 }
 
-QPushButton* makeColumnButton(int id, const QString& text) {
-    auto* b = new QPushButton(text);
+QPushButton* makeIdButton(int id, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::number(id));
     b->setAutoDefault(false);
     return b;
@@ -56,8 +56,8 @@ SideButtons makeSideButtonColumn(QDialog* dialog, UserInteraction& ui,
                                  std::initializer_list<QPushButton*> top, int doneId, int helpId,
                                  std::function<void()> showHelp) {
     SideButtons made;
-    made.done = makeColumnButton(doneId, QDialog::tr("&Done"));
-    made.help = makeColumnButton(helpId, QDialog::tr("&Help"));
+    made.done = makeIdButton(doneId, QDialog::tr("&Done"));
+    made.help = makeIdButton(helpId, QDialog::tr("&Help"));
     QObject::connect(made.done, &QPushButton::clicked, dialog, &QDialog::reject);
     QObject::connect(made.help, &QPushButton::clicked, dialog,
                      [&ui, showHelp = std::move(showHelp)] {

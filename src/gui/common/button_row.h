@@ -12,6 +12,7 @@ class QDialog;
 class QDialogButtonBox;
 class QPushButton;
 class QVBoxLayout;
+class QWidget;
 
 namespace qv::gui {
 
@@ -42,8 +43,8 @@ OkCancelButtons makeOkCancelButtons(QDialog* dialog, const QString& okText,
                                     const QString& cancelText,
                                     Qt::Orientation orientation = Qt::Horizontal);
 
-// A button of a side column: its id as object name, and not made the default by focus.
-QPushButton* makeColumnButton(int id, const QString& text);
+// A push button named by its control id, which the focus does not make the default button.
+QPushButton* makeIdButton(int id, const QString& text, QWidget* parent = nullptr);
 
 struct SideButtons {
     QVBoxLayout* column = nullptr;

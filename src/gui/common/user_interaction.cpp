@@ -38,11 +38,8 @@ void UserInteraction::showNotAvailableYet(QWidget* parent) {
 }
 
 QString UserInteraction::chooseBitmapFile(QWidget* parent, const QString& current) {
-    FileRequest request;
-    request.mode = FileRequest::Mode::Open;
-    request.title = tr("Select Bitmap File");
-    request.filter = tr("Bitmap (*.bmp)");
-    request.defaultSuffix = QStringLiteral("bmp");
+    FileRequest request = FileRequest::of(FileRequest::Mode::Open, tr("Select Bitmap File"),
+                                          tr("Bitmap (*.bmp)"), QStringLiteral("bmp"));
     request.selected = current;
     const QString chosen = chooseFile(parent, request);
     if (chosen.isEmpty()) return {};

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <utility>
 
 #include "core/options/sound_options.h"
 
@@ -25,6 +26,15 @@ struct FileRequest {
     // Saving: the dialog asks before an existing file is chosen. Off for callers that ask
     // their own question about an existing file.
     bool confirmOverwrite = true;
+    // A request for a file of `filter`, given `suffix` when the user types none.
+    static FileRequest of(Mode mode, QString title, QString filter, QString suffix) {
+        FileRequest request;
+        request.mode = mode;
+        request.title = std::move(title);
+        request.filter = std::move(filter);
+        request.defaultSuffix = std::move(suffix);
+        return request;
+    }
 };
 
 // A message box with an icon; a question is answered Yes or No.

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "gui/common/button_row.h"
-#include "gui/common/user_interaction.h"
 #include "gui/common/number_grid.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 

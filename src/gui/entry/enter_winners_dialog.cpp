@@ -17,12 +17,12 @@
 #include "core/tickets/ticket_file.h"
 #include "gui/common/application_state.h"
 #include "gui/common/button_row.h"
+#include "gui/common/number_grid.h"
 #include "gui/common/user_interaction.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/calendar_dialog.h"
 #include "gui/entry/draw_bonus_dialog.h"
 #include "gui/entry/int_edit.h"
-#include "gui/common/number_grid.h"
 
 namespace qv::gui {
 
@@ -71,9 +71,7 @@ EnterWinnersDialog::EnterWinnersDialog(ApplicationState& state, const qv::EntryG
     lottoRow->addWidget(lotto_);
 
     auto makeButton = [this](int id, const QString& text) {
-        auto* b = new QPushButton(text);
-        b->setObjectName(QString::number(id));
-        b->setAutoDefault(false);
+        auto* b = makeIdButton(id, text);
         connect(b, &QPushButton::clicked, this, [this, id] { runCommand(id); });
         return b;
     };

@@ -12,6 +12,8 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
+#include "gui/common/button_row.h"
+#include "gui/common/command_rows.h"
 #include "gui/common/user_interaction.h"
 #include "gui/database/database_dialog.h"
 #include "gui/entry/int_edit.h"
@@ -55,9 +57,7 @@ ModifyEntriesDialog::ModifyEntriesDialog(ApplicationState& state, DatabaseDocume
     }
 
     auto makeButton = [this](int id, const QString& text) {
-        auto* b = new QPushButton(text);
-        b->setObjectName(QString::number(id));
-        b->setAutoDefault(false);
+        auto* b = makeIdButton(id, text);
         connect(b, &QPushButton::clicked, this, [this, id] { runCommand(id); });
         return b;
     };
@@ -109,25 +109,15 @@ void ModifyEntriesDialog::showSelected() {
 }
 
 void ModifyEntriesDialog::runCommand(int id) {
-    switch (id) {
-        case kOk:
-            accept();
-            break;
-        case kCancel:
-            reject();
-            break;
-        case kUpdate:
-            update();
-            break;
-        case kDelete:
-            deleteSelected();
-            break;
-        case kAttributes:
-            editAttributes();
-            break;
-        default:
-            break;
-    }
+    runCommandRow<ModifyEntriesDialog>(*this,
+                                       {
+                                           {kOk, &ModifyEntriesDialog::accept},
+                                           {kCancel, &ModifyEntriesDialog::reject},
+                                           {kUpdate, &ModifyEntriesDialog::update},
+                                           {kDelete, &ModifyEntriesDialog::deleteSelected},
+                                           {kAttributes, &ModifyEntriesDialog::editAttributes},
+                                       },
+                                       id);
 }
 
 void ModifyEntriesDialog::update() {

@@ -20,11 +20,8 @@ QString tr(const char* text) {
 }
 
 FileRequest listRequest(FileRequest::Mode mode, const QString& selected) {
-    FileRequest request;
-    request.mode = mode;
-    request.title = tr("Saved Number List");
-    request.filter = tr("Saved List Files (*.lst)");
-    request.defaultSuffix = QStringLiteral("lst");
+    FileRequest request = FileRequest::of(mode, tr("Saved Number List"),
+                                          tr("Saved List Files (*.lst)"), QStringLiteral("lst"));
     request.selected = selected;
     return request;
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/common/application_state.h"
+#include "gui/common/button_row.h"
 #include "gui/common/sound_player.h"
 
 namespace qv::gui {
@@ -30,12 +31,7 @@ TMyNumberList::TMyNumberList(ApplicationState& state, std::vector<int>& numbers,
         boxes_[static_cast<std::size_t>(n - 1)] = b;
     }
 
-    auto button = [this](int id, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::number(id));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](int id, const QString& text) { return makeIdButton(id, text, this); };
     QPushButton* ok = button(1, tr("&OK"));
     QPushButton* cancel = button(2, tr("&Cancel"));
     QPushButton* clear = button(kClearAll, tr("Clear &All"));

@@ -110,9 +110,7 @@ void DeskTopOptions::buildWallpaperPanel(const QString& dataDir) {
     fadeLabel->setBuddy(fadeBox_);
     fadeBox_->setAccessibleName(tr("Fade :"));
 
-    newLogo_ = new QPushButton(tr("&New Logo"), panel_);
-    newLogo_->setObjectName(idName(kNewLogo));
-    newLogo_->setAutoDefault(false);
+    newLogo_ = makeIdButton(kNewLogo, tr("&New Logo"), panel_);
     connect(newLogo_, &QPushButton::clicked, this, &DeskTopOptions::chooseNewLogo);
 
     auto* fadeRow = new QHBoxLayout;

@@ -152,10 +152,8 @@ void TSoundOptionsDialog::showState() {
 
 void TSoundOptionsDialog::browse(int i) {
     click();
-    FileRequest request;
-    request.title = tr("Select Sound File");
-    request.filter = tr("Wave Files (*.wav)");
-    request.defaultSuffix = QStringLiteral("wav");
+    FileRequest request = FileRequest::of(FileRequest::Mode::Open, tr("Select Sound File"),
+                                          tr("Wave Files (*.wav)"), QStringLiteral("wav"));
     // The choice starts in the folder of the file named now, when there is one.
     const QString current = resolveDataFile(model_.path(i), dataDirectory());
     if (!current.isEmpty() && QFileInfo(current).absoluteDir().exists()) request.selected = current;

@@ -117,8 +117,7 @@ int printPageHeader(QPainter& painter, const QRect& pageRect, int page, const QS
     const int freeLeft = margin + fm.horizontalAdvance(pageText) + gap;
     const int freeRight = pw - margin - dateWidth - gap;
     if (freeRight > freeLeft) {
-        const QString shown =
-            fm.elidedText(title, Qt::ElideMiddle, freeRight - freeLeft);
+        const QString shown = fm.elidedText(title, Qt::ElideMiddle, freeRight - freeLeft);
         const int width = fm.horizontalAdvance(shown);
         int left = (pw - width) / 2;
         left = std::clamp(left, freeLeft, std::max(freeLeft, freeRight - width));
@@ -164,11 +163,8 @@ namespace {
 // Where a print to a file goes: a PDF file the user names, offered under the document's
 // name in the folder used last for printouts. Empty when the user cancelled.
 QString askForPdfFile(ApplicationState& state, QWidget* parent, const QString& documentName) {
-    FileRequest request;
-    request.mode = FileRequest::Mode::Save;
-    request.title = tr("Print to PDF File");
-    request.filter = tr("PDF Files (*.pdf)");
-    request.defaultSuffix = QStringLiteral("pdf");
+    FileRequest request = FileRequest::of(FileRequest::Mode::Save, tr("Print to PDF File"),
+                                          tr("PDF Files (*.pdf)"), QStringLiteral("pdf"));
     // The document's name as a file name: "Pairs Frequency for Lotto 6-49.pdf", "tickets.pdf".
     QString base = documentName;
     if (base.endsWith(QStringLiteral(".qvt"), Qt::CaseInsensitive)) base.chop(4);
@@ -243,8 +239,8 @@ void previewPrintout(QPrinter& printer, QWidget* parent, const PrintoutFactory& 
 
 bool printToPdf(const QString& path, Printout& printout, QString* error, const QPrinter* setup,
                 int* sheetsPrinted) {
-    const QString cannotWrite = tr("The file %1 could not be written.")
-                                    .arg(QDir::toNativeSeparators(path));
+    const QString cannotWrite =
+        tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
     // The pages are drawn into a scratch file, then saved over the target in one atomic
     // step: a failed print leaves an existing file as it was.
     QTemporaryDir scratch;

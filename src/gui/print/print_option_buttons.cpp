@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "gui/common/button_row.h"
 #include "gui/print/printout.h"
 
 namespace qv::gui {
@@ -13,9 +14,7 @@ PrintOptionButtons addPrintOptionButtons(QDialog* dialog, QPrinter& printer, int
     PrintOptionButtons b;
     b.row = new QHBoxLayout;
     auto make = [&](int id, const QString& text) {
-        auto* button = new QPushButton(text, dialog);
-        button->setObjectName(QString::number(id));
-        button->setAutoDefault(false);
+        auto* button = makeIdButton(id, text, dialog);
         b.row->addWidget(button);
         return button;
     };

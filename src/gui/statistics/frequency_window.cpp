@@ -7,6 +7,7 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
+#include "gui/common/command_rows.h"
 #include "gui/print/statistics_printouts.h"
 
 namespace qv::gui {
@@ -59,22 +60,14 @@ void FrequencyWindow::updateChecks() {
 }
 
 void FrequencyWindow::runChartCommand(int id) {
-    switch (id) {
-        case kSortNumerically:
-            cmSortNumerically();
-            break;
-        case kSortByFrequency:
-            cmSortByFrequency();
-            break;
-        case kIncreaseBarWidth:
-            cmIncreaseBarWidth();
-            break;
-        case kDecreaseBarWidth:
-            cmDecreaseBarWidth();
-            break;
-        default:
-            break;
-    }
+    runCommandRow<FrequencyWindow>(*this,
+                                   {
+                                       {kSortNumerically, &FrequencyWindow::cmSortNumerically},
+                                       {kSortByFrequency, &FrequencyWindow::cmSortByFrequency},
+                                       {kIncreaseBarWidth, &FrequencyWindow::cmIncreaseBarWidth},
+                                       {kDecreaseBarWidth, &FrequencyWindow::cmDecreaseBarWidth},
+                                   },
+                                   id);
 }
 
 void FrequencyWindow::cmSortNumerically() {

@@ -14,6 +14,7 @@
 #include "core/view/statistics_view.h"
 #include "gui/common/app_paths.h"
 #include "gui/common/application_state.h"
+#include "gui/common/command_rows.h"
 #include "gui/common/faded_bitmap.h"
 #include "gui/common/user_interaction.h"
 #include "gui/print/printout.h"
@@ -241,38 +242,21 @@ void StatWindow::updateChecks() {
 }
 
 void StatWindow::runCommand(int id) {
-    switch (id) {
-        case kIncreasePointSize:
-            cmIncreasePointSize();
-            break;
-        case kDecreasePointSize:
-            cmDecreasePointSize();
-            break;
-        case kUseArial:
-            cmUseArial();
-            break;
-        case kUseCourier:
-            cmUseCourier();
-            break;
-        case kUseMSSerif:
-            cmUseMSSerif();
-            break;
-        case kUseTimesNewRoman:
-            cmUseTimesNewRoman();
-            break;
-        case kBold:
-            cmBold();
-            break;
-        case kPrinterSetup:
-            cmPrinterSetup();
-            break;
-        case kPrint:
-            cmPrint();
-            break;
-        default:
-            runChartCommand(id);
-            break;
-    }
+    const bool known =
+        runCommandRow<StatWindow>(*this,
+                                  {
+                                      {kIncreasePointSize, &StatWindow::cmIncreasePointSize},
+                                      {kDecreasePointSize, &StatWindow::cmDecreasePointSize},
+                                      {kUseArial, &StatWindow::cmUseArial},
+                                      {kUseCourier, &StatWindow::cmUseCourier},
+                                      {kUseMSSerif, &StatWindow::cmUseMSSerif},
+                                      {kUseTimesNewRoman, &StatWindow::cmUseTimesNewRoman},
+                                      {kBold, &StatWindow::cmBold},
+                                      {kPrinterSetup, &StatWindow::cmPrinterSetup},
+                                      {kPrint, &StatWindow::cmPrint},
+                                  },
+                                  id);
+    if (!known) runChartCommand(id);
     // A click on a checkable item flips it by itself; the marks always follow the state.
     updateChecks();
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/common/application_state.h"
+#include "gui/common/button_row.h"
 #include "gui/common/sound_player.h"
 #include "gui/common/user_interaction.h"
 
@@ -48,12 +49,7 @@ ModifyManualTicketsDialog::ModifyManualTicketsDialog(ApplicationState& state,
         fields_[static_cast<std::size_t>(k)] = f;
     }
 
-    auto button = [this](int id, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::number(id));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](int id, const QString& text) { return makeIdButton(id, text, this); };
     QPushButton* ok = button(1, tr("&OK"));
     QPushButton* update = button(kUpdateNumbers, tr("&Update Numbers"));
     QPushButton* remove = button(kDelete, tr("&Delete"));

@@ -8,9 +8,10 @@
 
 #include "core/database/draw_database.h"
 #include "gui/common/application_state.h"
+#include "gui/common/button_row.h"
+#include "gui/common/number_grid.h"
 #include "gui/common/sound_player.h"
 #include "gui/common/user_interaction.h"
-#include "gui/common/number_grid.h"
 
 namespace qv::gui {
 
@@ -64,10 +65,7 @@ NumberGridDialog::NumberGridDialog(ApplicationState& state, QWidget* parent)
 }
 
 QPushButton* NumberGridDialog::makeButton(int id, const QString& text) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
+    return makeIdButton(id, text, this);
 }
 
 QPushButton* NumberGridDialog::addButton(int id, const QString& text) {

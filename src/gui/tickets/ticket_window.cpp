@@ -189,11 +189,9 @@ void TMyTicketWindow::arrangeByNumber() {
 
 void TMyTicketWindow::exportTickets() {
     if (!tickets_) return;
-    FileRequest request;
-    request.mode = FileRequest::Mode::Save;
-    request.title = tr("Select File Name to Save As");
-    request.filter = tr("ASCII Text Files (*.txt)");
-    request.defaultSuffix = QStringLiteral("txt");
+    FileRequest request =
+        FileRequest::of(FileRequest::Mode::Save, tr("Select File Name to Save As"),
+                        tr("ASCII Text Files (*.txt)"), QStringLiteral("txt"));
     request.confirmOverwrite = false;
     const QString path = state_.interaction().chooseFile(this, request);
     if (path.isEmpty()) return;

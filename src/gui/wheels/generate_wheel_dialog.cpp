@@ -17,6 +17,7 @@
 #include "core/wheels/wheel_library.h"
 #include "gui/common/button_row.h"
 #include "gui/common/user_interaction.h"
+#include "gui/wheels/wheel_messages.h"
 #include "gui/wheels/wheel_terms_fields.h"
 
 namespace qv::gui {
@@ -83,8 +84,8 @@ GenerateWheelDialog::GenerateWheelDialog(UserInteraction& ui, QWidget* parent,
     status_->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    generateButton_ = makeColumnButton(kGenerate, tr("&Generate"));
-    stopButton_ = makeColumnButton(kStop, tr("&Stop"));
+    generateButton_ = makeIdButton(kGenerate, tr("&Generate"));
+    stopButton_ = makeIdButton(kStop, tr("&Stop"));
     stopButton_->setEnabled(false);
     connect(generateButton_, &QPushButton::clicked, this, &GenerateWheelDialog::generate);
     connect(stopButton_, &QPushButton::clicked, this, &GenerateWheelDialog::stop);
@@ -264,29 +265,14 @@ void GenerateWheelDialog::finish() {
 }
 
 void GenerateWheelDialog::save(const qv::GuaranteeTerms& terms, const qv::GeneratedWheel& wheel) {
-    const qv::WheelInfo info = qv::generatedWheelInfo(terms, wheel);
-    FileRequest request;
-    request.mode = FileRequest::Mode::Save;
-    request.title = tr("Save Wheel File As");
-    request.filter = tr("Quorvantile Wheel File (*.wl%1)").arg(info.numbersPerTicket);
-    request.defaultSuffix = QStringLiteral("wl%1").arg(info.numbersPerTicket);
-    // The installed library may be read-only: then the user's home folder.
-    QString folder = saveFolder();
-    if (folder.isEmpty() || !QFileInfo(folder).isWritable()) folder = QDir::homePath();
     const QString name = QString::fromStdString(qv::libraryFileName(terms));
-    request.selected = folder.isEmpty() ? name : QDir(folder).filePath(name);
-    const QString path = ui_.chooseFile(this, request);
-    if (path.isEmpty()) return;
-    const qv::IoResult saved =
-        qv::saveWheelFile(QDir::toNativeSeparators(path).toStdString(), info);
-    if (!saved) {
-        ui_.showProblem(
-            this, tr("Generate Wheeling Table"),
-            tr("The wheel %1 could not be written:\n%2")
-                .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.message)));
-        return;
-    }
-    if (folders_.saved) folders_.saved(path);
+    saveWheelAs(
+        ui_, this, tr("Generate Wheeling Table"), qv::generatedWheelInfo(terms, wheel),
+        saveFolder(),
+        [&name](const QString& folder, const QString&) {
+            return folder.isEmpty() ? name : QDir(folder).filePath(name);
+        },
+        folders_.saved);
 }
 
 QString GenerateWheelDialog::saveFolder() const {

@@ -26,22 +26,16 @@ namespace qv::gui {
 
 class UserInteraction;
 
-class GenerateWheelDialog : public QDialog {
+class GenerateWheelDialog : public QDialog, public WheelDialogIds {
     Q_OBJECT
 
 public:
-    static constexpr int kNumbersToWheel = WheelTermsFields::kNumbersToWheel;
-    static constexpr int kGuarantee = WheelTermsFields::kGuarantee;
-    static constexpr int kGuaranteeIf = WheelTermsFields::kGuaranteeIf;
-    static constexpr int kNumbersPerTicket = WheelTermsFields::kNumbersPerTicket;
     static constexpr int kRowCap = 15;
     static constexpr int kSeconds = 16;
     static constexpr int kBounds = 30;
     static constexpr int kStatus = 31;
     static constexpr int kGenerate = 506;
     static constexpr int kStop = 507;
-    static constexpr int kDone = 511;
-    static constexpr int kHelp = 998;
 
     // Where wheels come from and go to.
     struct Folders {

@@ -71,7 +71,7 @@ ImportWheelDialog::ImportWheelDialog(UserInteraction& ui, QWidget* parent,
     methodLayout->addSpacing(4);
     methodLayout->addWidget(confirm_);
 
-    auto* nextButton = makeColumnButton(kNext, tr("&Next"));
+    auto* nextButton = makeIdButton(kNext, tr("&Next"));
     connect(nextButton, &QPushButton::clicked, this, &ImportWheelDialog::next);
     const SideButtons buttons = makeSideButtonColumn(this, ui_, {nextButton}, kDone, kHelp, [this] {
         if (showHelp_) showHelp_();
@@ -140,11 +140,8 @@ std::optional<std::vector<qv::TicketType>> ImportWheelDialog::enterRows(
 
 std::optional<std::vector<qv::TicketType>> ImportWheelDialog::readTextFile(
     const qv::WheelInfo& wheel) {
-    FileRequest request;
-    request.mode = FileRequest::Mode::Open;
-    request.title = tr("Select Text File to Import");
-    request.filter = tr("Text Files (*.txt)");
-    request.defaultSuffix = QStringLiteral("txt");
+    FileRequest request = FileRequest::of(FileRequest::Mode::Open, tr("Select Text File to Import"),
+                                          tr("Text Files (*.txt)"), QStringLiteral("txt"));
     const QString path = ui_.chooseFile(this, request);
     if (path.isEmpty()) return std::nullopt;
     const auto text = qv::readTextFile(QDir::toNativeSeparators(path).toStdString());
@@ -165,30 +162,16 @@ std::optional<std::vector<qv::TicketType>> ImportWheelDialog::readTextFile(
 }
 
 void ImportWheelDialog::save(const qv::WheelInfo& wheel) {
-    FileRequest request;
-    request.mode = FileRequest::Mode::Save;
-    request.title = tr("Save Wheel File As");
-    request.filter = tr("Quorvantile Wheel File (*.wl%1)").arg(wheel.numbersPerTicket);
-    request.defaultSuffix = QStringLiteral("wl%1").arg(wheel.numbersPerTicket);
-    // Named after its description, where "Use Wheeling Table..." looks for wheels (the home
-    // folder while that is the installed library and cannot be written).
-    QString folder = folders_.saveFolder ? folders_.saveFolder() : QString();
-    if (!QFileInfo(folder).isWritable()) folder = QDir::homePath();
-    request.selected = suggestedSavePath(folder, QString::fromStdString(wheel.description),
-                                         QStringLiteral("wheel"), request.defaultSuffix);
-    const QString path = ui_.chooseFile(this, request);
-    if (path.isEmpty()) return;
-    const qv::IoResult saved =
-        qv::saveWheelFile(QDir::toNativeSeparators(path).toStdString(), wheel);
-    if (!saved) {
-        ui_.showProblem(
-            this, tr("Import Wheeling Table"),
-            tr("The wheel %1 could not be written:\n%2")
-                .arg(QDir::toNativeSeparators(path), QString::fromStdString(saved.message)));
-        return;
-    }
-    // The wheel picker opens beside it from now on.
-    if (folders_.saved) folders_.saved(path);
+    // Named after its description, where "Use Wheeling Table..." looks for wheels; the wheel
+    // picker opens beside it from now on.
+    saveWheelAs(
+        ui_, this, tr("Import Wheeling Table"), wheel,
+        folders_.saveFolder ? folders_.saveFolder() : QString(),
+        [&wheel](const QString& folder, const QString& suffix) {
+            return suggestedSavePath(folder, QString::fromStdString(wheel.description),
+                                     QStringLiteral("wheel"), suffix);
+        },
+        folders_.saved);
 }
 
 void ImportWheelDialog::reject() {

@@ -21,21 +21,15 @@ namespace qv::gui {
 
 class UserInteraction;
 
-class ImportWheelDialog : public QDialog {
+class ImportWheelDialog : public QDialog, public WheelDialogIds {
     Q_OBJECT
 
 public:
     static constexpr int kDescription = 10;
-    static constexpr int kNumbersToWheel = WheelTermsFields::kNumbersToWheel;
-    static constexpr int kGuarantee = WheelTermsFields::kGuarantee;
-    static constexpr int kGuaranteeIf = WheelTermsFields::kGuaranteeIf;
-    static constexpr int kNumbersPerTicket = WheelTermsFields::kNumbersPerTicket;
     static constexpr int kTextFile = 20;
     static constexpr int kEnterManually = 21;
     static constexpr int kConfirm = 30;
     static constexpr int kNext = 506;
-    static constexpr int kDone = 511;
-    static constexpr int kHelp = 998;
 
     // Where a saved wheel goes: the folder the save dialog opens in (the home folder when
     // that cannot be written), and the note that a wheel was saved at a path.

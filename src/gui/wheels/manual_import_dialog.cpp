@@ -10,8 +10,9 @@
 #include <QVBoxLayout>
 
 #include "core/wheels/wheel_info.h"
-#include "gui/common/user_interaction.h"
+#include "gui/common/button_row.h"
 #include "gui/common/number_grid.h"
+#include "gui/common/user_interaction.h"
 #include "gui/wheels/wheel_messages.h"
 
 namespace qv::gui {
@@ -33,16 +34,10 @@ ManualImportDialog::ManualImportDialog(UserInteraction& ui, QWidget* parent, int
     auto* listLabel = new QLabel(tr("Combinations Entered :"));
     listLabel->setBuddy(list_);
 
-    auto makeButton = [this](int id, const QString& text) {
-        auto* b = new QPushButton(text);
-        b->setObjectName(QString::number(id));
-        b->setAutoDefault(false);
-        return b;
-    };
-    auto* addButton = makeButton(kAdd, tr("&Add"));
-    auto* pasteButton = makeButton(kPaste, tr("&Paste"));
-    auto* doneButton = makeButton(kDone, tr("&Done"));
-    auto* cancelButton = makeButton(kCancel, tr("&Cancel"));
+    auto* addButton = makeIdButton(kAdd, tr("&Add"));
+    auto* pasteButton = makeIdButton(kPaste, tr("&Paste"));
+    auto* doneButton = makeIdButton(kDone, tr("&Done"));
+    auto* cancelButton = makeIdButton(kCancel, tr("&Cancel"));
     addButton->setDefault(true);
     connect(addButton, &QPushButton::clicked, this, &ManualImportDialog::add);
     connect(pasteButton, &QPushButton::clicked, this, &ManualImportDialog::paste);

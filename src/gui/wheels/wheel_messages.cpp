@@ -1,8 +1,11 @@
 #include "gui/wheels/wheel_messages.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include "core/wheels/wheel_info.h"
+#include "gui/common/user_interaction.h"
 
 namespace qv::gui {
 
@@ -41,6 +44,31 @@ QString wheelTextProblemMessage(const qv::WheelTextProblem& problem, int numbers
                 .arg(problem.line);
     }
     return {};
+}
+
+void saveWheelAs(UserInteraction& ui, QWidget* parent, const QString& caption,
+                 const qv::WheelInfo& wheel, QString folder,
+                 const std::function<QString(const QString& folder, const QString& suffix)>& offer,
+                 const std::function<void(const QString&)>& saved) {
+    FileRequest request =
+        FileRequest::of(FileRequest::Mode::Save, tr("Save Wheel File As"),
+                        tr("Quorvantile Wheel File (*.wl%1)").arg(wheel.numbersPerTicket),
+                        QStringLiteral("wl%1").arg(wheel.numbersPerTicket));
+    // The installed library may be read-only.
+    if (!QFileInfo(folder).isWritable()) folder = QDir::homePath();
+    request.selected = offer(folder, request.defaultSuffix);
+    const QString path = ui.chooseFile(parent, request);
+    if (path.isEmpty()) return;
+    const qv::IoResult written =
+        qv::saveWheelFile(QDir::toNativeSeparators(path).toStdString(), wheel);
+    if (!written) {
+        ui.showProblem(
+            parent, caption,
+            tr("The wheel %1 could not be written:\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message)));
+        return;
+    }
+    if (saved) saved(path);
 }
 
 }  // namespace qv::gui

@@ -45,4 +45,15 @@ public:
     QSpinBox* numbersPerTicket = nullptr;
 };
 
+// The control ids the import and generate dialogs share: the terms' fields, "&Done" and
+// "&Help".
+struct WheelDialogIds {
+    static constexpr int kNumbersToWheel = WheelTermsFields::kNumbersToWheel;
+    static constexpr int kGuarantee = WheelTermsFields::kGuarantee;
+    static constexpr int kGuaranteeIf = WheelTermsFields::kGuaranteeIf;
+    static constexpr int kNumbersPerTicket = WheelTermsFields::kNumbersPerTicket;
+    static constexpr int kDone = 511;
+    static constexpr int kHelp = 998;
+};
+
 }  // namespace qv::gui
