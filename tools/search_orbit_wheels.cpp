@@ -4,12 +4,13 @@
 //
 //   search_orbit_wheels --numbers N --per-ticket P --guarantee G --if I --group SPEC
 //                       --orbits K [--free F] [--block B] [--seconds S] [--seed X]
-//                       [--folder DIR] [--hot T] [--cold T]
+//                       [--folder DIR] [--hot T] [--cold T] [--moves M]
 //
 // The wheel has K orbits of base rows (each as many rows as the group has elements) and F rows
 // of their own. A move changes one position of one row; in an orbit row the change is made in
 // every image of it, and is kept or undone as a whole. The temperature falls from hot to cold
-// (as multiples of the group's order) and starts again.
+// (as multiples of the group's order) over M moves (default 20) for every choice of base row,
+// position and outside position, and starts again.
 //
 // With --block B (and no orbits) the positions come in blocks of B (0..B-1, B..2B-1, ...) and
 // every row is made of whole blocks: a wheel blown up from one on N / B positions with P / B
@@ -311,7 +312,7 @@ int main(int argc, char** argv) {
     GuaranteeTerms terms{0, 0, 0, 6};
     std::string groupSpec, folder = "data/wheels";
     int orbits = 0, free = 0, block = 1;
-    double seconds = 60, hot = 0.5, cold = 0.05;
+    double seconds = 60, hot = 0.5, cold = 0.05, moves = 20;
     std::uint64_t seed = 1;
     for (int a = 1; a + 1 < argc; a += 2) {
         const std::string k = argv[a], v = argv[a + 1];
@@ -341,6 +342,8 @@ int main(int argc, char** argv) {
             hot = std::atof(v.c_str());
         else if (k == "--cold")
             cold = std::atof(v.c_str());
+        else if (k == "--moves")
+            moves = std::atof(v.c_str());
         else {
             std::fprintf(stderr, "unknown option %s\n", k.c_str());
             return 2;
@@ -365,8 +368,8 @@ int main(int argc, char** argv) {
     const auto deadline = started + std::chrono::duration_cast<Clock::duration>(
                                         std::chrono::duration<double>(seconds));
     OrbitSearch search(t, std::move(group), orbits, free, block, seed);
-    const long long runLength =
-        std::max<long long>(20000, static_cast<long long>(orbits + free) * t.p * (t.n - t.p) * 20);
+    const long long runLength = std::max<long long>(
+        20000, static_cast<long long>((orbits + free) * t.p * (t.n - t.p) * moves));
     const bool found = search.run(deadline, hot, cold, runLength);
     const double took = std::chrono::duration<double>(Clock::now() - started).count();
     const std::string name = libraryFileName(terms);

@@ -15,15 +15,18 @@ namespace qv::cli {
 
 using Args = std::vector<std::string>;
 
-// Every exit status of the program (the README and the manual page list them too).
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFile = 1;
-inline constexpr int kExitUsage = 2;
-// The wheel does not give what it was asked for: `wheel check` found the guarantee invalid,
-// `wheel generate` found no wheel within the row cap.
-inline constexpr int kExitWheelShort = 3;
-// `wheel check` cannot check this kind of wheel.
-inline constexpr int kExitNotCheckable = 4;
+// Every exit status of the program (the README and the manual page list them too); the
+// commands return them as the process's int status.
+enum ExitStatus : int {
+    kExitOk = 0,
+    kExitFile = 1,
+    kExitUsage = 2,
+    // The wheel does not give what it was asked for: `wheel check` found the guarantee
+    // invalid, `wheel generate` found no wheel within the row cap.
+    kExitWheelShort = 3,
+    // `wheel check` cannot check this kind of wheel.
+    kExitNotCheckable = 4,
+};
 
 // The command line is wrong: the message (if any) is printed with the usage, exit 2.
 struct UsageError {
