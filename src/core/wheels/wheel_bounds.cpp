@@ -74,9 +74,12 @@ long long wheelLowerBound(const GuaranteeTerms& terms) {
               i = terms.guaranteeIf;
     if (n < i || g < 1 || p < g) return 0;
     if (n <= p + i - g) return 1;
-    if (i == g) return std::max(1LL, schoenheim(n, p, g));
+    // When the rows leave I-G+1 numbers out, those with any G-1 of the others get only G-1:
+    // the rows together hold at least N-I+G numbers.
+    const long long spread = ceilDiv(n - i + g, p);
+    if (i == g) return std::max(spread, schoenheim(n, p, g));
     // The G-subsets lying in some row meet every I-subset, and a row holds C(P,G) of them.
-    return std::max(1LL, ceilDiv(turanLowerBound(n, i, g), binomial(p, g)));
+    return std::max(spread, ceilDiv(turanLowerBound(n, i, g), binomial(p, g)));
 }
 
 CoveringTable CoveringTable::fromText(const std::string& text) {

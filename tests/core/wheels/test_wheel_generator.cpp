@@ -271,6 +271,8 @@ TEST(WheelBounds, KnownValues) {
         {{12, 5, 5, 6}, 132},  // met by S(5,6,12)
         {{10, 3, 3, 6}, 7},    // the table knows 10 is least
         {{8, 3, 5, 6}, 1},     // N <= P + I - G: one row
+        {{9, 3, 5, 6}, 2},     // one more number: a row leaves 3 out, with 2 of its own
+        {{10, 3, 6, 6}, 2},
         {{10, 2, 3, 4}, 4},    // Turán: 20 pairs inside two halves, 6 pairs a row
         {{5, 3, 6, 6}, 0},     // fewer numbers than "if": nothing to cover
     };
