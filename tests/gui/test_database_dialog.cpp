@@ -117,7 +117,9 @@ private slots:
         f.problems.clear();
         QVERIFY(!f.frame->state().flags().databaseOpen);
 
-        f.frame->state().settings().databaseWindowPos = qv::Point{30, 20};
+        f.frame->state().updateSettings([&](qv::Settings& s) {
+            s.databaseWindowPos = qv::Point{30, 20};
+        });
         DataBaseDialog* d = f.open();
         QVERIFY(d && d->isVisible());
         QVERIFY(f.frame->state().flags().databaseOpen);
@@ -419,7 +421,9 @@ private slots:
     void contextMenuAndFade() {
         Fixture f;
         const QString back = writeBackground(f.dir);
-        f.frame->state().settings().databaseBackground = qv::DeskTopType{back.toStdString(), 100};
+        f.frame->state().updateSettings([&](qv::Settings& s) {
+            s.databaseBackground = qv::DeskTopType{back.toStdString(), 100};
+        });
         DataBaseDialog* d = f.open();
         QVERIFY(d);
         TMyDataTicketWindow* list = d->listWindow();
@@ -433,22 +437,30 @@ private slots:
                                      "&Import and Insert ...", "&Undo Last Import"}));
 
         auto trigger = [&](int id) { control<QAction>(menu, id)->trigger(); };
-        qint16& fade = f.frame->state().settings().databaseBackground.fade;
+        ApplicationState& state = f.frame->state();
+        auto fade = [&] { return int(state.settings().databaseBackground.fade); };
+        auto setFade = [&](int level) {
+            state.updateSettings(
+                [=](qv::Settings& s) { s.databaseBackground.fade = std::int16_t(level); });
+        };
+        QSignalSpy settingsChanged(&state, &ApplicationState::settingsChanged);
         QCOMPARE(list->background().pixelColor(10, 10), QColor(Qt::white));
         trigger(402);  // already 100
-        QCOMPARE(fade, 100);
+        QCOMPARE(fade(), 100);
+        QCOMPARE(settingsChanged.size(), 0);
         trigger(403);
-        QCOMPARE(fade, 95);
-        fade = 50;
+        QCOMPARE(fade(), 95);
+        QCOMPARE(settingsChanged.size(), 1);
+        setFade(50);
         trigger(403);
         QCOMPARE(list->background(), loadFadedBitmap(back, 45));
 
-        fade = 5;
+        setFade(5);
         trigger(403);
-        QCOMPARE(fade, 0);
+        QCOMPARE(fade(), 0);
         const QImage unfaded = list->background();
         trigger(403);  // already 0
-        QCOMPARE(fade, 0);
+        QCOMPARE(fade(), 0);
         // Up and down again reads the file afresh: the picture is as it was.
         trigger(402);
         trigger(403);
@@ -513,7 +525,9 @@ private slots:
     void ticketResultsPerDraw() {
         Fixture f;
         const QString back = writeBackground(f.dir);
-        f.frame->state().settings().databaseBackground = qv::DeskTopType{back.toStdString(), 60};
+        f.frame->state().updateSettings([&](qv::Settings& s) {
+            s.databaseBackground = qv::DeskTopType{back.toStdString(), 60};
+        });
         DataBaseDialog* d = f.open();
         QVERIFY(d);
         TMyDataTicketWindow* list = d->listWindow();

@@ -459,7 +459,7 @@ private slots:
             QCOMPARE(frame.size(), QSize(expected.width(), expected.height()));
             frame.show();
             QVERIFY(QTest::qWaitForWindowExposed(&frame));
-            frame.state().settings().sound.effectsOn = false;
+            frame.state().updateSettings([&](qv::Settings& s) { s.sound.effectsOn = false; });
             frame.move(60, 50);
             frame.resize(520, 410);
             QTRY_COMPARE(frame.pos(), QPoint(60, 50));

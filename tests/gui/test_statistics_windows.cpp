@@ -201,7 +201,7 @@ private slots:
     // A wallpaper that cannot be loaded leaves the plain background.
     void missingWallpaperGivesPlainBackground() {
         Fixture f;
-        f.state().settings().statisticsWallpaper.path = "gone.bmp";
+        f.state().updateSettings([&](qv::Settings& s) { s.statisticsWallpaper.path = "gone.bmp"; });
         auto* w = f.run<FrequencyWindow>(204);
         QVERIFY(w && w->wallpaper().isNull());
         const QImage image = w->view()->grab().toImage();
@@ -302,7 +302,7 @@ private slots:
         auto* freq = f.run<FrequencyWindow>(204);
         auto* pairs = f.run<PairsWindow>(110);
         QVERIFY(freq && pairs);
-        qv::Settings& s = f.state().settings();
+        const qv::Settings& s = f.state().settings();
         QCOMPARE(s.statisticsPointSize, 12);
 
         const int startHeight = pairs->charHeight();
@@ -342,7 +342,7 @@ private slots:
         QCOMPARE(read.statisticsWeight, 400);
 
         // A face the menu does not offer checks none of its faces.
-        s.statisticsFont = "Verdana";
+        f.state().updateSettings([](qv::Settings& s) { s.statisticsFont = "Verdana"; });
         auto* skips = f.run<SkippingWindow>(111);
         QVERIFY(skips);
         QCOMPARE(checkedIds(skips), QList<int>{});

@@ -83,7 +83,7 @@ private:
             fixture = std::make_unique<FrameFixture>(environmentIn(dir), *this);
             frame = &fixture->frame;
             // No background, so the colours of the text are what the window shows.
-            state().settings().ticketBackground.path.clear();
+            state().updateSettings([&](qv::Settings& s) { s.ticketBackground.path.clear(); });
             connect();
         }
         void connect() {
@@ -160,10 +160,11 @@ private slots:
         QFile::copy(data + "/great.wav", f.dir.filePath("great.wav"));
         QFile::copy(data + "/good.wav", f.dir.filePath("medium.wav"));
         QFile::copy(data + "/good.wav", f.dir.filePath("lower.wav"));
-        f.state().settings().sound.waveFiles[0].path = "great.wav";
-        f.state().settings().sound.waveFiles[1].path = "medium.wav";
-        f.state().settings().sound.waveFiles[2].path = "lower.wav";
-        f.state().settings().sound.waveFiles[1].enabled = false;
+        f.state().updateSettings([&](qv::Settings& s) { s.sound.waveFiles[0].path = "great.wav"; });
+        f.state().updateSettings(
+            [&](qv::Settings& s) { s.sound.waveFiles[1].path = "medium.wav"; });
+        f.state().updateSettings([&](qv::Settings& s) { s.sound.waveFiles[2].path = "lower.wav"; });
+        f.state().updateSettings([&](qv::Settings& s) { s.sound.waveFiles[1].enabled = false; });
         f.state().setWinningNumbers(ticket({1, 2, 3, 4, 5, 6}));
         TicketFileDialog* d =
             f.open(f.writeTickets(QStringLiteral("mine.qvt"),

@@ -13,6 +13,7 @@
 #include "core/view/placement.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/command_table.h"
+#include "gui/app/exit_saves.h"
 #include "gui/app/manual.h"
 #include "gui/app/my_mdi_client.h"
 #include "gui/common/app_paths.h"
@@ -125,10 +126,11 @@ TMyMDIFrame::~TMyMDIFrame() {
 void TMyMDIFrame::placeFrame() {
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    qv::Settings& settings = state_.settings();
     // Kept as "the rectangle last read or computed" for an exit while maximized.
-    settings.mainRect = qv::initialMainRect(settings, toRect(desktop));
-    const qv::Rect& r = settings.mainRect;
+    state_.updateSettings([&](qv::Settings& settings) {
+        settings.mainRect = qv::initialMainRect(settings, toRect(desktop));
+    });
+    const qv::Rect& r = state_.settings().mainRect;
     const qv::Point at =
         qv::keepTitleBarReachable(qv::Point{r.left, r.top}, r.width(), toRect(desktop));
     move(at.x, at.y);
@@ -203,19 +205,19 @@ void TMyMDIFrame::openTicketFileCommand() {
 }
 
 void TMyMDIFrame::setupWindow(const QStringList& commandLineFiles) {
-    qv::Settings& settings = state_.settings();
+    const qv::Settings& settings = state_.settings();
     std::vector<std::string> names;
     for (const QString& name : commandLineFiles) names.push_back(name.toStdString());
     const qv::StartupFiles files =
         qv::chooseStartupFiles(names, settings.lastDatabase, settings.lastTicketFile);
     if (!files.database.empty() && !openDatabaseByName(QString::fromStdString(files.database)) &&
         files.databaseFromLastSession) {
-        settings.lastDatabase.clear();
+        state_.updateSettings([](qv::Settings& s) { s.lastDatabase.clear(); });
     }
     if (!files.ticketFile.empty() &&
         !openTicketFileByName(QString::fromStdString(files.ticketFile)) &&
         files.ticketFileFromLastSession) {
-        settings.lastTicketFile.clear();
+        state_.updateSettings([](qv::Settings& s) { s.lastTicketFile.clear(); });
     }
     // As from the menu: not while a ticket file is open.
     if (!files.wheelingTable.empty() &&
@@ -274,12 +276,12 @@ void TMyMDIFrame::runDeskTopOptions() {
     qv::DeskTopType copy = state_.settings().mainWallpaper;
     DeskTopOptions dialog(state_.interaction(), this, &copy, state_.environment().dataDir);
     if (dialog.exec() != QDialog::Accepted) return;
-    state_.settings().mainWallpaper = copy;
+    state_.updateSettings([&](qv::Settings& s) { s.mainWallpaper = copy; });
     client_->viewport()->update();
 }
 
 void TMyMDIFrame::setWallpaperOrientation(int orientation) {
-    state_.settings().wallpaperOrientation = orientation;
+    state_.updateSettings([=](qv::Settings& s) { s.wallpaperOrientation = orientation; });
     client_->setOrientation(orientation);
     const int checkedId = qv::wallpaperCommand(orientation);
     for (int id :
@@ -289,8 +291,11 @@ void TMyMDIFrame::setWallpaperOrientation(int orientation) {
 }
 
 void TMyMDIFrame::showSoundOptions() {
-    TSoundOptionsDialog dialog(state_.settings().sound, state_.interaction(), this);
-    dialog.exec();
+    // The sound switch acts at once, on the settings the sound player follows.
+    state_.updateSettings([this](qv::Settings& settings) {
+        TSoundOptionsDialog dialog(settings.sound, state_.interaction(), this);
+        dialog.exec();
+    });
 }
 
 void TMyMDIFrame::showAbout() {
@@ -299,34 +304,12 @@ void TMyMDIFrame::showAbout() {
 }
 
 bool TMyMDIFrame::canClose() {
-    const QString caption = tr("Modifications made to file.");
-    // Each document's window offers its save (a failed save would lose the changes: the
-    // program stays open so the user can act), then its corner is remembered.
-    qv::Settings& settings = state_.settings();
-    auto offerSave = [&](DocumentSlot slot, const QString& question, qv::Point& at, bool& read) {
-        const Document* document = state_.document(slot);
-        DocumentView* view = document ? document->view() : nullptr;
-        if (!view) return true;
-        if (document->isModified() && state_.interaction().askYesNo(this, caption, question) &&
-            !view->save())
-            return false;
-        at = qv::Point{view->windowPosition().x(), view->windowPosition().y()};
-        read = true;
-        return true;
-    };
-    if (!offerSave(DocumentSlot::Database, tr("Save database file before exit ?"),
-                   settings.databaseWindowPos, settings.databaseWindowPosRead))
-        return false;
-    for (DocumentSlot slot : {DocumentSlot::WheelTicketFile, DocumentSlot::ManualTicketFile}) {
-        if (!offerSave(slot, tr("Save ticket file before exit ?"), settings.ticketWindowPos,
-                       settings.ticketWindowPosRead))
-            return false;
-    }
-
+    if (!offerSavesAtExit(state_, this)) return false;
     // Placed with move() and resize(), so taken back the same way: the outer top-left
     // corner and the inner size.
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
-        settings.mainRect = qv::Rect{x(), y(), x() + width(), y() + height()};
+        const qv::Rect rect{x(), y(), x() + width(), y() + height()};
+        state_.updateSettings([&](qv::Settings& settings) { settings.mainRect = rect; });
     }
     if (const qv::IoResult written = state_.writeSettings(); !written)
         qWarning("Settings not saved: %s", written.message.c_str());

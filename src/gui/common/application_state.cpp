@@ -33,6 +33,11 @@ QPrinter& ApplicationState::printer() {
     return *printer_;
 }
 
+void ApplicationState::updateSettings(const std::function<void(qv::Settings&)>& change) {
+    change(settings_);
+    emit settingsChanged();
+}
+
 qv::IoResult ApplicationState::writeSettings() const {
     if (environment_.settingsPath.isEmpty()) return qv::IoResult::success();
     return qv::writeSettingsFile(environment_.settingsPath.toStdString(), settings_);

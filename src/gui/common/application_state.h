@@ -48,8 +48,10 @@ public:
     ~ApplicationState() override;
 
     const AppEnvironment& environment() const { return environment_; }
-    qv::Settings& settings() { return settings_; }
+    // The settings, read only: changes go through updateSettings.
     const qv::Settings& settings() const { return settings_; }
+    // Changes the settings through `change`, then signals settingsChanged.
+    void updateSettings(const std::function<void(qv::Settings&)>& change);
     // Writes the settings file; a failure is returned, not shown.
     qv::IoResult writeSettings() const;
     // A stored name such as ".\ticket.bmp" as a path inside the data directory.
@@ -140,6 +142,8 @@ public:
 
 signals:
     void flagsChanged();
+    // The settings changed; they are written to the file at exit.
+    void settingsChanged();
     // A database was opened or closed, or its contents changed.
     void databaseChanged();
     // A ticket file was opened or closed, or its tickets changed.

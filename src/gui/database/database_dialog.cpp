@@ -42,8 +42,7 @@ QString nativePath(const std::string& path) {
 
 }  // namespace
 
-DataBaseDialog::DataBaseDialog(ApplicationState& state, DatabaseDocument& document,
-                               QWidget* parent)
+DataBaseDialog::DataBaseDialog(ApplicationState& state, DatabaseDocument& document, QWidget* parent)
     : DocumentWindow(state, document, parent), document_(document) {
     setWindowTitle(nativePath(document_.path()));
 
@@ -259,14 +258,16 @@ QString DataBaseDialog::cannotSaveText() const {
 }
 
 void DataBaseDialog::rememberPath(const std::string& path) {
-    state_.settings().lastDatabase = path;
+    state_.updateSettings([&](qv::Settings& settings) { settings.lastDatabase = path; });
 }
 
 void DataBaseDialog::documentClosing() {
-    qv::Settings& settings = state_.settings();
-    settings.databaseWindowPos = qv::Point{pos().x(), pos().y()};
-    settings.databaseWindowPosRead = true;
-    settings.lastDatabase.clear();
+    const qv::Point at{pos().x(), pos().y()};
+    state_.updateSettings([&](qv::Settings& settings) {
+        settings.databaseWindowPos = at;
+        settings.databaseWindowPosRead = true;
+        settings.lastDatabase.clear();
+    });
 }
 
 int insertDraws(ApplicationState& state, DatabaseDocument& document, QWidget* parent,
@@ -405,18 +406,19 @@ void DataBaseDialog::loadBackground() {
 }
 
 void DataBaseDialog::chooseBackground() {
-    qv::DeskTopType& background = state_.settings().databaseBackground;
-    const QString chosen =
-        state_.interaction().chooseBitmapFile(this, state_.dataFile(background.path));
+    const QString chosen = state_.interaction().chooseBitmapFile(
+        this, state_.dataFile(state_.settings().databaseBackground.path));
     if (chosen.isEmpty()) return;
-    background.path = chosen.toStdString();
+    state_.updateSettings(
+        [&](qv::Settings& settings) { settings.databaseBackground.path = chosen.toStdString(); });
     loadBackground();
 }
 
 void DataBaseDialog::changeFade(int level) {
-    qv::DeskTopType& background = state_.settings().databaseBackground;
-    if (level == background.fade) return;
-    background.fade = static_cast<std::int16_t>(level);
+    if (level == state_.settings().databaseBackground.fade) return;
+    state_.updateSettings([=](qv::Settings& settings) {
+        settings.databaseBackground.fade = static_cast<std::int16_t>(level);
+    });
     // From the file again, so the new level is not applied over the old one.
     loadBackground();
 }
@@ -432,17 +434,19 @@ void DataBaseDialog::sortEntries() {
 DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, const QString& path) {
     // One database at a time; the menu command is disabled while one is open.
     if (state.databaseDocument()) return nullptr;
-    qv::Settings& settings = state.settings();
+    auto forget = [&state] {
+        state.updateSettings([](qv::Settings& settings) { settings.lastDatabase.clear(); });
+    };
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        settings.lastDatabase.clear();
+        forget();
         return nullptr;
     }
     qv::DrawDatabase database;
     if (const qv::IoResult loaded =
             database.load(fullPath.toStdString(), state.statisticsSettings());
         !loaded.opened()) {
-        settings.lastDatabase.clear();
+        forget();
         state.interaction().showProblem(parent, DataBaseDialog::tr("Error"),
                                         loaded.status == qv::IoStatus::WrongKind
                                             ? QString::fromStdString(loaded.message)
@@ -452,7 +456,7 @@ DataBaseDialog* openDatabaseWindow(ApplicationState& state, QWidget* parent, con
     // The ticket windows' results follow the databaseChanged signal.
     DatabaseDocument& document = state.openDatabase(std::move(database));
     auto* dialog = new DataBaseDialog(state, document, parent);
-    settings.lastDatabase = document.path();
+    state.updateSettings([&](qv::Settings& settings) { settings.lastDatabase = document.path(); });
     dialog->placeFromSettings();
     dialog->show();
     return dialog;

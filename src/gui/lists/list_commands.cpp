@@ -27,7 +27,7 @@ FileRequest listRequest(FileRequest::Mode mode, const QString& selected) {
 }
 
 void forgetList(ApplicationState& state) {
-    state.settings().usingNumberList = false;
+    state.updateSettings([](qv::Settings& settings) { settings.usingNumberList = false; });
     state.setNumberListState(false, state.flags().numberListDialogOpen);
 }
 
@@ -41,8 +41,10 @@ bool selectNumberList(ApplicationState& state, const QString& path) {
         return false;
     }
     state.setMyNumbers(std::move(numbers));
-    state.settings().usingNumberList = true;
-    state.settings().lastNumberList = absolute.toStdString();
+    state.updateSettings([&](qv::Settings& settings) {
+        settings.usingNumberList = true;
+        settings.lastNumberList = absolute.toStdString();
+    });
     state.setNumberListState(true, state.flags().numberListDialogOpen);
     return true;
 }

@@ -281,19 +281,22 @@ void StatWindow::fontChangedEverywhere() {
 }
 
 void StatWindow::cmIncreasePointSize() {
-    int& height = state_.settings().statisticsPointSize;
-    height = qv::increasedFontHeight(height);
+    state_.updateSettings([](qv::Settings& settings) {
+        settings.statisticsPointSize = qv::increasedFontHeight(settings.statisticsPointSize);
+    });
     fontChangedEverywhere();
 }
 
 void StatWindow::cmDecreasePointSize() {
-    int& height = state_.settings().statisticsPointSize;
-    height = qv::decreasedFontHeight(height);
+    state_.updateSettings([](qv::Settings& settings) {
+        settings.statisticsPointSize = qv::decreasedFontHeight(settings.statisticsPointSize);
+    });
     fontChangedEverywhere();
 }
 
 void StatWindow::setFace(qv::StatisticsFace face) {
-    state_.settings().statisticsFont = qv::faceName(face);
+    state_.updateSettings(
+        [face](qv::Settings& settings) { settings.statisticsFont = qv::faceName(face); });
     fontChangedEverywhere();
 }
 
@@ -314,8 +317,9 @@ void StatWindow::cmUseTimesNewRoman() {
 }
 
 void StatWindow::cmBold() {
-    int& weight = state_.settings().statisticsWeight;
-    weight = qv::toggledBoldWeight(weight);
+    state_.updateSettings([](qv::Settings& settings) {
+        settings.statisticsWeight = qv::toggledBoldWeight(settings.statisticsWeight);
+    });
     fontChangedEverywhere();
 }
 

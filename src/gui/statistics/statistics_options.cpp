@@ -150,7 +150,7 @@ void runStatisticsOptions(ApplicationState& state, QWidget* parent, std::functio
     StatisticsOptions dialog(state.interaction(), parent, &options, &wallpaper, state.database(),
                              state.environment().dataDir, std::move(help));
     if (dialog.exec() != QDialog::Accepted) return;
-    state.settings().statisticsWallpaper = wallpaper;
+    state.updateSettings([&](qv::Settings& settings) { settings.statisticsWallpaper = wallpaper; });
     state.setStatisticsSettings(options);
 }
 

@@ -400,7 +400,9 @@ void OddsDialog::prizeEdited(int row, int column) {
     const qv::Score s = odds_->scores[static_cast<std::size_t>(row)].score;
     if (ok && std::isfinite(v) && v >= 0 && v <= qv::PrizeTable::kMaxAmount) {
         table.prizes[qv::PrizeTable::place(s, g.perTicket)] = v;
-        state_.settings().prizeTables[{g.lotto, g.perTicket}] = table;
+        state_.updateSettings([&](qv::Settings& settings) {
+            settings.prizeTables[{g.lotto, g.perTicket}] = table;
+        });
     }
     showPrizes();
 }
@@ -410,7 +412,9 @@ void OddsDialog::priceEdited(double price) {
     const qv::OddsGame g = game();
     qv::PrizeTable table = prizeTable();
     table.price = price;
-    state_.settings().prizeTables[{g.lotto, g.perTicket}] = table;
+    state_.updateSettings([&](qv::Settings& settings) {
+        settings.prizeTables[{g.lotto, g.perTicket}] = table;
+    });
     showPrizes();
 }
 

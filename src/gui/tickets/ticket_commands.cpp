@@ -25,6 +25,11 @@ QString tr(const char* text) {
     return QCoreApplication::translate("qv::gui::TicketCommands", text);
 }
 
+// The name the next start opens; empty for none (a file not saved yet).
+void rememberTicketFile(ApplicationState& state, const std::string& path) {
+    state.updateSettings([&](qv::Settings& settings) { settings.lastTicketFile = path; });
+}
+
 // The window of a ticket file, which becomes the open ticket file.
 TicketFileDialog* showTicketFile(ApplicationState& state, QWidget* parent, qv::TicketFile file) {
     TicketDocument& document = state.openTicketFile(std::move(file));
@@ -48,7 +53,6 @@ TicketFileDialog* openTicketFileWindow(ApplicationState& state, QWidget* parent,
             *outcome = qv::IoResult::failure(qv::IoStatus::CannotOpen, "A ticket file is open.");
         return nullptr;
     }
-    qv::Settings& settings = state.settings();
     qv::TicketFile file;
     qv::IoResult read = qv::IoResult::failure(qv::IoStatus::CannotOpen, "No file was named.");
     // Absolute, so that it is found again whatever the directory at the next start.
@@ -58,10 +62,10 @@ TicketFileDialog* openTicketFileWindow(ApplicationState& state, QWidget* parent,
         read = qv::loadTicketFile(absolute.toStdString(), file);
     if (outcome) *outcome = read;
     if (!read) {
-        settings.lastTicketFile.clear();
+        rememberTicketFile(state, {});
         return nullptr;
     }
-    settings.lastTicketFile = absolute.toStdString();
+    rememberTicketFile(state, absolute.toStdString());
     return showTicketFile(state, parent, std::move(file));
 }
 
@@ -93,7 +97,7 @@ TicketFileDialog* useWheelingTable(ApplicationState& state, QWidget* parent,
                             std::span<std::int16_t>(numbers.data(), std::size_t(quota)), parent);
     if (grid.exec() != QDialog::Accepted) return nullptr;
     // A new file has no name yet.
-    state.settings().lastTicketFile.clear();
+    rememberTicketFile(state, {});
     return showTicketFile(state, parent, qv::newWheelTicketFile(std::move(wheel), numbers));
 }
 
@@ -110,7 +114,7 @@ TicketFileDialog* enterTicketsManually(ApplicationState& state, QWidget* parent)
     }
     // Whatever the grid left, none on Cancel, the file is open from now on.
     file.modified = true;
-    state.settings().lastTicketFile.clear();
+    rememberTicketFile(state, {});
     return showTicketFile(state, parent, std::move(file));
 }
 

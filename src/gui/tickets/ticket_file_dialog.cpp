@@ -150,7 +150,7 @@ QString TicketFileDialog::cannotSaveText() const {
 }
 
 void TicketFileDialog::rememberPath(const std::string& path) {
-    state_.settings().lastTicketFile = path;
+    state_.updateSettings([&](qv::Settings& settings) { settings.lastTicketFile = path; });
 }
 
 bool TicketFileDialog::saveBeforeClosing() {
@@ -159,10 +159,12 @@ bool TicketFileDialog::saveBeforeClosing() {
 }
 
 void TicketFileDialog::documentClosing() {
-    qv::Settings& settings = state_.settings();
-    settings.ticketWindowPos = qv::Point{pos().x(), pos().y()};
-    settings.ticketWindowPosRead = true;
-    settings.lastTicketFile.clear();
+    const qv::Point at{pos().x(), pos().y()};
+    state_.updateSettings([&](qv::Settings& settings) {
+        settings.ticketWindowPos = at;
+        settings.ticketWindowPosRead = true;
+        settings.lastTicketFile.clear();
+    });
 }
 
 void TicketFileDialog::printOptions() {

@@ -116,9 +116,10 @@ void TMyTicketWindow::loadBackground() {
 }
 
 void TMyTicketWindow::changeFade(int level) {
-    qv::DeskTopType& background = state_.settings().ticketBackground;
-    if (level == background.fade) return;
-    background.fade = static_cast<std::int16_t>(level);
+    if (level == state_.settings().ticketBackground.fade) return;
+    state_.updateSettings([=](qv::Settings& settings) {
+        settings.ticketBackground.fade = static_cast<std::int16_t>(level);
+    });
     loadBackground();
 }
 
@@ -128,11 +129,12 @@ void TMyTicketWindow::runCommand(int id) {
             emit oddsRequested();
             break;
         case kChangeBackground: {
-            qv::DeskTopType& background = state_.settings().ticketBackground;
-            const QString chosen =
-                state_.interaction().chooseBitmapFile(this, state_.dataFile(background.path));
+            const QString chosen = state_.interaction().chooseBitmapFile(
+                this, state_.dataFile(state_.settings().ticketBackground.path));
             if (chosen.isEmpty()) return;
-            background.path = chosen.toStdString();
+            state_.updateSettings([&](qv::Settings& settings) {
+                settings.ticketBackground.path = chosen.toStdString();
+            });
             loadBackground();
             break;
         }
