@@ -44,6 +44,11 @@
 //                           --moves 50 --hot 1 --cold 0.1                 27 s
 //   12 nrs 5 if 6, 38 rows  --group cyc:12:1:0 --orbits 0 --free 38 --seed 6
 //                           --moves 50 --hot 1 --cold 0.1                 16 s
+//   27 nrs 3 if 4, 99 rows  --group ter:3:1:0 --orbits 3 --free 18 --moves 50 --hot 1
+//                           --cold 0.1                                    5 s
+// From that start "wheel generate" (one thread) took 27 nrs 3 if 4 to 89 rows in 60 s
+// (--seed 3), and then made 49 nrs 3 if 6 of 166 rows in 10 s: the 77 rows of S(3,6,22) and
+// a "3 if 4" wheel on the other 27 numbers.
 
 #include <algorithm>
 #include <chrono>
