@@ -149,10 +149,6 @@ void DataBaseDialog::updatePasteButton() {
     pasteButton_->setEnabled(data && data->hasText());
 }
 
-void DataBaseDialog::refresh() {
-    list_->update();
-}
-
 void DataBaseDialog::printOptions() {
     MyDataBasePrintOptionsDialog dialog(
         state_.printer(),
@@ -297,7 +293,7 @@ bool DataBaseDialog::undoLastImport() {
 void DataBaseDialog::reportAdded(int added, int lottoBefore) {
     const QString text = added > 0 ? tr("%n draw(s) added to the database.", "", added)
                                    : tr("No draws were found to add to the database.");
-    reportNumbersInLotto(lottoBefore, text);
+    qv::gui::reportNumbersInLotto(state_, document_, lottoBefore, text);
 }
 
 void reportNumbersInLotto(ApplicationState& state, const DatabaseDocument& document, int before,
@@ -309,10 +305,6 @@ void reportNumbersInLotto(ApplicationState& state, const DatabaseDocument& docum
         text += numbersInLottoRaised(now);
     }
     if (!text.isEmpty()) state.showStatus(text);
-}
-
-void DataBaseDialog::reportNumbersInLotto(int before, const QString& done) {
-    qv::gui::reportNumbersInLotto(state_, document_, before, done);
 }
 
 QString numbersInLottoRaised(int numbersInLotto) {

@@ -50,9 +50,6 @@ public:
     const qv::DrawDatabase& database() const { return document_.database(); }
     TMyDataTicketWindow* listWindow() const { return list_; }
 
-    // Repaints the list, e.g. after the tickets changed.
-    void refresh();
-
     // At the remembered position, three quarters of the desktop's bottom high.
     void placeFromSettings();
     // At `topLeft`, kept where its title bar can be reached, three quarters of the desktop's
@@ -72,13 +69,9 @@ public:
     // Inserts by date; stops with a message when the database is full. Returns how many
     // were added; they can be taken back with undoLastImport().
     int insertDraws(const std::vector<qv::TicketType>& draws);
-    // The status line shows `done` (a note of what was done, or nothing), followed by a note
-    // when the numbers in lotto were raised above `before` by a draw's higher number.
-    void reportNumbersInLotto(int before, const QString& done);
     // Removes exactly the draws the last paste or import added; false when there is nothing
     // to take back (the database changed in another way since).
     bool undoLastImport();
-    bool canUndoImport() const { return document_.canUndoImport(); }
 
     // Before a paste or an import inserts anything, the draws found are shown; the chooser
     // returns the ones to insert (nothing on Cancel). Replaceable so tests can answer; an

@@ -42,9 +42,8 @@ public:
     TMyTicketWindow* ticketWindow() const { return window_; }
     bool isWheel() const { return file().isWheel(); }
 
-    // Places the dialog and shows it.
-    void open();
-    using QDialog::open;
+    // Places the dialog and shows it, not modal.
+    void open() override;
 
     void runCommand(int id) override;
     // "&Bonus Numbers", both kinds.
