@@ -3,8 +3,9 @@
 // known designs were found this way; the search space is tiny next to a free search.
 //
 //   search_orbit_wheels --numbers N --per-ticket P --guarantee G --if I --group GROUP
-//                       --orbits K [--free F] [--block B] [--seconds S] [--seed X]
-//                       [--folder DIR] [--hot T] [--cold T] [--moves M]
+//                       --orbits K [--free F] [--block B] [--block-orbits K2]
+//                       [--free-blocks F2] [--seconds S] [--seed X] [--folder DIR]
+//                       [--hot T] [--cold T] [--moves M]
 //
 // The wheel has K orbits of base rows (each as many rows as the group has elements) and F rows
 // of their own. A move changes one position of one row; in an orbit row the change is made in
@@ -12,11 +13,13 @@
 // (as multiples of the group's order) over M moves (default 20) for every choice of base row,
 // position and outside position, and starts again.
 //
-// With --block B (and no orbits) the positions come in blocks of B (0..B-1, B..2B-1, ...) and
-// every row is made of whole blocks: a wheel blown up from one on N / B positions with P / B
-// per row. "3 if 5" on 18 numbers in 12 rows is such a wheel: nine pairs, and twelve triples
-// of pairs such that every five pairs hold one of them, and every pair with any three others
-// shares a triple with one of them or the three make one.
+// With --block B the positions come in blocks of B (0..B-1, B..2B-1, ...); K2 more orbits
+// and F2 more rows of their own are made of whole blocks, and a move exchanges a whole block.
+// An orbit of blocks under a group that moves a block's positions among themselves is shorter
+// than the group (its repeated rows count once). Rows of blocks alone are a wheel blown up
+// from one on N / B positions with P / B per row. "3 if 5" on 18 numbers in 12 rows is such a
+// wheel: nine pairs, and twelve triples of pairs such that every five pairs hold one of them, and
+// every pair with any three others shares a triple with one of them or the three make one.
 //
 // GROUP (N must equal the positions the group acts on):
 //   cyc:M:C:F      Z_M turning C cycles of M positions together, F positions fixed
@@ -35,12 +38,17 @@
 //   19 nrs 3 if 3, 66 rows  --group cyc:9:2:1 --orbits 7 --free 3         15 s
 //   15 nrs 4 if 5, 42 rows  --group cyc:7:2:1 --orbits 6                  0.1 s
 //   15 nrs 4 if 6, 19 rows  --group cyc:5:3:0 --orbits 3 --free 4         0.1 s
-//   18 nrs 3 if 5, 12 rows  --group cyc:18:1:0 --orbits 0 --free 12 --block 2   0.1 s
+//   18 nrs 3 if 5, 12 rows  --group cyc:18:1:0 --orbits 0 --free-blocks 12 --block 2  0.1 s
 //   15 nrs 5 if 6, 173 rows --group cyc:15:1:0 --orbits 0 --free 173 --seed 2   32 s
 //   15 nrs 3 if 4, 14 rows  --group cyc:15:1:0 --orbits 0 --free 14 --seed 6
 //                           --moves 50 --hot 1 --cold 0.1                 27 s
 //   12 nrs 5 if 6, 38 rows  --group cyc:12:1:0 --orbits 0 --free 38 --seed 6
 //                           --moves 50 --hot 1 --cold 0.1                 16 s
+//   27 nrs 3 if 4, 99 rows  --group ter:3:1:0 --orbits 3 --free 18 --moves 50 --hot 1
+//                           --cold 0.1                                    5 s
+// From that start "wheel generate" (one thread) took 27 nrs 3 if 4 to 89 rows in 60 s
+// (--seed 3), and then made 49 nrs 3 if 6 of 166 rows in 10 s: the 77 rows of S(3,6,22) and
+// a "3 if 4" wheel on the other 27 numbers.
 
 #include <algorithm>
 #include <chrono>
@@ -163,17 +171,25 @@ std::vector<Perm> groupOf(const std::string& text, int n) {
     return group;
 }
 
-// The wheel: orbits of base rows, then rows of their own. Row b * order + e of an orbit is the
-// image of base row b under element e.
+// How many rows of each kind: orbits of rows of single positions, orbits of rows of whole
+// blocks, rows of their own of single positions, and of whole blocks.
+struct Shape {
+    int orbits = 0, blockOrbits = 0, free = 0, freeBlocks = 0;
+    int block = 1;
+};
+
+// The wheel: orbits of base rows, then rows of their own, each kind in the order of Shape. Row
+// b * order + e of an orbit is the image of base row b under element e.
 class OrbitSearch {
 public:
-    OrbitSearch(const cover::Terms& terms, std::vector<Perm> group, int orbits, int free, int block,
+    OrbitSearch(const cover::Terms& terms, std::vector<Perm> group, const Shape& shape,
                 std::uint64_t seed)
         : terms_(terms),
           group_(std::move(group)),
-          orbits_(orbits),
-          free_(free),
-          block_(block),
+          orbits_(shape.orbits + shape.blockOrbits),
+          pointOrbits_(shape.orbits),
+          free_(shape.free),
+          block_(shape.block),
           state_(terms),
           random_(seed) {
         const std::size_t order = group_.size();
@@ -183,10 +199,10 @@ public:
                 inverse_[e][group_[e][static_cast<std::size_t>(x)]] = static_cast<std::uint8_t>(x);
         Rows rows;
         for (int b = 0; b < orbits_; ++b) {
-            const Row base = randomRow();
+            const Row base = randomRow(b >= pointOrbits_);
             for (std::size_t e = 0; e < order; ++e) rows.push_back(image(base, e));
         }
-        for (int k = 0; k < free_; ++k) rows.push_back(randomRow());
+        for (int k = 0; k < free_ + shape.freeBlocks; ++k) rows.push_back(randomRow(k >= free_));
         state_.assign(rows);
     }
 
@@ -219,19 +235,20 @@ public:
     }
 
 private:
-    // Whole blocks of positions, P / block of them.
-    Row randomRow() {
+    // Single positions, or whole blocks of them (P / block).
+    Row randomRow(bool ofBlocks) {
         Row row{};
         cover::Mask m;
-        const int blocks = terms_.n / block_;
+        const int size = ofBlocks ? block_ : 1;
+        const int blocks = terms_.n / size;
         const int p = std::min(terms_.p, cover::kMaxPerRow);
-        for (int j = 0; j + block_ <= p; j += block_) {
+        for (int j = 0; j + size <= p; j += size) {
             int b;
             do b = static_cast<int>(random_.below(static_cast<std::uint64_t>(blocks)));
-            while (m.test(b * block_));
-            for (int k = 0; k < block_; ++k) {
-                m.set(b * block_ + k);
-                row[static_cast<std::size_t>(j + k)] = static_cast<std::uint8_t>(b * block_ + k);
+            while (m.test(b * size));
+            for (int k = 0; k < size; ++k) {
+                m.set(b * size + k);
+                row[static_cast<std::size_t>(j + k)] = static_cast<std::uint8_t>(b * size + k);
             }
         }
         std::sort(row.begin(), row.begin() + p);
@@ -246,22 +263,27 @@ private:
         return out;
     }
 
-    // Swaps x for y in row r, in every image of it when it is an orbit row, and x's block for
-    // y's in a row of its own; returns the change in the uncovered count.
+    // Swaps x for y in row r (x's block for y's in a row of blocks), in every image of it when
+    // it is an orbit row; returns the change in the uncovered count.
     long long swap(std::size_t r, int x, int y) {
         const long long before = state_.uncovered();
         const std::size_t order = group_.size();
-        if (r >= static_cast<std::size_t>(orbits_) * order) {
-            const int bx = x / block_ * block_, by = y / block_ * block_;
-            for (int k = 0; k < block_; ++k) state_.applySwap(r, bx + k, by + k);
+        const std::size_t orbitRows = static_cast<std::size_t>(orbits_) * order;
+        if (r >= orbitRows) {
+            const int size = r >= orbitRows + static_cast<std::size_t>(free_) ? block_ : 1;
+            const int bx = x / size * size, by = y / size * size;
+            for (int k = 0; k < size; ++k) state_.applySwap(r, bx + k, by + k);
             return state_.uncovered() - before;
         }
+        // The blocks of an orbit of blocks go to blocks under the group.
+        const int size = r >= static_cast<std::size_t>(pointOrbits_) * order ? block_ : 1;
         const std::size_t first = r / order * order, e = r % order;
-        const int bx = inverse_[e][static_cast<std::size_t>(x)],
-                  by = inverse_[e][static_cast<std::size_t>(y)];
-        for (std::size_t f = 0; f < order; ++f)
-            state_.applySwap(first + f, group_[f][static_cast<std::size_t>(bx)],
-                             group_[f][static_cast<std::size_t>(by)]);
+        const int bx = inverse_[e][static_cast<std::size_t>(x)] / size * size,
+                  by = inverse_[e][static_cast<std::size_t>(y)] / size * size;
+        for (int k = 0; k < size; ++k)
+            for (std::size_t f = 0; f < order; ++f)
+                state_.applySwap(first + f, group_[f][static_cast<std::size_t>(bx + k)],
+                                 group_[f][static_cast<std::size_t>(by + k)]);
         return state_.uncovered() - before;
     }
 
@@ -312,7 +334,7 @@ private:
 
     cover::Terms terms_;
     std::vector<Perm> group_, inverse_;
-    int orbits_, free_;
+    int orbits_, pointOrbits_, free_;
     int block_;
     cover::CoverState state_;
     cover::Random random_;
@@ -324,7 +346,7 @@ private:
 int main(int argc, char** argv) {
     GuaranteeTerms terms{0, 0, 0, 6};
     std::string groupText, folder = "data/wheels";
-    int orbits = 0, free = 0, block = 1;
+    Shape shape;
     double seconds = 60, hot = 0.5, cold = 0.05, moves = 20;
     std::uint64_t seed = 1;
     for (int a = 1; a + 1 < argc; a += 2) {
@@ -340,11 +362,15 @@ int main(int argc, char** argv) {
         else if (k == "--group")
             groupText = v;
         else if (k == "--orbits")
-            orbits = std::atoi(v.c_str());
+            shape.orbits = std::atoi(v.c_str());
+        else if (k == "--block-orbits")
+            shape.blockOrbits = std::atoi(v.c_str());
         else if (k == "--block")
-            block = std::atoi(v.c_str());
+            shape.block = std::atoi(v.c_str());
         else if (k == "--free")
-            free = std::atoi(v.c_str());
+            shape.free = std::atoi(v.c_str());
+        else if (k == "--free-blocks")
+            shape.freeBlocks = std::atoi(v.c_str());
         else if (k == "--seconds")
             seconds = std::atof(v.c_str());
         else if (k == "--seed")
@@ -369,9 +395,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<Perm> group = groupOf(groupText, t.n);
-    const bool blocksFit =
-        block >= 1 && t.n % block == 0 && t.p % block == 0 && (block == 1 || orbits == 0);
-    if (group.empty() || orbits < 0 || free < 0 || orbits + free < 1 || !blocksFit ||
+    const int block = shape.block;
+    bool blocksFit = block >= 1 && t.n % block == 0 && t.p % block == 0;
+    // Orbits of blocks need a group that takes blocks to blocks.
+    for (std::size_t e = 0; blocksFit && shape.blockOrbits > 0 && e < group.size(); ++e)
+        for (int x = 0; x < t.n; ++x)
+            blocksFit =
+                blocksFit && group[e][static_cast<std::size_t>(x)] / block ==
+                                 group[e][static_cast<std::size_t>(x / block * block)] / block;
+    const int kinds[] = {shape.orbits, shape.blockOrbits, shape.free, shape.freeBlocks};
+    if (group.empty() || *std::min_element(std::begin(kinds), std::end(kinds)) < 0 ||
+        shape.orbits + shape.blockOrbits + shape.free + shape.freeBlocks < 1 || !blocksFit ||
         !(hot > cold && cold > 0)) {
         std::fprintf(stderr, "bad group, orbits, blocks or temperatures\n");
         return 2;
@@ -380,15 +414,16 @@ int main(int argc, char** argv) {
     const auto started = Clock::now();
     const auto deadline = started + std::chrono::duration_cast<Clock::duration>(
                                         std::chrono::duration<double>(seconds));
-    OrbitSearch search(t, std::move(group), orbits, free, block, seed);
-    const long long runLength = std::max<long long>(
-        20000, static_cast<long long>((orbits + free) * t.p * (t.n - t.p) * moves));
+    OrbitSearch search(t, std::move(group), shape, seed);
+    const int bases = shape.orbits + shape.blockOrbits + shape.free + shape.freeBlocks;
+    const long long runLength =
+        std::max<long long>(20000, static_cast<long long>(bases * t.p * (t.n - t.p) * moves));
     const bool found = search.run(deadline, hot, cold, runLength);
     const double took = std::chrono::duration<double>(Clock::now() - started).count();
     const std::string name = libraryFileName(terms);
-    std::printf("%s group %s order %zu orbits %d free %d rows %zu seed %llu: ", name.c_str(),
-                groupText.c_str(), order, orbits, free, search.rowCount(),
-                static_cast<unsigned long long>(seed));
+    std::printf("%s group %s order %zu orbits %d+%d free %d+%d block %d rows %zu seed %llu: ",
+                name.c_str(), groupText.c_str(), order, shape.orbits, shape.blockOrbits, shape.free,
+                shape.freeBlocks, block, search.rowCount(), static_cast<unsigned long long>(seed));
     if (!found) {
         std::printf("not found in %.0f s (fewest uncovered %lld)\n", took, search.lowest());
         return 1;

@@ -208,9 +208,9 @@ GeneratedWheel generateWheel(const GuaranteeTerms& terms, const GeneratorOptions
         options.rowCap > 0 ? std::min(static_cast<std::size_t>(options.rowCap), WheelInfo::kMaxRows)
                            : WheelInfo::kMaxRows;
     // A wheel that meets the lower bound ends the search: nothing smaller exists.
-    setup.goal.lowerBound = std::max(
-        options.coverings ? wheelBounds(terms, *options.coverings).lowerBound : wheelLowerBound(terms),
-        options.lowerBound);
+    const long long proven = options.coverings ? wheelBounds(terms, *options.coverings).lowerBound
+                                               : wheelLowerBound(terms);
+    setup.goal.lowerBound = std::max(proven, options.lowerBound);
     const cover::Terms t = setup.terms;
     result.total = cover::choose(t.n, t.i);
 

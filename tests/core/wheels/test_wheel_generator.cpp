@@ -157,7 +157,8 @@ TEST(WheelGenerator, StopKeepsTheBestWheelFound) {
 // gives): a wheel of 10 ends the search long before its budget.
 TEST(WheelGenerator, EndsAtTheTablesLowerBound) {
     const GuaranteeTerms t{10, 3, 3, 6};
-    const qv::CoveringTable table = qv::CoveringTable::fromText("v,k,t,size,low_bd\n10,6,3,10,10\n");
+    const qv::CoveringTable table =
+        qv::CoveringTable::fromText("v,k,t,size,low_bd\n10,6,3,10,10\n");
     ASSERT_LT(qv::wheelLowerBound(t), 10);
     qv::GeneratorOptions o = quick(60);
     o.coverings = &table;
