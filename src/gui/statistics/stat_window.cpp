@@ -263,11 +263,7 @@ void StatWindow::runCommand(int id) {
 
 QList<StatWindow*> StatWindow::statisticsWindows() const {
     QList<StatWindow*> windows;
-    if (QMdiArea* area = mdiArea()) {
-        for (QMdiSubWindow* w : area->subWindowList()) {
-            if (auto* s = qobject_cast<StatWindow*>(w)) windows << s;
-        }
-    }
+    if (QMdiArea* area = mdiArea()) windows = area->findChildren<StatWindow*>();
     if (!windows.contains(this)) windows << const_cast<StatWindow*>(this);
     return windows;
 }

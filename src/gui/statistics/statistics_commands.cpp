@@ -71,9 +71,8 @@ StatWindow* openStatisticsWindow(ApplicationState& state, QMdiArea* area, qv::St
     if (!area || !state.database()) return nullptr;
     if (state.flags().isStatisticsOpen(kind)) {
         // The window already open comes to the front, so the command is seen to do something.
-        for (QMdiSubWindow* sub : area->subWindowList()) {
-            auto* open = qobject_cast<StatWindow*>(sub);
-            if (!open || open->kind() != kind) continue;
+        for (StatWindow* open : area->findChildren<StatWindow*>()) {
+            if (open->kind() != kind) continue;
             if (open->isMinimized()) open->showNormal();
             area->setActiveSubWindow(open);
             open->raise();
