@@ -101,6 +101,7 @@ struct FakeInteraction : qv::gui::UserInteraction {
     QStringList problems;      // the text of every message that is not a question
     QStringList messages;      // every message and question as "caption | text"
     QStringList questions;     // the text of every question
+    QList<bool> yesDefaults;   // for every question, whether Enter would answer Yes
     std::deque<bool> answers;  // the answers to the next questions; No when they run out
     std::function<void(QWidget*)> onQuestion;
     QStringList programs;  // the programs started
@@ -127,6 +128,7 @@ struct FakeInteraction : qv::gui::UserInteraction {
             return false;
         }
         questions << message.text;
+        yesDefaults << message.yesByDefault;
         if (onQuestion) onQuestion(parent);
         if (answers.empty()) return false;
         const bool yes = answers.front();

@@ -171,6 +171,8 @@ private slots:
         QCOMPARE(f.questions.size(), 1);
         QVERIFY(
             f.questions[0].endsWith(QStringLiteral("is already in the database. Add it again?")));
+        // Enter must not add a draw twice by accident.
+        QCOMPARE(f.yesDefaults, QList<bool>{false});
         QCOMPARE(window->database().entryCount(), before + 1);
         f.answers.push_back(true);
         add->click();

@@ -27,8 +27,9 @@ void UserInteraction::showProblem(QWidget* parent, const QString& caption, const
     showMessage(parent, {QMessageBox::Warning, caption, text, false});
 }
 
-bool UserInteraction::askYesNo(QWidget* parent, const QString& caption, const QString& text) {
-    return showMessage(parent, {QMessageBox::Question, caption, text, true});
+bool UserInteraction::askYesNo(QWidget* parent, const QString& caption, const QString& text,
+                               bool yesByDefault) {
+    return showMessage(parent, {QMessageBox::Question, caption, text, true, yesByDefault});
 }
 
 void UserInteraction::showNotAvailableYet(QWidget* parent) {
@@ -72,7 +73,7 @@ bool DesktopInteraction::showMessage(QWidget* parent, const UserMessage& message
                     message.question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     parent);
     if (message.question) {
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(message.yesByDefault ? QMessageBox::Yes : QMessageBox::No);
         // A window manager cuts a caption wider than its box: the box is made wide enough for
         // the caption and the title bar's buttons.
         if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

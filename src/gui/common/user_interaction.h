@@ -43,6 +43,8 @@ struct UserMessage {
     QString caption;
     QString text;
     bool question = false;
+    // Which answer Enter gives to a question.
+    bool yesByDefault = true;
 };
 
 class UserInteraction {
@@ -62,8 +64,9 @@ public:
 
     // A failure the user must know of: a warning with an OK button.
     void showProblem(QWidget* parent, const QString& caption, const QString& text);
-    // A Yes/No question, Yes the default.
-    bool askYesNo(QWidget* parent, const QString& caption, const QString& text);
+    // A Yes/No question; Enter answers Yes unless `yesByDefault` is false.
+    bool askYesNo(QWidget* parent, const QString& caption, const QString& text,
+                  bool yesByDefault = true);
     // "This command is not available yet.", for a command whose window has not been built.
     void showNotAvailableYet(QWidget* parent);
     // "&New Logo" and the windows' "Change &Background...": an existing bitmap file, starting

@@ -218,7 +218,8 @@ void EnterWinnersDialog::addToDatabase() {
     if (qv::previewDraws(document->database(), {draw}).front().duplicate &&
         !state_.interaction().askYesNo(
             this, tr("Add To Database"),
-            tr("The draw of %1 is already in the database. Add it again?").arg(line)))
+            tr("The draw of %1 is already in the database. Add it again?").arg(line),
+            /*yesByDefault=*/false))
         return;
     const int lottoBefore = document->database().header().numbersInLotto;
     // A full database is reported over its window, as its own inserts are.
