@@ -25,9 +25,9 @@ std::string libraryFileName(const GuaranteeTerms& terms);
 // The terms a library file name stands for; none for any other name.
 std::optional<GuaranteeTerms> libraryFileTerms(std::string_view fileName);
 
-// The wheel confirmed: every row within 1..N (its first min(N, P) numbers), and the guarantee check finds it valid
-// without adding a row. `check`, when given, receives the check's result (left as it was when
-// a row is out of range).
+// The wheel confirmed: every row within 1..N (its first min(N, P) numbers), and the guarantee
+// check finds it valid without adding a row. `check`, when given, receives the check's result
+// (left as it was when a row is out of range).
 bool wheelConfirmed(const WheelInfo& wheel, GuaranteeResult* check = nullptr);
 
 }  // namespace qv

@@ -26,7 +26,7 @@ std::vector<int> daysOf(const DrawDatabase& db) {
 
 // One step of what the user does to the open database.
 struct Step {
-    enum Kind { Import, Forget, Undo, Tamper } kind;
+    enum Kind { Import, Forget, Undo, Tamper, Shorten } kind;
     std::vector<int> days;  // the draws an import adds
 };
 
@@ -64,6 +64,13 @@ TEST_P(ImportUndoRule, TakesBackExactlyTheLastImport) {
                 // An edit this was not told of: the newest draw is replaced.
                 std::vector<TicketType> entries = db.entries();
                 entries.front() = drawOn(31);
+                db.replace(db.header(), entries);
+                break;
+            }
+            case Step::Shorten: {
+                // The two oldest draws deleted behind its back.
+                std::vector<TicketType> entries = db.entries();
+                entries.resize(entries.size() - 2);
                 db.replace(db.header(), entries);
                 break;
             }
@@ -115,6 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"ChangedBehindItsBackRemovesNothing",
                          {{Step::Import, {25}}, {Step::Tamper, {}}, {Step::Undo, {}}},
                          {31, 20, 10, 1},
+                         false,
+                         0},
+                    // The draw put third is now just past the end: nothing is removed.
+                    Case{"ShortenedBehindItsBackRemovesNothing",
+                         {{Step::Import, {5}}, {Step::Shorten, {}}, {Step::Undo, {}}},
+                         {20, 10},
                          false,
                          0}),
     [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
